@@ -1,0 +1,71 @@
+# Build helpers shared by every folder.
+#
+# A folder's sources are picked up by glob so that a new file needs no CMake edit.
+
+# tarvelo_library(<name> [LINK <targets>...])
+#   Static library tarvelo_<name> from the *.cpp/*.h of the current folder.
+function(tarvelo_library name)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(tarvelo_${name} STATIC ${sources})
+  target_include_directories(tarvelo_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(tarvelo_${name} PUBLIC ${ARG_LINK})
+endfunction()
+
+# tarvelo_tests(<folder> LINK <targets>...)
+#   In tests/<folder>:  test_*.cpp -> label unit, gui_*.cpp -> label gui (offscreen Qt),
+#   x11_*.cpp -> label x11 (a real X server, DISPLAY given by the test script),
+#   fuzz_*.cpp -> one libFuzzer target each (only with TARVELO_FUZZ).
+#   Any other *.cpp in the folder is shared test support linked into every kind.
+function(tarvelo_tests folder)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
+  file(GLOB all CONFIGURE_DEPENDS ${dir}/*.cpp)
+  file(GLOB support_h CONFIGURE_DEPENDS ${dir}/*.h)
+  set(support ${support_h})
+  foreach(f ${all})
+    get_filename_component(n ${f} NAME)
+    if(NOT n MATCHES "^(test|gui|x11|fuzz)_")
+      list(APPEND support ${f})
+    endif()
+  endforeach()
+
+  if(TARVELO_FUZZ)
+    file(GLOB fuzzers CONFIGURE_DEPENDS ${dir}/fuzz_*.cpp)
+    foreach(f ${fuzzers})
+      get_filename_component(n ${f} NAME_WE)
+      add_executable(${n} ${f})
+      target_link_libraries(${n} PRIVATE ${ARG_LINK})
+      target_link_options(${n} PRIVATE -fsanitize=fuzzer)
+      set_property(GLOBAL APPEND PROPERTY TARVELO_FUZZERS ${n})
+    endforeach()
+    return()
+  endif()
+
+  foreach(kind unit gui x11)
+    if(kind STREQUAL "unit")
+      set(prefix test)
+    else()
+      set(prefix ${kind})
+    endif()
+    file(GLOB files CONFIGURE_DEPENDS ${dir}/${prefix}_*.cpp)
+    if(NOT files)
+      continue()
+    endif()
+    set(exe ${folder}_${kind}_tests)
+    add_executable(${exe} ${files} ${support})
+    target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${exe} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock tarvelo_testmain)
+    target_compile_definitions(${exe} PRIVATE TARVELO_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+    set(env "")
+    if(kind STREQUAL "gui")
+      set(env "QT_QPA_PLATFORM=offscreen")
+    elseif(kind STREQUAL "x11")
+      set(env "QT_QPA_PLATFORM=xcb")
+    endif()
+    gtest_discover_tests(${exe}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES LABELS ${kind} ENVIRONMENT "${env}" TIMEOUT 120)
+  endforeach()
+endfunction()

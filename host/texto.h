@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvelo {
+
+// The text of a catalogue topic in the language gIdioma: every "|" becomes CR LF, then
+// the first U+008D, U+017D and U+008F are filled with a1, a2 and a3. A topic missing in
+// that language gives "".
+QString fTexto(int topic, const QString& a1 = {}, const QString& a2 = {}, const QString& a3 = {});
+
+}  // namespace tarvelo

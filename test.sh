@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs every test: unit, gui (offscreen), x11 (under an Xvfb started here) and a
+# bounded run of each fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/deps.sh
+
+build=build/test
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_BENCH=OFF >/dev/null
+cmake --build "$build"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1
+jobs=$(nproc)
+
+ctest --test-dir "$build" -L 'unit|gui' -j "$jobs" --output-on-failure
+
+# The x11 label runs under a private X server, so no display of the caller is touched.
+for d in $(seq 90 130); do [ -e /tmp/.X11-unix/X$d ] || { disp=$d; break; }; done
+Xvfb ":$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$disp ] && break; sleep 0.1; done
+DISPLAY=":$disp" ctest --test-dir "$build" -L x11 -j 1 --output-on-failure --no-tests=ignore
+
+scripts/fuzz.sh
