@@ -12,3 +12,12 @@ public:
 };
 
 }  // namespace tarvelo
+
+namespace tarvelo {
+
+class SystemClock final : public ClockService {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+}  // namespace tarvelo

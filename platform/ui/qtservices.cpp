@@ -1,0 +1,97 @@
+#include "platform/ui/qtservices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+
+#include <array>
+#include <utility>
+
+namespace tarvelo {
+namespace {
+
+using Button = QMessageBox::StandardButton;
+
+struct ButtonSet {
+    std::array<std::pair<Button, int>, 3> buttons;
+    int count;
+};
+
+ButtonSet buttonSet(int flags)
+{
+    switch (flags & 0x7) {
+    case mb::OkCancel: return {{{{Button::Ok, mb::Ok}, {Button::Cancel, mb::Cancel}}}, 2};
+    case mb::AbortRetryIgnore:
+        return {{{{Button::Abort, mb::Abort}, {Button::Retry, mb::Retry}, {Button::Ignore, mb::Ignore}}}, 3};
+    case mb::YesNoCancel:
+        return {{{{Button::Yes, mb::Yes}, {Button::No, mb::No}, {Button::Cancel, mb::Cancel}}}, 3};
+    case mb::YesNo: return {{{{Button::Yes, mb::Yes}, {Button::No, mb::No}}}, 2};
+    case mb::RetryCancel: return {{{{Button::Retry, mb::Retry}, {Button::Cancel, mb::Cancel}}}, 2};
+    default: return {{{{Button::Ok, mb::Ok}}}, 1};
+    }
+}
+
+QMessageBox::Icon icon(int flags)
+{
+    switch (flags & 0x70) {
+    case mb::Critical: return QMessageBox::Critical;
+    case mb::Question: return QMessageBox::Question;
+    case mb::Exclamation: return QMessageBox::Warning;
+    case mb::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int QtMessageService::show(const QString& text, int flags, const QString& title)
+{
+    QMessageBox box(icon(flags), title, text);
+    const ButtonSet set = buttonSet(flags);
+    const int preferred = (flags >> 8) & 0x3;
+    for (int i = 0; i < set.count; ++i) {
+        QPushButton* button = box.addButton(set.buttons[i].first);
+        if (i == preferred)
+            box.setDefaultButton(button);
+    }
+    box.exec();
+    const auto chosen = box.standardButton(box.clickedButton());
+    for (int i = 0; i < set.count; ++i)
+        if (set.buttons[i].first == chosen)
+            return set.buttons[i].second;
+    // Closed without a button: the escape answer of the set.
+    return set.count == 1 ? mb::Ok : (set.buttons[set.count - 1].second == mb::No ? mb::No : mb::Cancel);
+}
+
+QString QtInputService::ask(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? answer : QString();
+}
+
+QString QtClipboardService::text() const
+{
+    return QApplication::clipboard()->text();
+}
+
+bool QtClipboardService::hasText() const
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+void QtClipboardService::setText(const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+void QtClipboardService::clear()
+{
+    QApplication::clipboard()->clear();
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,77 @@
+#include "host/globais.h"
+#include "host/sistema.h"
+#include "platform/localeinfo.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+
+namespace {
+
+struct NumLockFalso : NumLockService {
+    bool ligado = false;
+    bool consegue = true;
+    int pedidos = 0;
+    bool isOn() override { return ligado; }
+    bool switchOn() override
+    {
+        ++pedidos;
+        ligado = consegue;
+        return consegue;
+    }
+};
+
+TEST(ManterNumLock, SwitchesOnOnlyWhenTickedAndOff)
+{
+    ScopedGlobais g;
+    NumLockFalso teclado;
+    ManterNumLock(false, teclado);
+    EXPECT_EQ(teclado.pedidos, 0);
+
+    teclado.ligado = true;
+    ManterNumLock(true, teclado);
+    EXPECT_EQ(teclado.pedidos, 0);
+    EXPECT_FALSE(globais().gNumLockAuto);
+
+    teclado.ligado = false;
+    ManterNumLock(true, teclado);
+    EXPECT_TRUE(teclado.ligado);
+    EXPECT_TRUE(globais().gNumLockAuto);
+}
+
+TEST(ManterNumLock, FailureToSwitchLeavesTheFlagAlone)
+{
+    ScopedGlobais g;
+    NumLockFalso teclado;
+    teclado.consegue = false;
+    ManterNumLock(true, teclado);
+    EXPECT_EQ(teclado.pedidos, 1);
+    EXPECT_FALSE(globais().gNumLockAuto);
+}
+
+TEST(Esperar, WaitsWhileEventsRun)
+{
+    ScopedLocale locale(LocaleInfo::brazil());
+    bool ran = false;
+    QTimer::singleShot(10, [&ran] { ran = true; });
+    QElapsedTimer clock;
+    clock.start();
+    Esperar(QStringLiteral("0,1"));
+    EXPECT_GE(clock.elapsed(), 95);
+    EXPECT_TRUE(ran);
+
+    clock.restart();
+    Esperar(QStringLiteral("abc"));
+    Esperar(QStringLiteral("-3"));
+    EXPECT_LT(clock.elapsed(), 50);
+}
+
+TEST(AbrirExterno, ReportsFailureForTargetsNothingCanOpen)
+{
+    EXPECT_EQ(AbrirExterno(QString()), 0);
+    EXPECT_EQ(AbrirExterno(QStringLiteral("not a target at all")), 0);
+}
+
+}  // namespace
