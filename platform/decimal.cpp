@@ -1,7 +1,8 @@
 #include "platform/decimal.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -96,12 +97,13 @@ Decimal::Decimal(const mpq_class& value) : value_(value)
 
 Decimal Decimal::fromDouble(double value)
 {
-    if (value == 0.0 || value != value)
+    if (value == 0.0 || !std::isfinite(value))
         return Decimal();
     char text[64];
-    std::snprintf(text, sizeof text, "%.14e", value);
-    // "-d.dddddddddddddde+XX": 15 significant digits and a decimal exponent.
-    const std::string s(text);
+    // "-d.dddddddddddddde+XX": 15 significant digits and a decimal exponent, whatever the
+    // C library's locale says about the decimal point.
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
+    const std::string s(text, end);
     const auto e = s.find('e');
     std::string mantissa = s.substr(0, e);
     const int exponent = std::atoi(s.c_str() + e + 1);

@@ -16,8 +16,9 @@ namespace tarvelo {
 // decimal symbol when the value has no fraction ("#,##0.##" of 5 is "5,").
 QString formatNumber(const Decimal& value, QStringView mask, const LocaleInfo& locale = currentLocale());
 QString formatNumber(double value, QStringView mask, const LocaleInfo& locale = currentLocale());
-// A text is read as a number in the locale first; a text that is not a number comes
-// back unchanged.
+// A text is read as a number in the locale first, keeping all its digits; a text that
+// is not a number comes back unchanged. An empty mask gives the plain number text; a
+// double that is not finite gives numberText()'s word for it.
 QString formatNumber(QStringView text, QStringView mask, const LocaleInfo& locale = currentLocale());
 
 }  // namespace tarvelo
