@@ -9,7 +9,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$build" --target fuzzers
 shopt -s nullglob
 for target in "$build"/tests/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
