@@ -1,0 +1,210 @@
+#include "platform/regedit.h"
+
+#include "platform/ansi.h"
+#include "platform/regsyntax.h"
+#include "platform/settings.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QSet>
+
+namespace tarvelo {
+namespace {
+
+const QLatin1StringView kFirstLine("REGEDIT4");
+
+QString fold(QStringView s) { return s.toString().toCaseFolded(); }
+
+QString keyText(Hive hive, QStringView path)
+{
+    return path.isEmpty() ? hiveName(hive) : hiveName(hive) + u'\\' + path.toString();
+}
+
+bool inSettingsTree(const RegScriptKey& key)
+{
+    if (key.hive != Hive::CurrentUser)
+        return false;
+    const QString path = fold(key.path);
+    const QString root = fold(kSettingsRootKey);
+    return path == root || path.startsWith(root + u'\\');
+}
+
+bool holdsLineBreak(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
+
+}  // namespace
+
+std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error)
+{
+    if (bytes.size() > kMaxRegistryFileBytes) {
+        *error = QStringLiteral("the file is larger than %1 bytes").arg(kMaxRegistryFileBytes);
+        return std::nullopt;
+    }
+    RegScript script;
+    QString why;
+    int lineNumber = 0;
+    qsizetype from = 0;
+    while (from < bytes.size() || lineNumber == 0) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView raw = bytes.sliced(from, end - from);
+        from = end + 1;
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        ++lineNumber;
+        const QString text = fromAnsi(raw);
+        const QStringView line = regsyntax::trimmed(text);
+
+        if (lineNumber == 1) {
+            if (line != kFirstLine) {
+                *error = QStringLiteral("not a REGEDIT4 file: the first line must be \"REGEDIT4\"");
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (regsyntax::isBlankOrComment(line))
+            continue;
+        if (regsyntax::looksLikeHeader(line)) {
+            const auto header = regsyntax::parseHeader(line, &why);
+            if (!header) {
+                *error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
+                return std::nullopt;
+            }
+            script.append({header->hive, header->path, {}, lineNumber});
+            continue;
+        }
+        if (script.isEmpty()) {
+            *error = QStringLiteral("line %1: a value before the first key header").arg(lineNumber);
+            return std::nullopt;
+        }
+        const auto value = regsyntax::parseValueLine(line, regsyntax::Escapes::Regedit4, &why);
+        if (!value) {
+            *error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
+            return std::nullopt;
+        }
+        script.last().values.append(*value);
+    }
+    return script;
+}
+
+std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error)
+{
+    QByteArray out;
+    // Each line goes through the code page on its own, so that a character it cannot
+    // hold is reported with the key and value that hold it.
+    const auto append = [&](const QString& line, const RegScriptKey& key, const QString* name) {
+        const QByteArray bytes = toAnsi(line);
+        if (fromAnsi(bytes) != line) {
+            *error = name ? QStringLiteral("the value \"%1\" of [%2] holds characters that Windows-1252 cannot hold")
+                                .arg(*name, keyText(key.hive, key.path))
+                          : QStringLiteral("the key [%1] holds characters that Windows-1252 cannot hold")
+                                .arg(keyText(key.hive, key.path));
+            return false;
+        }
+        out += bytes;
+        out += "\r\n";
+        return true;
+    };
+
+    out += kFirstLine.latin1();
+    out += "\r\n";
+    for (const RegScriptKey& key : keys) {
+        if (!isValidKeyPath(key.path)) {
+            *error = QStringLiteral("invalid key name [%1]").arg(keyText(key.hive, key.path));
+            return std::nullopt;
+        }
+        out += "\r\n";
+        if (!append(regsyntax::formatHeader(key.hive, key.path), key, nullptr))
+            return std::nullopt;
+        for (const NamedRegistryValue& v : key.values) {
+            if (holdsLineBreak(v.name) ||
+                (v.value.type == RegistryValue::Type::String && holdsLineBreak(v.value.text))) {
+                *error = QStringLiteral("the value \"%1\" of [%2] holds a line break, which a REGEDIT4 file cannot hold")
+                             .arg(v.name, keyText(key.hive, key.path));
+                return std::nullopt;
+            }
+            if (!append(regsyntax::formatValueLine(v, regsyntax::Escapes::Regedit4), key, &v.name))
+                return std::nullopt;
+        }
+    }
+    return out;
+}
+
+bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error)
+{
+    const auto script = readRegedit4(bytes, error);
+    if (!script)
+        return false;
+    for (const RegScriptKey& key : *script) {
+        if (!inSettingsTree(key)) {
+            *error = QStringLiteral("line %1: [%2] is outside [%3]; only the program's settings can be imported")
+                         .arg(key.line)
+                         .arg(keyText(key.hive, key.path), keyText(Hive::CurrentUser, kSettingsRootKey));
+            return false;
+        }
+    }
+    bool full = false;
+    const bool written = registry.update(Hive::CurrentUser, [&](HiveData& data) {
+        for (const RegScriptKey& key : *script) {
+            RegistryKey* target = data.create(key.path);
+            if (!target) {
+                full = true;
+                return false;
+            }
+            for (const NamedRegistryValue& v : key.values)
+                target->set(v.name, v.value);
+        }
+        return true;
+    });
+    if (!written)
+        *error = full ? QStringLiteral("the script holds more keys than the registry takes")
+                      : QStringLiteral("the settings could not be written");
+    return written;
+}
+
+bool importRegedit4File(Registry& registry, const QString& fileName, QString* error)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.read(kMaxRegistryFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return importRegedit4(registry, bytes, error);
+}
+
+std::optional<QByteArray> exportRegedit4(Registry& registry, Hive hive, QStringView path, QString* error)
+{
+    const HiveData data = registry.snapshot(hive);
+    const std::vector<const RegistryKey*> tree = data.tree(path);
+    QSet<QString> parents;
+    for (const RegistryKey* k : tree) {
+        const qsizetype slash = k->path.lastIndexOf(u'\\');
+        if (!k->path.isEmpty())
+            parents.insert(fold(slash < 0 ? QStringView() : QStringView(k->path).first(slash)));
+    }
+    RegScript script;
+    for (const RegistryKey* k : tree)
+        if (!k->values().isEmpty() || (!k->path.isEmpty() && !parents.contains(fold(k->path))))
+            script.append({hive, k->path, k->values(), 0});
+    return writeRegedit4(script, error);
+}
+
+bool exportRegedit4File(Registry& registry, Hive hive, QStringView path, const QString& fileName, QString* error)
+{
+    const auto bytes = exportRegedit4(registry, hive, path, error);
+    if (!bytes)
+        return false;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tarvelo

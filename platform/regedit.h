@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/registry.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace tarvelo {
+
+// REGEDIT4 registry scripts as Windows exchanges them: Windows-1252 bytes, CR LF lines,
+// "REGEDIT4" first, then "[HKEY_...\key]" headers each followed by its
+// "name"="text" (with \" and \\ escapes), "name"=dword:0000000a and @="default" lines.
+// Only text and dword values exist here; a script that deletes keys or values or holds
+// other value types is refused, never half understood.
+
+struct RegScriptKey {
+    Hive hive = Hive::CurrentUser;
+    QString path;
+    QList<NamedRegistryValue> values;
+    int line = 0;  // of the header, for messages
+};
+using RegScript = QList<RegScriptKey>;
+
+// Reads a whole script; on any unreadable line the result is empty and `error` names the
+// line and what is wrong with it. LF-only lines and ";" comment lines are accepted.
+std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error);
+
+// Writes the keys in order: "REGEDIT4", then for each key an empty line, its header and
+// its values, every line ended by CR LF. Fails (with `error`) when a name or text holds a
+// line break or a character that Windows-1252 cannot hold, rather than write a script
+// that would restore something else.
+std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error);
+
+// Imports a script into the program's settings: every key must lie in
+// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\TQ or below. Anything else, or a
+// line that does not read, refuses the whole script and nothing is written. Values merge
+// into what is there, as the registry editor does.
+bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error);
+bool importRegedit4File(Registry& registry, const QString& fileName, QString* error);
+
+// The key and everything below it as a script. Keys without values that only lead to
+// other keys are left out, so a script imported into an empty registry exports to the
+// same bytes.
+std::optional<QByteArray> exportRegedit4(Registry& registry, Hive hive, QStringView path, QString* error);
+bool exportRegedit4File(Registry& registry, Hive hive, QStringView path, const QString& fileName,
+                        QString* error);
+
+}  // namespace tarvelo

@@ -1,0 +1,29 @@
+#pragma once
+
+// Readable failure messages for the registry tests.
+
+#include "platform/registry.h"
+
+#include <QString>
+
+#include <ostream>
+
+static inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace tarvelo {
+
+static inline void PrintTo(const RegistryValue& v, std::ostream* os)
+{
+    if (v.type == RegistryValue::Type::Dword)
+        *os << "dword:" << v.dword;
+    else
+        *os << '"' << v.text.toStdString() << '"';
+}
+
+static inline void PrintTo(const NamedRegistryValue& v, std::ostream* os)
+{
+    *os << '"' << v.name.toStdString() << "\"=";
+    PrintTo(v.value, os);
+}
+
+}  // namespace tarvelo
