@@ -1,10 +1,139 @@
-#include <QCoreApplication>
+#include "host/comando.h"
+#include "host/globais.h"
+#include "host/ui/frmstart.h"
+#include "host/ui/frmsystray.h"
+#include "host/ui/janelas.h"
+#include "platform/settings.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QStringList>
+
+#include <xcb/xcb.h>
+
+#include <csignal>
 #include <cstdio>
+#include <optional>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace tarvelo {
+namespace {
+
+// SIGTERM, SIGINT and SIGHUP only write a byte here; the event loop picks it up and runs
+// the program's one close path, so the tape state is written however the program is
+// asked to end.
+int gSinalFd[2] = {-1, -1};
+
+void aoSinal(int sinal)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t escrito = ::write(gSinalFd[1], &byte, 1);
+    // A second signal of the same kind ends the program at once, should the close path
+    // hang (a dialog nobody answers).
+    std::signal(sinal, SIG_DFL);
+}
+
+bool instalarSinais()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSinalFd) != 0)
+        return false;
+    struct sigaction acao = {};
+    acao.sa_handler = aoSinal;
+    sigemptyset(&acao.sa_mask);
+    acao.sa_flags = SA_RESTART;
+    for (const int sinal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sinal, &acao, nullptr);
+    return true;
+}
+
+// Qt aborts when its display cannot be opened; the user gets a plain sentence instead.
+std::optional<QString> motivoSemTela()
+{
+    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray display = qgetenv("DISPLAY");
+    const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty();
+    if (plataforma.startsWith("wayland"))
+        return wayland ? std::nullopt : std::optional<QString>(QStringLiteral("WAYLAND_DISPLAY is not set"));
+    if (!plataforma.isEmpty() && !plataforma.startsWith("xcb"))
+        return std::nullopt;
+    if (display.isEmpty()) {
+        if (wayland && plataforma.isEmpty())
+            return std::nullopt;
+        return QStringLiteral("no graphical display is available (DISPLAY is not set)");
+    }
+    xcb_connection_t* conexao = xcb_connect(nullptr, nullptr);
+    const bool falhou = xcb_connection_has_error(conexao) != 0;
+    xcb_disconnect(conexao);
+    if (falhou)
+        return QStringLiteral("the display \"%1\" cannot be opened").arg(QString::fromLocal8Bit(display));
+    return std::nullopt;
+}
+
+// Start-up: keeps the command line, puts up the splash (only loaded for "systray" and
+// "fechar"), whose timer loads the host; the host decides what this start becomes.
+int Main(QApplication& app)
+{
+    Globais& g = globais();
+    g.gCrLf2 = QStringLiteral("\r\n\r\n");
+    g.gComando = app.arguments().mid(1).join(QLatin1Char(' '));
+
+    RegistroJanelas janelas;
+    ServicosHost servicos;
+    servicos.caminhoExe = QCoreApplication::applicationFilePath();
+    servicos.GetSetting = [](const QString& secao, const QString& chave, const QString& padrao) {
+        return settings().GetSetting(secao, chave, padrao);
+    };
+    frmSysTray host(janelas, servicos);
+    frmStart splash([&host, &janelas] {
+        host.Form_Load();
+        if (host.papel() == frmSysTray::Papel::PrimeiraCopia && !janelas.calculadora()) {
+            std::fputs("Tarvelo: the calculator window is not part of this build yet; this copy shows only its "
+                       "tray icon (end it with \"tarvelo fechar\").\n",
+                       stderr);
+        }
+    });
+    janelas.registrar(QStringLiteral("frmStart"), &splash);
+    // The calculator window registers itself in `janelas` as "frmCalcula" here, before
+    // the splash hands over to the host.
+
+    // Every way of ending runs host.Unload(): the tray's exit, a later "fechar", the
+    // calculator's close, a signal, the session ending, or anything that quits Qt.
+    QObject::connect(&host, &frmSysTray::descarregado, &app, &QCoreApplication::quit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host](QSessionManager&) { host.Unload(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, &frmSysTray::Unload);
+    std::optional<QSocketNotifier> sinais;
+    if (instalarSinais()) {
+        sinais.emplace(gSinalFd[0], QSocketNotifier::Read);
+        QObject::connect(&*sinais, &QSocketNotifier::activated, &host, [&host] {
+            char byte = 0;
+            [[maybe_unused]] const ssize_t lido = ::read(gSinalFd[0], &byte, 1);
+            host.Unload();
+        });
+    }
+
+    splash.Load(!splashOculto(g.gComando));
+    const int resultado = app.exec();
+    host.Unload();
+    janelas.remover(QStringLiteral("frmStart"), &splash);
+    return resultado;
+}
+
+}  // namespace
+}  // namespace tarvelo
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    std::fputs("Tarvelo: the calculator window is not built yet; run ./test.sh to check the engine.\n",
-               stderr);
-    return 1;
+    if (const auto motivo = tarvelo::motivoSemTela()) {
+        std::fprintf(stderr,
+                     "Tarvelo: %s.\nTarvelo is a desktop program: start it inside a graphical session, or set DISPLAY "
+                     "to a running X server.\n",
+                     qPrintable(*motivo));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvelo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    return tarvelo::Main(app);
 }

@@ -1,0 +1,426 @@
+#include "host/ui/frmsystray.h"
+
+#include "host/ambiente.h"
+#include "host/comando.h"
+#include "host/texto.h"
+#include "platform/settings.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+
+namespace tarvelo {
+namespace {
+
+// The tray images: a small calculator, and the same with its colours swapped for the
+// blink, so the change shows on light and dark panels alike.
+QIcon desenharIcone(bool alternado)
+{
+    const QColor corpo = alternado ? QColor(0xF2, 0xC1, 0x2E) : QColor(0x1F, 0x3A, 0x68);
+    const QColor visor = alternado ? QColor(0x1F, 0x3A, 0x68) : QColor(0xE8, 0xF0, 0xD8);
+    const QColor tecla = alternado ? QColor(0x1F, 0x3A, 0x68) : QColor(0xF2, 0xC1, 0x2E);
+    QIcon icone;
+    for (const int lado : {16, 32}) {
+        QPixmap imagem(lado, lado);
+        imagem.fill(Qt::transparent);
+        QPainter p(&imagem);
+        const int u = lado / 16;
+        p.fillRect(QRect(2 * u, 0, 12 * u, 16 * u), corpo);
+        p.fillRect(QRect(4 * u, 2 * u, 8 * u, 3 * u), visor);
+        for (int linha = 0; linha < 3; ++linha) {
+            for (int coluna = 0; coluna < 3; ++coluna)
+                p.fillRect(QRect((4 + 3 * coluna) * u, (7 + 3 * linha) * u, 2 * u, 2 * u), tecla);
+        }
+        p.end();
+        icone.addPixmap(imagem);
+    }
+    return icone;
+}
+
+QString aparar(QString texto)
+{
+    while (texto.startsWith(QLatin1Char(' ')))
+        texto.remove(0, 1);
+    while (texto.endsWith(QLatin1Char(' ')))
+        texto.chop(1);
+    return texto;
+}
+
+// A caption from the catalogue; a topic the catalogue lacks keeps the caption the item
+// has, so no menu item is ever left blank.
+void legendar(QAction* acao, const QString& texto)
+{
+    if (acao && !texto.isEmpty())
+        acao->setText(texto);
+}
+
+void deixarEventosCorrerem()
+{
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+frmSysTray::frmSysTray(RegistroJanelas& janelas, ServicosHost servicos, Globais& g, QObject* parent)
+    : QObject(parent), janelas_(janelas), servicos_(std::move(servicos)), g_(g)
+{
+    setObjectName(QStringLiteral("frmSysTray"));
+    if (!servicos_.relogio)
+        servicos_.relogio = std::make_shared<SystemClock>();
+    Pic1_[0] = desenharIcone(false);
+    Pic1_[2] = desenharIcone(true);
+    criarMenu();
+    tmrTray.setInterval(200);
+    connect(&tmrTray, &QTimer::timeout, this, &frmSysTray::tmrTray_Timer);
+}
+
+frmSysTray::~frmSysTray()
+{
+    if (icone_)
+        icone_->hide();
+}
+
+void frmSysTray::criarMenu()
+{
+    mnu0_ = std::make_unique<QMenu>();
+    mnu0_->setObjectName(QStringLiteral("mnu0"));
+
+    // A click on a tick item must not tick it by itself: its handler decides, as the
+    // armed state of an alarm depends on what the user answers.
+    const auto marcavel = [this](QAction* acao, std::function<void()> handler) {
+        acao->setCheckable(true);
+        connect(acao, &QAction::triggered, this, [acao, handler = std::move(handler)](bool marcado) {
+            acao->setChecked(!marcado);
+            handler();
+        });
+    };
+
+    mnuSystray_ = mnu0_->addAction(QStringLiteral("Exibir Calculadora    Ctrl+Shift+C"));
+    mnuSystray_->setObjectName(QStringLiteral("mnuSystray"));
+    QFont negrito = mnuSystray_->font();
+    negrito.setBold(true);
+    mnuSystray_->setFont(negrito);
+    mnu0_->setDefaultAction(mnuSystray_);
+    connect(mnuSystray_, &QAction::triggered, this, &frmSysTray::mnuSystray_Click);
+
+    mnu0_->addSeparator();
+    mnuUtil_ = mnu0_->addMenu(QStringLiteral("Utilitário&s"));
+    mnuUtil_->setObjectName(QStringLiteral("mnuUtil"));
+
+    mnuAlarme0_ = mnuUtil_->addAction(QStringLiteral("Agendar Horário para Alarme"));
+    mnuAlarme0_->setObjectName(QStringLiteral("mnuAlarme(0)"));
+    marcavel(mnuAlarme0_, [this] { mnuAlarme_Click(0); });
+
+    mnuDesligar_ = mnuUtil_->addAction(QStringLiteral("Agendar Horário para Desligar o PC"));
+    mnuDesligar_->setObjectName(QStringLiteral("mnuDesligar"));
+    marcavel(mnuDesligar_, [this] { mnuDesligar_Click(); });
+
+    mnuProteger_ = mnuUtil_->addAction(QStringLiteral("Proteger Configurações do Windows"));
+    mnuProteger_->setObjectName(QStringLiteral("mnuProteger"));
+    marcavel(mnuProteger_, [this] { mnuProteger_Click(); });
+
+    mnuUtil_->addSeparator();
+    mnuAtalho_ = mnuUtil_->addAction(QStringLiteral("Criar Atalho no Menu Iniciar do Windows"));
+    mnuAtalho_->setObjectName(QStringLiteral("mnuAtalho"));
+    connect(mnuAtalho_, &QAction::triggered, this, &frmSysTray::mnuAtalho_Click);
+
+    mnu0_->addSeparator();
+    mnuSair_ = mnu0_->addAction(QStringLiteral("Sair"));
+    mnuSair_->setObjectName(QStringLiteral("mnuSair"));
+    connect(mnuSair_, &QAction::triggered, this, &frmSysTray::mnuSair_Click);
+}
+
+QAction* frmSysTray::mnuAlarme(int index) const
+{
+    return index == 0 ? mnuAlarme0_ : nullptr;
+}
+
+QString frmSysTray::lerConfiguracao(const QString& chave, const QString& padrao) const
+{
+    if (!servicos_.GetSetting)
+        return padrao;
+    return servicos_.GetSetting(QStringLiteral("Conf"), chave, padrao);
+}
+
+void frmSysTray::Form_Load()
+{
+    if (papel_ != Papel::Carregando || descarregando_)
+        return;
+    if (g_.gFechando) {
+        Unload();
+        return;
+    }
+
+    carregarAmbiente(g_, {servicos_.ambiente, servicos_.caminhoExe,
+                          lerConfiguracao(QStringLiteral("Idioma"), QStringLiteral("0"))});
+
+    const QString nome = servicos_.nomeCanal.isEmpty() ? CanalInstancia::nomePadrao(g_.gPastaApp) : servicos_.nomeCanal;
+    canal_ = new CanalInstancia(nome, this);
+    connect(canal_, &CanalInstancia::comandoRecebido, this, &frmSysTray::ComandoEncaminhado);
+    connect(canal_, &CanalInstancia::fechamentoPedido, this, &frmSysTray::Unload);
+
+    const QString comando = g_.gComando;
+    if (ePalavraDeFechar(comando)) {
+        // The running copy closes through its own close path (writing its tape state);
+        // only then does this start go on, or, for "fechar", end.
+        canal_->pedirFechamento(servicos_.esperaFechamentoMs);
+        // Events ran while waiting; a signal may have ended this start meanwhile.
+        if (descarregando_)
+            return;
+        if (eFechar(comando)) {
+            Unload();
+            return;
+        }
+    }
+
+    const QString segur = lerConfiguracao(QStringLiteral("Segur"), QStringLiteral("0"));
+    mnuProteger_->setChecked(settingBool(segur).value_or(false));
+
+    const CanalInstancia::Reivindicacao reivindicacao = canal_->reivindicar();
+    if (descarregando_) {
+        canal_->encerrar();
+        return;
+    }
+    JanelaCalculadora* calculadora = janelas_.calculadora();
+    // A channel that cannot be opened leaves this start as an ordinary first copy.
+    if (reivindicacao != CanalInstancia::Reivindicacao::CopiaRodando) {
+        papel_ = Papel::PrimeiraCopia;
+        SysTray(3);
+        PiscarIcone();
+        fTraduzir(g_.gIdioma == 1);
+        if (!eSystray(comando)) {
+            g_.gFechando = false;
+            if (calculadora)
+                calculadora->Show();
+        }
+        // Without a calculator window no first activation will take the splash down.
+        if (!calculadora)
+            janelas_.descarregar(QStringLiteral("frmStart"));
+        return;
+    }
+
+    if (eSegundaCalculadora(comando)) {
+        tag_ = QStringLiteral("2");
+        papel_ = Papel::SegundaCalculadora;
+        g_.gFechando = false;
+        // A second calculator is its window and nothing else: with no window it ends.
+        if (!calculadora) {
+            Unload();
+            return;
+        }
+        calculadora->Show();
+        if (pedeModoTempo(comando))
+            calculadora->mnuTempo_Click();
+        return;
+    }
+
+    // The poke is lost silently when the running copy cannot take it; this start ends
+    // either way.
+    canal_->encaminhar(textoEncaminhado(comando, servicos_.relogio->now().time()));
+    deixarEventosCorrerem();
+    Unload();
+}
+
+void frmSysTray::Unload()
+{
+    if (descarregando_)
+        return;
+    descarregando_ = true;
+    g_.gFechando = true;
+    SysTray(4);
+    tmrTray.stop();
+    for (const QString& nome : RegistroJanelas::ordemDeFechamento())
+        janelas_.descarregar(nome);
+    deixarEventosCorrerem();
+    // The channel closes last: a start waiting with "fechar" goes on only once the
+    // calculator has written its tape state.
+    if (canal_)
+        canal_->encerrar();
+    papel_ = Papel::Encerrado;
+    emit descarregado();
+}
+
+void frmSysTray::SysTray(int op)
+{
+    if (op == 4) {
+        if (icone_)
+            icone_->hide();
+        iconePresente_ = false;
+        return;
+    }
+    if (op == 3) {
+        if (iconePresente_)
+            return;
+        if (!icone_) {
+            icone_ = std::make_unique<QSystemTrayIcon>();
+            icone_->setContextMenu(mnu0_.get());
+            connect(icone_.get(), &QSystemTrayIcon::activated, this,
+                    [this](QSystemTrayIcon::ActivationReason motivo) { iconeAtivado(motivo); });
+        }
+        iconeMostrado_ = 0;
+        icone_->setIcon(Pic1_[0]);
+        icone_->setToolTip(QStringLiteral("Tarvelo"));
+        icone_->show();
+        iconePresente_ = true;
+        return;
+    }
+    if (op != 0 && op != 2)
+        return;
+    iconeMostrado_ = op;
+    if (icone_ && iconePresente_)
+        icone_->setIcon(Pic1_[op]);
+}
+
+void frmSysTray::iconeAtivado(int motivo)
+{
+    switch (static_cast<QSystemTrayIcon::ActivationReason>(motivo)) {
+    case QSystemTrayIcon::Trigger:
+    case QSystemTrayIcon::DoubleClick:
+        mnuSystray_Click();
+        break;
+    case QSystemTrayIcon::Context:
+        // The icon opens its context menu itself.
+    case QSystemTrayIcon::MiddleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+}
+
+void frmSysTray::fTraduzir(bool pular)
+{
+    if (pular)
+        return;
+    legendar(mnuSystray_, fTexto(81, QStringLiteral("   Ctrl+Shift+C")));
+    legendar(mnuUtil_->menuAction(), fTexto(83));
+    legendar(mnuAlarme0_, aparar(fTexto(67)));
+    legendar(mnuDesligar_, aparar(fTexto(70)));
+    legendar(mnuProteger_, fTexto(84));
+    legendar(mnuAtalho_, fTexto(85));
+    legendar(mnuSair_, fTexto(87));
+}
+
+void frmSysTray::AbrirUtil()
+{
+    mnuUtil_->popup(QCursor::pos());
+}
+
+void frmSysTray::mnuSystray_Click()
+{
+    if (descarregando_)
+        return;
+    g_.gFechando = false;
+    JanelaCalculadora* calculadora = janelas_.calculadora();
+    if (!calculadora)
+        return;
+    calculadora->Show();
+    deixarEventosCorrerem();
+    // The window may have been unloaded by something that ran meanwhile.
+    if (JanelaCalculadora* ainda = janelas_.calculadora(); ainda && ainda->Carregada())
+        ainda->Ativar();
+    deixarEventosCorrerem();
+}
+
+void frmSysTray::mnuSair_Click()
+{
+    Unload();
+}
+
+// Alarms, the timed power-off, the settings protection and the shortcut have their
+// items in the menu; scheduling and acting on them is not part of the program yet, so
+// their handlers leave every tick as it is.
+void frmSysTray::mnuAlarme_Click(int) {}
+void frmSysTray::mnuDesligar_Click() {}
+void frmSysTray::mnuProteger_Click() {}
+void frmSysTray::mnuAtalho_Click() {}
+
+void frmSysTray::ComandoEncaminhado(const QString& texto)
+{
+    if (descarregando_ || texto.isEmpty())
+        return;
+    mnuSystray_Click();
+    JanelaCalculadora* calculadora = janelas_.calculadora();
+    if (!calculadora || descarregando_)
+        return;
+    switch (ferramentaEncaminhada(texto)) {
+    case Ferramenta::Tempo:
+        calculadora->mnuTempo_Click();
+        break;
+    case Ferramenta::Juro:
+        calculadora->mnuJuro_Click();
+        break;
+    case Ferramenta::Peso:
+        calculadora->mnuPeso_Click();
+        break;
+    case Ferramenta::Data:
+        calculadora->mnuData_Click();
+        break;
+    case Ferramenta::Nenhuma:
+        break;
+    }
+}
+
+bool frmSysTray::BandejaDisponivel() const
+{
+    if (servicos_.bandejaDisponivel)
+        return servicos_.bandejaDisponivel();
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool frmSysTray::AlarmeArmado() const
+{
+    return mnuAlarme0_->isChecked();
+}
+
+bool frmSysTray::DesligarArmado() const
+{
+    return mnuDesligar_->isChecked();
+}
+
+bool frmSysTray::FicarNaBandeja(bool opcaoSystray)
+{
+    const bool armado = AlarmeArmado() || DesligarArmado();
+    if (!descarregando_ && !g_.gFechando && (armado || (opcaoSystray && BandejaDisponivel()))) {
+        // A running program always shows its icon, even when the user's option had
+        // taken it away.
+        SysTray(3);
+        PiscarIcone();
+        g_.gFechando = true;
+        return true;
+    }
+    Unload();
+    return false;
+}
+
+void frmSysTray::PiscarIcone()
+{
+    if (!descarregando_ && !tmrTray.isActive())
+        tmrTray.start();
+}
+
+void frmSysTray::tmrTray_Timer()
+{
+    // The alarm beeps and the power-off come first in a tick; with nothing armed the
+    // tick only blinks.
+    if (tmrTrayTag_.isEmpty())
+        ContaPiscadas = 0;
+    if (tmrTrayTag_ == QLatin1String("0")) {
+        tmrTrayTag_ = QStringLiteral("1");
+        SysTray(2);
+    } else {
+        tmrTrayTag_ = QStringLiteral("0");
+        SysTray(0);
+    }
+    if (ContaPiscadas < 255)
+        ++ContaPiscadas;
+    if (ContaPiscadas > 13 && tmrTempoTag_.isEmpty()) {
+        tmrTray.stop();
+        tmrTrayTag_.clear();
+        SysTray(0);
+    }
+}
+
+}  // namespace tarvelo

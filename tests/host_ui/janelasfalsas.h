@@ -1,0 +1,137 @@
+#pragma once
+
+#include "host/ui/frmsystray.h"
+#include "host/ui/janelas.h"
+#include "platform/clock.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+
+namespace tarvelo::teste {
+
+// Runs events until the condition holds or the time is up.
+inline bool esperarAte(const std::function<bool()>& condicao, int ms = 5000)
+{
+    const QDeadlineTimer prazo(ms);
+    while (!condicao()) {
+        if (prazo.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// Every call the host makes on the windows, in order.
+using Diario = QStringList;
+
+class JanelaFalsa : public Janela {
+public:
+    JanelaFalsa(QString nome, Diario& diario, bool carregada = true)
+        : nome_(std::move(nome)), diario_(diario), carregada_(carregada)
+    {
+    }
+    bool Carregada() const override { return carregada_; }
+    void Unload() override
+    {
+        diario_ << QStringLiteral("Unload:") + nome_;
+        carregada_ = false;
+    }
+
+private:
+    QString nome_;
+    Diario& diario_;
+    bool carregada_;
+};
+
+class CalculadoraFalsa : public JanelaCalculadora {
+public:
+    explicit CalculadoraFalsa(Diario& diario) : diario_(diario) {}
+    // What the window's own close handling does after writing its state.
+    std::function<void()> aoFechar;
+
+    bool Carregada() const override { return carregada_; }
+    void Unload() override
+    {
+        diario_ << QStringLiteral("Unload:frmCalcula");
+        carregada_ = false;
+        if (aoFechar)
+            aoFechar();
+    }
+    void Show() override
+    {
+        diario_ << QStringLiteral("Show");
+        carregada_ = true;
+    }
+    void Ativar() override { diario_ << QStringLiteral("Ativar"); }
+    bool Visivel() const override { return carregada_; }
+    void mnuTempo_Click() override { diario_ << QStringLiteral("mnuTempo_Click"); }
+    void mnuJuro_Click() override { diario_ << QStringLiteral("mnuJuro_Click"); }
+    void mnuPeso_Click() override { diario_ << QStringLiteral("mnuPeso_Click"); }
+    void mnuData_Click() override { diario_ << QStringLiteral("mnuData_Click"); }
+
+private:
+    Diario& diario_;
+    bool carregada_ = false;
+};
+
+class RelogioFixo final : public ClockService {
+public:
+    explicit RelogioFixo(QDateTime agora) : agora_(std::move(agora)) {}
+    QDateTime now() const override { return agora_; }
+
+private:
+    QDateTime agora_;
+};
+
+// Services of a host whose data folder is `pasta`: its own channel, a fixed clock at
+// 14:03:27, settings from the map, no desktop tray unless asked.
+inline ServicosHost servicosDeTeste(const QString& pasta, QMap<QString, QString> configuracao = {},
+                                    bool bandeja = false)
+{
+    ServicosHost s;
+    s.GetSetting = [configuracao](const QString& secao, const QString& chave, const QString& padrao) {
+        return configuracao.value(secao + QLatin1Char('/') + chave, padrao);
+    };
+    s.relogio = std::make_shared<RelogioFixo>(QDateTime(QDate(2025, 3, 5), QTime(14, 3, 27)));
+    QProcessEnvironment ambiente;
+    ambiente.insert(QStringLiteral("TARVELO_HOME"), pasta);
+    s.ambiente = ambiente;
+    s.esperaFechamentoMs = 5000;
+    s.bandejaDisponivel = [bandeja] { return bandeja; };
+    return s;
+}
+
+// One copy of the program inside the test process: its globals, its window registry,
+// a fake calculator and its host.
+struct Copia {
+    Copia(const QString& pasta, const QString& comando, QMap<QString, QString> configuracao = {}, bool bandeja = false)
+        : calculadora(diario)
+    {
+        g.gComando = comando;
+        janelas.registrar(QStringLiteral("frmCalcula"), &calculadora);
+        host = std::make_unique<frmSysTray>(janelas, servicosDeTeste(pasta, std::move(configuracao), bandeja), g);
+        QObject::connect(host.get(), &frmSysTray::descarregado, [this] { ++descarregamentos; });
+    }
+    ~Copia()
+    {
+        host->Unload();
+        janelas.remover(QStringLiteral("frmCalcula"), &calculadora);
+    }
+
+    Diario diario;
+    Globais g;
+    RegistroJanelas janelas;
+    CalculadoraFalsa calculadora;
+    std::unique_ptr<frmSysTray> host;
+    int descarregamentos = 0;
+};
+
+}  // namespace tarvelo::teste
