@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <utility>
+#include <vector>
+
+namespace tarvelo {
+
+// The persisted property set a control keeps with the window that holds it: typed values
+// under names, in the order they were first written.
+class PropertyBag {
+public:
+    // Stores the value (replacing an earlier one in its place). When a default is given
+    // and the value equals it, nothing is stored and an earlier value is removed.
+    void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue = QVariant());
+    // The stored value, or `defaultValue` when there is none.
+    QVariant ReadProperty(const QString& name, const QVariant& defaultValue = QVariant()) const;
+
+    bool contains(const QString& name) const;
+    void remove(const QString& name);
+    QStringList names() const;
+    bool isEmpty() const { return values_.empty(); }
+
+private:
+    std::vector<std::pair<QString, QVariant>> values_;
+};
+
+}  // namespace tarvelo

@@ -1,0 +1,63 @@
+#include "controls/virtualkeys.h"
+
+namespace tarvelo {
+
+int virtualKeyCode(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool keypad = modifiers & Qt::KeypadModifier;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return keypad ? 0x60 + (key - Qt::Key_0) : key;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return 0x70 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace: return 0x08;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 0x09;
+    case Qt::Key_Clear: return 0x0C;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 0x0D;
+    case Qt::Key_Shift: return 0x10;
+    case Qt::Key_Control: return 0x11;
+    case Qt::Key_Alt: return 0x12;
+    case Qt::Key_Pause: return 0x13;
+    case Qt::Key_CapsLock: return 0x14;
+    case Qt::Key_Escape: return 0x1B;
+    case Qt::Key_Space: return 0x20;
+    case Qt::Key_PageUp: return 0x21;
+    case Qt::Key_PageDown: return 0x22;
+    case Qt::Key_End: return 0x23;
+    case Qt::Key_Home: return 0x24;
+    case Qt::Key_Left: return 0x25;
+    case Qt::Key_Up: return 0x26;
+    case Qt::Key_Right: return 0x27;
+    case Qt::Key_Down: return 0x28;
+    case Qt::Key_Print: return 0x2C;
+    case Qt::Key_Insert: return 0x2D;
+    case Qt::Key_Delete: return 0x2E;
+    case Qt::Key_Asterisk: return keypad ? 0x6A : 0;
+    case Qt::Key_Plus: return keypad ? 0x6B : 0xBB;
+    case Qt::Key_Minus: return keypad ? 0x6D : 0xBD;
+    case Qt::Key_Period: return keypad ? 0x6E : 0xBE;
+    case Qt::Key_Comma: return keypad ? 0x6E : 0xBC;
+    case Qt::Key_Slash: return keypad ? 0x6F : 0xBF;
+    case Qt::Key_NumLock: return 0x90;
+    case Qt::Key_ScrollLock: return 0x91;
+    default: return 0;
+    }
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    int s = 0;
+    if (modifiers & Qt::ShiftModifier)
+        s |= 1;
+    if (modifiers & Qt::ControlModifier)
+        s |= 2;
+    if (modifiers & Qt::AltModifier)
+        s |= 4;
+    return s;
+}
+
+}  // namespace tarvelo
