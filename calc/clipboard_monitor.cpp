@@ -1,0 +1,194 @@
+// The main window's 50 ms timer: numbers copied in other programs are added to the open
+// calculation, and the caption of the minimised window shows the display.
+
+#include "calc/frmcalcula.h"
+
+#include "host/globais.h"
+#include "host/rotinas.h"
+#include "host/texto.h"
+#include "platform/clipboard.h"
+#include "platform/currency.h"
+#include "platform/decimal.h"
+#include "platform/messagebox.h"
+#include "platform/numbermask.h"
+#include "platform/numbertext.h"
+#include "platform/settings.h"
+
+namespace tarvelo {
+
+namespace {
+
+QString semBrancos(const QString& texto)
+{
+    qsizetype inicio = 0;
+    qsizetype fim = texto.size();
+    while (inicio < fim && texto[inicio] == QLatin1Char(' '))
+        ++inicio;
+    while (fim > inicio && texto[fim - 1] == QLatin1Char(' '))
+        --fim;
+    return texto.mid(inicio, fim - inicio);
+}
+
+// What ends the value text of a line, read backwards from its end: anything but digits,
+// blanks, signs and separators; a tab too, unless the text holds numbers in columns.
+bool separador(QChar c, bool emColunas)
+{
+    if (c.unicode() >= '0' && c.unicode() <= '9')
+        return false;
+    if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(','))
+        return false;
+    return !(emColunas && c == QLatin1Char('\t'));
+}
+
+// The product of two cells as money text, or nothing when either is no number.
+QString produto(const QString& primeira, const QString& segunda)
+{
+    if (!isNumeric(primeira) || !isNumeric(segunda))
+        return {};
+    const auto a = Decimal::fromText(primeira);
+    const auto b = Decimal::fromText(segunda);
+    if (!a || !b)
+        return {};
+    const auto resultado = multiply(*a, *b);
+    return resultado ? FormatarValor(*resultado) : QString();
+}
+
+}  // namespace
+
+void frmCalcula::Timer1_Timer()
+{
+    if (TagHost == QLatin1String("2"))
+        return;
+    // Timers keep firing inside modal loops: inside this tick's own message box, or the
+    // question a total may ask, the next ticks must wait for this one.
+    if (emTick_)
+        return;
+    emTick_ = true;
+    struct Fim {
+        bool& emTick;
+        ~Fim() { emTick = false; }
+    } fim{emTick_};
+
+    QString texto;
+    QString numero;
+    if (mnuMonit.Checked() && !monitorarClipboard(texto, numero))
+        return;
+
+    // Lines or columns just added are closed with a total, which leaves any products on
+    // the clipboard in place of the total.
+    if (!numero.isEmpty()
+        && formatNumber(QStringView(numero), FormatoNumero) != formatNumber(QStringView(texto), FormatoNumero)) {
+        UltimoClipboard = servicos_.clipboard.text();
+        Form_KeyPress(61);
+        chkIgual.setValue(false);
+    }
+    if (minimizada())
+        legendaMinimizada();
+}
+
+bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
+{
+    ResultadoClipboard.clear();
+    texto = servicos_.clipboard.text();
+    if (mnuTempo.Checked())
+        return false;
+    if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {
+        // Copied from the tape itself: nothing to add.
+        UltimoClipboard = texto;
+        SetFocus(txtEntrada);
+        return false;
+    }
+    const QString comoTempo = formatNumber(QStringView(texto), mnuTime1.Checked() ? u"#00:00" : u"#00:00:00");
+    if (mnuEditar.Checked() || texto == UltimoClipboard || UltimoClipboard == comoTempo
+        || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
+        return true;
+    if (!isNumeric(texto.left(2)))
+        texto.prepend(QStringLiteral("aa"));
+    if (isNumeric(texto)
+        && formatNumber(QStringView(texto), FormatoNumero) == formatNumber(QStringView(UltimoClipboard), FormatoNumero))
+        return true;
+
+    // A leading value of 0 may still start a number where the decimal symbol is a comma.
+    const bool emColunas =
+        leadingValue(texto) != 0.0
+        || (texto.left(2) == QLatin1Char('0') + decimal() && leadingValue(QStringView(texto).mid(2)) != 0.0);
+    texto += QLatin1Char('\r');
+    const bool textoInteiroNumero = isNumeric(texto);
+
+    qsizetype i = 0;
+    while (i < texto.size()) {
+        const qsizetype p = texto.indexOf(QLatin1Char('\r'), i);
+        qsizetype j = p;
+        while (j > 0 && !separador(texto[j - 1], emColunas))
+            --j;
+        QString valor = texto.mid(j, p - j);
+        i = p + 1;
+        if (valor.isEmpty())
+            continue;
+
+        valor = semBrancos(valor);
+        while (valor.contains(QLatin1Char(' ')) && !isNumeric(valor))
+            valor = semBrancos(valor.mid(valor.indexOf(QLatin1Char(' ')) + 1));
+
+        if (emColunas && valor.contains(QLatin1Char('\t'))) {
+            const qsizetype tab = valor.indexOf(QLatin1Char('\t'));
+            const QString primeira = valor.left(tab);
+            const QString segunda = valor.mid(tab + 1);
+            if (!Currency::fromText(segunda)) {
+                servicos_.mensagens.show(fTexto(20), mb::Exclamation);
+                servicos_.clipboard.clear();
+                return false;
+            }
+            const QString multiplicado = produto(primeira, segunda);
+            if (!multiplicado.isEmpty()) {
+                numero = multiplicado;
+                ResultadoClipboard += multiplicado + QStringLiteral("\r\n");
+            } else {
+                numero = valor;
+            }
+        }
+        if (isNumeric(valor))
+            numero = valor;
+
+        if (isNumeric(numero) && !valorZero(numero) && !semBrancos(numero).isEmpty()) {
+            QString entrada = formatNumber(QStringView(numero), FormatoNumero).left(22);
+            if (entrada.endsWith(decimal()))
+                entrada.chop(decimal().size());
+            txtEntrada.setMaxLength(22);
+            txtEntrada.setText(entrada);
+            SelecionarEntrada();
+            Form_KeyPress(mnuEnter.Checked() ? 13 : 43);
+            chkMais.setValue(false);
+            if (textoInteiroNumero) {
+                servicos_.clipboard.clear();
+                numero.clear();
+            }
+        }
+        UltimoClipboard = numero;
+    }
+    return true;
+}
+
+void frmCalcula::legendaMinimizada()
+{
+    const QString& entrada = txtEntrada.Text();
+    const QString& total = lblTotal.Caption();
+    QString legenda = entrada == total || valorZero(entrada) ? QStringLiteral(" = ") : QStringLiteral(" ");
+    legenda += mnuTempo.Checked() ? lblVisor[2].Caption() : lblVisor[0].Caption();
+    if (entrada == total || valorZero(total))
+        legenda += QStringLiteral(" T");
+    else if (lblVisor[0].Caption() == total)
+        legenda += QStringLiteral("    ") + Tag;
+    setCaption(legenda);
+}
+
+void frmCalcula::mnuMonit_Click()
+{
+    servicos_.clipboard.clear();
+    mnuMonit.setChecked(!mnuMonit.Checked());
+    if (mnuMonit.Checked())
+        servicos_.mensagens.show(fTexto(222), mb::Information);
+    salvarConfiguracao(QStringLiteral("Monitor"), settingText(mnuMonit.Checked()));
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,185 @@
+// Clearing the tape with its backup, showing the backup, saving the tape as a file.
+
+#include "calc/fita_backup.h"
+
+#include "calc/fita_edicao.h"
+#include "calc/frmcalcula.h"
+#include "calc/linhafita.h"
+
+#include "host/globais.h"
+#include "host/sistema.h"
+#include "host/texto.h"
+#include "platform/ansi.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/filedialog.h"
+#include "platform/messagebox.h"
+#include "platform/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tarvelo {
+
+namespace {
+
+const QString kConf = QStringLiteral("Conf");
+
+QString pastaSemBarra()
+{
+    QString pasta = globais().gPastaApp;
+    if (pasta.size() > 1 && pasta.endsWith(QLatin1Char('/')))
+        pasta.chop(1);
+    return pasta;
+}
+
+}  // namespace
+
+QString BlocoBackup(QStringView fita, QTime hora, const LocaleInfo& locale)
+{
+    const QString linhaEmBranco = globais().gCrLf2;
+    QString bloco = fita.toString();
+    bloco += kSeparador;
+    bloco += linhaEmBranco;
+    bloco += QStringLiteral("        BKP = ") + formatTime(hora, u"hh:mm:ss", locale) + QStringLiteral(" hs.");
+    bloco += linhaEmBranco;
+    bloco += kSeparador;
+    bloco += kQuebra;
+    return bloco;
+}
+
+QString ArquivoBackup()
+{
+    return globais().gPastaApp + QStringLiteral("calcula.txt");
+}
+
+bool anexarArquivo(const QString& caminho, QByteArrayView bytes)
+{
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const qint64 antes = arquivo.size();
+    if (arquivo.write(bytes.data(), bytes.size()) == bytes.size() && arquivo.flush()) {
+        arquivo.close();
+        return arquivo.error() == QFileDevice::NoError;
+    }
+    arquivo.resize(antes);
+    return false;
+}
+
+bool gravarArquivo(const QString& caminho, QByteArrayView bytes)
+{
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly))
+        return false;
+    if (arquivo.write(bytes.data(), bytes.size()) != bytes.size()) {
+        arquivo.cancelWriting();
+        return false;
+    }
+    return arquivo.commit();
+}
+
+std::optional<QByteArray> lerArquivo(const QString& caminho, qint64 limite)
+{
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::ReadOnly) || arquivo.size() > limite)
+        return std::nullopt;
+    // The size may change under us: never take more than the limit.
+    QByteArray bytes = arquivo.read(limite + 1);
+    if (bytes.size() > limite || arquivo.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+int ShellDoSistema::open(const QString& target)
+{
+    return AbrirExterno(target);
+}
+
+// ---- the form's commands ------------------------------------------------------------
+
+void frmCalcula::ligarServicosFita(const ServicosFita& servicos)
+{
+    servicosFita_ = servicos;
+}
+
+bool frmCalcula::backupAoLimpar()
+{
+    // The new tape is written locked, as every tape starts.
+    terminarEdicao(*this);
+    if (!mnuBackup.Checked() || txtFita.length() <= kMenorFitaComBackup)
+        return true;
+    const QString caminho = ArquivoBackup();
+    const QString bloco = BlocoBackup(txtFita.Text(), servicos_.relogio.now().time());
+    if (!anexarArquivo(caminho, toAnsi(bloco))) {
+        // The tape is now the only copy of these calculations: it stays until a clear
+        // manages to back it up. At load only the calculation starts anew.
+        if (Visible)
+            servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
+        else
+            LimpaTudo();
+        return false;
+    }
+    if (Visible && QFileInfo(caminho).size() >= kBackupGrande) {
+        servicos_.mensagens.show(fTexto(173), mb::Exclamation);
+        mnuMostraBack_Click();
+        chkCE.setValue(false);
+    }
+    return true;
+}
+
+void frmCalcula::mnuBackup_Click()
+{
+    mnuBackup.setChecked(!mnuBackup.Checked());
+}
+
+void frmCalcula::mnuMostraBack_Click()
+{
+    silenciarNota();
+    const QString caminho = ArquivoBackup();
+    if (!QFileInfo::exists(caminho)) {
+        servicos_.mensagens.show(fTexto(171), mb::Information);
+        return;
+    }
+    const int resultado = servicosFita_.shell ? servicosFita_.shell->open(caminho) : 0;
+    if (resultado < 3) {
+        servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
+        return;
+    }
+    WindowState = 1;
+    if (onProperty)
+        onProperty();
+}
+
+void frmCalcula::mnuSalvar_Click()
+{
+    silenciarNota();
+    SettingsStore& configuracoes = servicos_.configuracoes;
+    FileDialogRequest pedido;
+    pedido.fileName = configuracoes.GetSetting(kConf, QStringLiteral("UltimoArq"), QStringLiteral("Tarvelo.txt"));
+    pedido.initDir = configuracoes.GetSetting(kConf, QStringLiteral("UltimoPath"), pastaSemBarra());
+    pedido.hideReadOnly = true;
+    pedido.filter = (globais().gIdioma == 2 ? QStringLiteral("Text Document") : QStringLiteral("Documento Texto"))
+                    + QStringLiteral(" (*.txt)|*.txt");
+    pedido.filterIndex = 1;
+    pedido.title = QLatin1Char(' ') + fTexto(208);
+    pedido.defaultExt = QStringLiteral("*.txt");
+    pedido.flags = fd::OverwritePrompt | fd::PathMustExist;
+    pedido.openDialog = false;
+    if (!servicosFita_.arquivos || !servicosFita_.arquivos->ShowFileDialog(pedido) || pedido.fileName.isEmpty())
+        return;
+
+    if (!gravarArquivo(pedido.fileName, toAnsi(txtFita.Text() + kQuebra))) {
+        servicos_.mensagens.show(fTexto(30), mb::Critical);
+        return;
+    }
+    QString pasta = pedido.fileName.left(std::max<qsizetype>(0, pedido.fileName.size() - pedido.fileTitle.size()));
+    if (pedido.fileTitle.isEmpty() || !pedido.fileName.endsWith(pedido.fileTitle))
+        pasta = QFileInfo(pedido.fileName).path() + QLatin1Char('/');
+    configuracoes.SaveSettings(kConf, {{QStringLiteral("UltimoArq"), pedido.fileName},
+                                       {QStringLiteral("UltimoPath"), pasta}});
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,326 @@
+#pragma once
+
+#include "calc/controles.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <map>
+#include <vector>
+
+namespace tarvelo {
+
+class ClipboardService;
+class MessageService;
+class MidiOut;
+class KeystrokeService;
+class ClockService;
+class Decimal;
+class SettingsStore;
+// ==== Tape services (fita_*.cpp, clipboard_*.cpp, resumo.cpp, extenso_menu.cpp) ====
+class InputService;
+class FileDialogService;
+class ShellService;
+// ==== end of the tape services ====
+
+// What the calculator reaches outside itself. The window passes the real services; tests
+// pass fakes and see every call.
+struct ServicosCalcula {
+    ClipboardService& clipboard;
+    MessageService& mensagens;
+    MidiOut& midi;
+    KeystrokeService& teclas;
+    ClockService& relogio;
+    SettingsStore& configuracoes;
+};
+
+// ==== Tape services ====
+// What only the tape's commands reach outside the calculator. The window passes them once
+// after construction; a command whose service is missing skips that step.
+struct ServicosFita {
+    InputService* entrada = nullptr;
+    FileDialogService* arquivos = nullptr;
+    ShellService* shell = nullptr;
+};
+// ==== end of the tape services ====
+
+// Who may change the running total through the tape. Only an armed tape calculates; the
+// engine holds the tape off while it writes a block, and the user's free editing of a
+// closed tape is ignored too.
+enum class ModoFita { Armada, Suspensa, Edicao };
+
+// One undo step: the running total before an item was counted and the operator pending then.
+struct PassoDesfazer {
+    QString total;
+    QString operador;
+};
+
+// One redo step: columns 1 to 24 of an undone line and the operator pending at the undo.
+struct PassoRefazer {
+    QString linha;
+    QString operador;
+};
+
+// A new tape text given as the first `manter` characters of the tape followed by
+// `acrescimo`, so that closing a calculation never copies the whole tape.
+struct TextoFita {
+    qsizetype manter = 0;
+    QString acrescimo;
+};
+
+// The calculator window as a model: its controls, its window-level variables and the
+// engine's handlers working on them. A Qt window shows it and feeds the user's input in.
+class frmCalcula {
+public:
+    explicit frmCalcula(const ServicosCalcula& servicos);
+    frmCalcula(const frmCalcula&) = delete;
+    frmCalcula& operator=(const frmCalcula&) = delete;
+
+    // ---- the window ----------------------------------------------------------------
+    // The pending operator: "+", "-", "*", "/", "%", "T" while a tool hands a record over,
+    // empty right after a total.
+    QString Tag = QStringLiteral("+");
+    bool Visible = false;
+    int WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
+    bool ModoMini = false;
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    // For a view: the window's caption changed.
+    std::function<void()> onProperty;
+
+    // ---- controls --------------------------------------------------------------------
+    TextBox txtFita;
+    TextBox txtEntrada;
+    std::array<Label, 4> lblVisor;  // display, item counter, time display, display box
+    Label lblTotal;
+    Label fraTeclado;  // the keypad frame; its caption is the memory
+
+    std::array<KeyButton, 10> chkNum;
+    KeyButton chkVirgula, chkBack, chkCE, chkNeg, chkMais, chkMenos, chkVezes, chkDividir, chkPercent, chkIgual;
+    KeyButton MC, MR, Mmais, Mmenos;
+
+    MenuItem mnuNumLock, mnuInserir, mnuEnter, mnuIgual, mnuSemSom, mnuBeep, mnuSom;
+    MenuItem mnuTempo, mnuTime1, mnuTime2;
+    MenuItem mnuUndo, mnuRedo, mnuEditar;
+    // The number formats: indexes 0, 1, 2 and 10 to 80 in steps of 10.
+    MenuItem& mnuNumeral(int index);
+    static const std::array<int, 11> kIndicesNumeral;
+
+    // ---- window-level variables ------------------------------------------------------
+    QString FormatoNumero;
+    QString UltimoNumero;
+    QString UltimoOperador;
+    QString CodigoOperador;
+    QString Anotacao;
+    QString UltimoClipboard;
+    QString ResultadoClipboard;
+    std::vector<PassoDesfazer> HistTotais;
+    std::vector<PassoRefazer> RefazerLinhas;
+    qsizetype PosicaoClique = 0;
+    QString UltimaBusca;
+    int UltimaTecla = 0;
+    int NotaAtual = 0;
+    bool JaAtivado = false;
+
+    ModoFita modoFita() const { return modoFita_; }
+    // Sets the mode and the tape's look that goes with it (locked and blue, or unlocked
+    // and black for editing).
+    void definirModoFita(ModoFita modo);
+
+    // ---- focus -----------------------------------------------------------------------
+    TextBox* foco() const { return foco_; }
+    // Moves the keyboard focus; the controls' LostFocus and GotFocus run. A hidden window
+    // takes no focus.
+    void SetFocus(TextBox& controle);
+
+    // ---- key entry and tape lines ------------------------------------------------------
+    // Every typed character and every key sent by code: returns the code the focused
+    // control receives next, 0 when the key was consumed.
+    int Form_KeyPress(int KeyAscii);
+    // A character typed on the keyboard while the window has the focus: the window's
+    // handler first, then the focused control's own handling, then the key's release.
+    void teclar(int KeyAscii);
+
+    // ---- running total and total block -------------------------------------------------
+    void txtFita_Change();
+    void LimpaTudo();
+    void SelecionarEntrada();
+
+    // ---- time mode -----------------------------------------------------------------------
+    QString ConverterTempo(QStringView texto) const;
+    void mnuTempo_Click();
+    void mnuTime1_Click();
+    void mnuTime2_Click();
+
+    // ---- entry field, display and number formats ----------------------------------------
+    void txtEntrada_Change();
+    void txtEntrada_GotFocus();
+    void txtEntrada_KeyDown(int KeyCode, int Shift);
+    int txtEntrada_KeyPress(int KeyAscii);
+    void txtEntrada_KeyUp(int KeyCode, int Shift);
+    void mnuNumeral_Click(int Index);
+    void lblTotal_Change();
+    void lblVisor_Change(int Index);
+
+    // ---- on-screen keypad (Button 0: called by a global hotkey, the focus stays put) -----
+    void chkNum_MouseUp(int Index, int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkVirgula_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkBack_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkCE_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkNeg_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkMais_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkMenos_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkVezes_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkDividir_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void chkIgual_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+
+    // ---- memory keys -----------------------------------------------------------------------
+    void MC_Click();
+    void MR_Click();
+    void Mmais_Click();
+    void Mmenos_Click();
+
+    // ---- undo and redo ---------------------------------------------------------------------
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+
+    // ---- clearing the tape -----------------------------------------------------------------
+    void mnuLimpar_Click();
+
+    // ==== Tape services: clear with backup, save, state file, editing and find, clipboard
+    // copy and paste, clipboard monitor, summary, amount in words. Declared here, defined in
+    // fita_backup.cpp, fita_estado.cpp, fita_edicao.cpp, clipboard_copia.cpp,
+    // clipboard_monitor.cpp, resumo.cpp and extenso_menu.cpp. ====
+    MenuItem mnuBackup, mnuMonit, mnuColar;
+    // The host window's Tag: "1" in the first calculator, "2" in a second one.
+    QString TagHost = QStringLiteral("1");
+    // Off while the tape is being edited, so that the calculator's key handling sees none
+    // of the keys typed into it.
+    bool KeyPreview = true;
+    void ligarServicosFita(const ServicosFita& servicos);
+
+    void mnuBackup_Click();
+    void mnuMostraBack_Click();
+    void mnuSalvar_Click();
+    // The tape state file of this calculator: written by the window's close, read by its load.
+    bool GravarArquivoFita();
+    void CarregarArquivoFita();
+
+    void mnuEditar_Click();
+    void mnuLocalizar_Click();
+    // A double click at a character offset of the tape: the word there (delimited by white
+    // space) is selected with the blank after it and, when it is a number, entered again.
+    void txtFita_DblClick(qsizetype posicao);
+    void txtFita_GotFocus();
+    // A key that reaches the tape; returns the key the tape itself takes, 0 when none.
+    int txtFita_KeyPress(int KeyAscii);
+    void txtFita_LostFocus();
+    // Text pasted into the tape while it is edited; false when nothing went in.
+    bool txtFita_Colar(QStringView texto);
+
+    void mnuCopiar_Click();
+    void mnuColar_Click();
+    void mnu1_Click();
+    void Timer1_Timer();
+    void mnuMonit_Click();
+    // The caption of the minimised window: the number on show and the pending operator.
+    void legendaMinimizada();
+
+    void mnuAgrupar_Click();
+    void mnuExtenso_Click();
+    // ==== end of the tape services ====
+
+    // Popup menus belong to the view: it shows the named menu ("mnu4") at the mouse.
+    std::function<void(const QString& menu)> PopupMenu;
+
+private:
+    void ligarControles();
+
+    // Key entry (frmcalcula_teclas.cpp).
+    int despacharOperador(int tecla);
+    int teclaSomar(int tecla);
+    int teclaMenos(int tecla);
+    int teclaMultiplicar(int tecla, QChar operador);
+    int teclaPercentual(int tecla);
+    int teclaIgual(int tecla);
+    void escreverAnotacao();
+    void reiniciarEntrada();
+    void anexarLinha(QChar operador);
+    void trocarOperador(QChar operador);
+    void cauda(int tecla);
+    void verificarLimite();
+    void silenciarNota();
+
+    // Totals (frmcalcula_totais.cpp).
+    void AplicarOperador();
+    void FecharCalculo(const TextoFita& texto);
+    void aplicarPercentual();
+    void definirTotal(const Decimal& total);
+
+    // Display (frmcalcula_visor.cpp).
+    int limiteEntrada(QStringView entrada) const;
+    QString textoVisor(const QString& entrada) const;
+    void formatarVisorDigitado(QStringView entrada);
+
+    // Keypad and memory.
+    void chkPercent_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void finalTeclado(int Button);
+    void colorirMemoria();
+    void somarMemoria(int sinal);
+
+    // Undo (frmcalcula_desfazer.cpp).
+    void contadorMudou();
+    void visorMudou(int Index);
+    void espelharLegenda();
+    bool semHistorico() const;
+    bool semRefazer() const;
+
+    // Values of texts read with the user's number settings; a text that is no number is 0.
+    double valor(const QString& texto) const { return lido(texto).valor; }
+    bool valorZero(const QString& texto) const { return lido(texto).valor == 0.0; }
+    bool numerico(const QString& texto) const { return lido(texto).numerico; }
+    // A number text through a mask (numbermask.h); recent results are kept, as typing
+    // formats the same few texts again and again.
+    QString formatar(const QString& texto, const QString& mascara) const;
+    QString decimal() const;
+    bool visivelNaTela() const { return Visible; }
+    bool minimizada() const { return WindowState == 1; }
+    void salvarConfiguracao(const QString& chave, const QString& valor);
+
+    // ==== Tape services (private) ====
+    void ligarFita();
+    bool backupAoLimpar();
+    bool monitorarClipboard(QString& texto, QString& numero);
+    ServicosFita servicosFita_;
+    bool emTick_ = false;
+    // ==== end of the tape services ====
+
+    const ServicosCalcula servicos_;
+    ModoFita modoFita_ = ModoFita::Armada;
+    TextBox* foco_ = nullptr;
+    bool desfazendo_ = false;
+    QString caption_ = QStringLiteral(" Tarvelo");
+    std::map<int, MenuItem> mnuNumeral_;
+    MenuItem numeralInexistente_;
+    // One key reads the same few captions many times over; their values are kept, with
+    // the number symbols they were read under.
+    struct ValorLido {
+        QString texto;
+        double valor = 0.0;
+        bool numerico = false;
+    };
+    const ValorLido& lido(const QString& texto) const;
+    mutable std::array<ValorLido, 8> valoresLidos_;
+    mutable std::size_t proximoValor_ = 0;
+    mutable QChar simbolosLidos_[2];
+    struct Formatado {
+        QString texto;
+        QString mascara;
+        QString resultado;
+    };
+    mutable std::array<Formatado, 8> formatados_;
+    mutable std::size_t proximoFormatado_ = 0;
+};
+
+}  // namespace tarvelo

@@ -1,0 +1,254 @@
+// Copy and paste of the display, and the clipboard monitor of the 50 ms timer.
+
+#include "fita_apoio.h"
+
+#include "host/texto.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+using namespace tarvelo::teste_fita;
+
+namespace {
+
+// The monitor on, a text copied in another program, one tick of the timer.
+void copiar(Bancada& b, const QString& texto)
+{
+    b.calc.mnuMonit.setChecked(true);
+    b.clipboard.conteudo = texto;
+    b.calc.Timer1_Timer();
+}
+
+// ---- copy and paste ------------------------------------------------------------------------
+
+TEST(Copiar, TheNumberOnShowGoesAsShownAndIsNotTakenBackByTheMonitor)
+{
+    Bancada b;
+    b.calc.mnuNumeral_Click(0);
+    b.teclas(QStringLiteral("1234,5"));
+    b.calc.chkNeg.release();
+    ASSERT_EQ(b.calc.lblVisor[0].Caption(), QStringLiteral("-1.234,50"));
+    b.calc.mnuCopiar_Click();
+    EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("-1.234,50"));
+    EXPECT_EQ(b.calc.UltimoClipboard, QStringLiteral("-1.234,50"));
+
+    const QString fita = b.calc.txtFita.Text();
+    b.calc.mnuMonit.setChecked(true);
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+
+    Bancada tempo;
+    tempo.calc.mnuTempo_Click();
+    tempo.teclas(QStringLiteral("130"));
+    tempo.calc.mnuCopiar_Click();
+    EXPECT_EQ(tempo.clipboard.conteudo, QStringLiteral("00:01:30"));
+}
+
+TEST(Colar, ANumberComesInWholeWithoutGroupingAndSelected)
+{
+    struct Caso {
+        const char* clipboard;
+        const char* entrada;
+    };
+    for (const Caso c : {Caso{"1.234,5", "1234,5"}, Caso{"12", "12"}, Caso{"0,123456", "0,123456"},
+                         Caso{"123456789012,345", "123456789012,345"}, Caso{" -7 ", "-7"}}) {
+        Bancada b;
+        b.clipboard.conteudo = QString::fromUtf8(c.clipboard);
+        b.calc.mnuColar_Click();
+        const QString esperado = QString::fromUtf8(c.entrada);
+        EXPECT_EQ(b.calc.txtEntrada.Text(), esperado) << c.clipboard;
+        EXPECT_EQ(b.calc.txtEntrada.SelStart(), 0) << c.clipboard;
+        EXPECT_EQ(b.calc.txtEntrada.SelLength(), esperado.size()) << c.clipboard;
+        EXPECT_EQ(b.calc.txtEntrada.MaxLength(), 12) << c.clipboard;
+    }
+    Bancada b;
+    b.clipboard.conteudo = QStringLiteral("12");
+    b.calc.mnuColar_Click();
+    b.teclas(QStringLiteral("3"));
+    EXPECT_EQ(b.calc.txtEntrada.Text(), QStringLiteral("3")) << "the next digit replaces the pasted number";
+}
+
+TEST(Colar, TextThatIsNoNumberChangesNothingAndDisablesTheItem)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5"));
+    for (const char* texto : {"abc", "", "12.5", "1 2"}) {
+        b.clipboard.conteudo = QString::fromUtf8(texto);
+        b.calc.mnuColar_Click();
+        EXPECT_EQ(b.calc.txtEntrada.Text(), QStringLiteral("5")) << texto;
+        b.calc.mnu1_Click();
+        EXPECT_FALSE(b.calc.mnuColar.Enabled()) << texto;
+    }
+    b.clipboard.conteudo = QStringLiteral("1.234,5");
+    b.calc.mnu1_Click();
+    EXPECT_TRUE(b.calc.mnuColar.Enabled());
+}
+
+// ---- the monitor -----------------------------------------------------------------------------
+
+TEST(Monitor, TwoColumnsAddTheirProductsAndLeaveThemOnTheClipboard)
+{
+    Bancada b;
+    copiar(b, QStringLiteral("2\t3\r\n4\t5"));
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       6 +", "                      20 =",
+                                                   " 002                      ", "                      26 T",
+                                                   " ========================="})));
+    EXPECT_EQ(visivel(b.clipboard.conteudo), visivel(QStringLiteral("6,00\r\n20,00\r\n")));
+    EXPECT_TRUE(b.calc.ResultadoClipboard.isEmpty());
+    EXPECT_FALSE(b.calc.chkIgual.Value());
+
+    const QString fita = b.calc.txtFita.Text();
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(b.calc.txtFita.Text(), fita) << "the products are not taken up again";
+}
+
+TEST(Monitor, OneNumberIsAddedOnceAndTheClipboardCleared)
+{
+    Bancada b;
+    copiar(b, QStringLiteral("12,50"));
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                    12,5 +"})));
+    EXPECT_EQ(b.clipboard.conteudo, QString());
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("12,5")) << "no total";
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                    12,5 +"})));
+
+    copiar(b, QStringLiteral("12,50"));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("25")) << "copied twice, added twice";
+}
+
+TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
+{
+    Bancada b;
+    copiar(b, QStringLiteral("1\r\n2\r\n3\r\n"));
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       1 +", "                       2 +",
+                                                   "                       3 =", " 003                      ",
+                                                   "                       6 T", " ========================="})));
+    EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("6"));
+    const QString fita = b.calc.txtFita.Text();
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+}
+
+TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
+{
+    Bancada b;
+    const QString fita = b.calc.txtFita.Text();
+    copiar(b, QStringLiteral("1\t2\t3"));
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(20));
+    EXPECT_EQ(b.mensagens.vistas[0].flags, mb::Exclamation);
+    EXPECT_EQ(b.clipboard.conteudo, QString());
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+}
+
+TEST(Monitor, TicksWaitWhileTheTicksOwnMessageIsOpen)
+{
+    Bancada b;
+    const QString fita = b.calc.txtFita.Text();
+    QString fitaDurante;
+    b.mensagens.enquantoAberta = [&] {
+        b.clipboard.conteudo = QStringLiteral("7");
+        b.calc.Timer1_Timer();
+        fitaDurante = b.calc.txtFita.Text();
+    };
+    copiar(b, QStringLiteral("1\t2\t3"));
+    EXPECT_EQ(fitaDurante, fita);
+    EXPECT_EQ(b.mensagens.vistas.size(), 1u);
+    b.mensagens.enquantoAberta = nullptr;
+    copiar(b, QStringLiteral("7"));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("7")) << "the next tick works again";
+}
+
+TEST(Monitor, TextsThatAreNotForItAreIgnored)
+{
+    struct Caso {
+        const char* nome;
+        std::function<void(Bancada&)> preparar;
+        const char* texto;
+    };
+    const Caso casos[] = {
+        {"amount in words", [](Bancada&) {}, "(UM REAL)"},
+        {"already taken", [](Bancada& b) { b.calc.UltimoClipboard = QStringLiteral("5"); }, "5"},
+        {"same number", [](Bancada& b) { b.calc.UltimoClipboard = QStringLiteral("5,0"); }, "5"},
+        {"time mode", [](Bancada& b) { b.calc.mnuTempo_Click(); }, "5"},
+        {"edit mode", [](Bancada& b) { b.calc.mnuEditar_Click(); }, "5"},
+        {"second calculator", [](Bancada& b) { b.calc.TagHost = QStringLiteral("2"); }, "5"},
+        {"monitor off", [](Bancada& b) { b.calc.mnuMonit.setChecked(false); }, "5"},
+        {"empty", [](Bancada&) {}, ""},
+        {"no number", [](Bancada&) {}, "abc"},
+    };
+    for (const Caso& caso : casos) {
+        Bancada b;
+        b.calc.mnuMonit.setChecked(true);
+        caso.preparar(b);
+        const QString fita = b.calc.txtFita.Text();
+        b.clipboard.conteudo = QString::fromUtf8(caso.texto);
+        b.calc.Timer1_Timer();
+        EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(fita)) << caso.nome;
+        EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("0")) << caso.nome;
+    }
+}
+
+TEST(Monitor, TextCopiedFromTheTapeMovesTheFocusToTheEntry)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5+"));
+    const qsizetype cinco = b.calc.txtFita.Text().lastIndexOf(QLatin1Char('5'));
+    b.calc.SetFocus(b.calc.txtFita);
+    b.calc.txtFita.setSelStart(cinco);
+    b.calc.txtFita.setSelLength(1);
+    const QString fita = b.calc.txtFita.Text();
+    copiar(b, QStringLiteral("5"));
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+    EXPECT_EQ(b.calc.foco(), &b.calc.txtEntrada);
+    EXPECT_EQ(b.calc.UltimoClipboard, QStringLiteral("5"));
+}
+
+TEST(Monitor, ALaterLineThatIsNoNumberAddsThePreviousOneAgain)
+{
+    Bancada b;
+    copiar(b, QStringLiteral("4\r\n1-2\r\nx:\r\n"));
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       4 +", "                       4 =",
+                                                   " 002                      ", "                       8 T",
+                                                   " ========================="})));
+}
+
+TEST(Monitor, TheMinimisedCaptionShowsTheDisplayAndThePendingOperator)
+{
+    Bancada b;
+    b.calc.WindowState = 1;
+    b.teclas(QStringLiteral("5+"));
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(b.calc.Caption(), QStringLiteral(" = 5    +"));
+    b.teclas(QStringLiteral("3"));
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(b.calc.Caption(), QStringLiteral(" 3"));
+    b.teclas(QStringLiteral("="));
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(b.calc.Caption(), QStringLiteral(" = 8 T"));
+
+    Bancada normal;
+    normal.teclas(QStringLiteral("5+"));
+    normal.calc.Timer1_Timer();
+    EXPECT_EQ(normal.calc.Caption(), QStringLiteral(" Tarvelo"));
+}
+
+TEST(Monitor, TheOptionClearsTheClipboardExplainsItselfAndIsSaved)
+{
+    Bancada b;
+    b.clipboard.conteudo = QStringLiteral("5");
+    b.calc.mnuMonit_Click();
+    EXPECT_TRUE(b.calc.mnuMonit.Checked());
+    EXPECT_EQ(b.clipboard.conteudo, QString());
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(222));
+    EXPECT_EQ(b.mensagens.vistas[0].flags, mb::Information);
+    EXPECT_EQ(b.configuracoes.GetSetting(QStringLiteral("Conf"), QStringLiteral("Monitor")), QStringLiteral("True"));
+
+    b.calc.mnuMonit_Click();
+    EXPECT_FALSE(b.calc.mnuMonit.Checked());
+    EXPECT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.configuracoes.GetSetting(QStringLiteral("Conf"), QStringLiteral("Monitor")), QStringLiteral("False"));
+}
+
+}  // namespace

@@ -1,0 +1,307 @@
+// The tape itself: double click, keys typed on it, edit mode and find.
+
+#include "fita_apoio.h"
+
+#include "calc/fita_edicao.h"
+#include "host/texto.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+using namespace tarvelo::teste_fita;
+
+namespace {
+
+const QString kSeparadorCrLf = QStringLiteral(" =========================\r\n");
+
+// ---- double click ------------------------------------------------------------------------
+
+TEST(CliqueDuplo, AValueOnTheTapeIsAddedAgainAndTheRestOfItsLineMarked)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5+3+"));
+    const qsizetype cinco = b.cabecalho.size() + 23;
+    ASSERT_EQ(b.calc.txtFita.Text().at(cinco), QLatin1Char('5'));
+
+    b.calc.txtFita_DblClick(cinco);
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       5 +", "                       3 +",
+                                                   "                       5 +"})));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("13"));
+    EXPECT_EQ(b.calc.txtFita.SelStart(), cinco);
+    EXPECT_TRUE(b.calc.txtFita.SelText().startsWith(QStringLiteral("5 +")));
+    EXPECT_EQ(b.calc.PosicaoClique, 0);
+    EXPECT_FALSE(b.calc.chkMais.Value());
+}
+
+TEST(CliqueDuplo, AGroupedValueKeepsItsDigits)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("1234,5+"));
+    b.calc.txtFita_DblClick(b.calc.txtFita.Text().indexOf(QStringLiteral("1.234,5")) + 3);
+    EXPECT_TRUE(b.linhas().endsWith(QStringLiteral("                 1.234,5 +\r\n"
+                                                   "                 1.234,5 +\r\n")));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("2.469"));
+}
+
+TEST(CliqueDuplo, WordsZeroAndBlanksEnterNothing)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5-5="));
+    const QString fita = b.calc.txtFita.Text();
+    const qsizetype zero = fita.lastIndexOf(QStringLiteral("0 T"));
+    for (const qsizetype posicao :
+         {qsizetype(12), zero, qsizetype(0), fita.size() - 1, qsizetype(-3), fita.size() + 9}) {
+        b.calc.txtFita_DblClick(posicao);
+        EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(fita)) << posicao;
+        EXPECT_FALSE(b.calc.mnuTempo.Checked()) << posicao;
+    }
+    EXPECT_EQ(b.calc.txtFita.SelStart(), fita.size());
+}
+
+TEST(CliqueDuplo, TheHeadersDateSwitchesTimeModeOnAndEntersNothing)
+{
+    Bancada b;
+    b.calc.txtFita_DblClick(3);
+    EXPECT_TRUE(b.calc.mnuTempo.Checked());
+    EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(b.cabecalho));
+    EXPECT_EQ(b.calc.txtFita.SelText(), QStringLiteral("05/03/2025 "));
+}
+
+TEST(CliqueDuplo, ATimeSwitchesTimeModeOnAndEntersItsDigits)
+{
+    Bancada b;
+    b.calc.txtFita.append(QStringLiteral(" 001                      \r\n"
+                                         "                   01:30 T\r\n")
+                          + kSeparadorCrLf);
+    b.calc.txtFita_DblClick(b.calc.txtFita.Text().indexOf(QStringLiteral("01:30")));
+    EXPECT_TRUE(b.calc.mnuTempo.Checked());
+    EXPECT_TRUE(b.linhas().endsWith(QStringLiteral("                00:01:30 +\r\n"))) << visivel(b.linhas());
+}
+
+TEST(CliqueDuplo, NothingHappensInEditMode)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5="));
+    b.calc.mnuEditar_Click();
+    const QString fita = b.calc.txtFita.Text();
+    b.calc.txtFita_DblClick(fita.indexOf(QLatin1Char('5')));
+    EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(fita));
+}
+
+TEST(CliqueDuplo, TheWordIsDelimitedByWhiteSpaceWithTheBlankAfterIt)
+{
+    const QString fita = QStringLiteral(" 12,5 +\r\nabc\r\n");
+    struct Caso {
+        qsizetype posicao, inicio, fim, selecao;
+    };
+    for (const Caso c : {Caso{1, 1, 5, 5}, Caso{4, 1, 5, 5}, Caso{6, 6, 7, 1}, Caso{10, 9, 12, 3}, Caso{5, 5, 5, 0},
+                         Caso{7, 7, 7, 0}, Caso{99, 14, 14, 0}}) {
+        const PalavraFita p = palavraNaPosicao(fita, c.posicao);
+        EXPECT_EQ(p.inicio, c.inicio) << c.posicao;
+        EXPECT_EQ(p.fim, c.fim) << c.posicao;
+        EXPECT_EQ(p.selecao, c.selecao) << c.posicao;
+    }
+}
+
+// ---- keys on the locked tape ---------------------------------------------------------------
+
+TEST(TeclaNaFita, ADigitOrTheDecimalKeyStartsANewEntry)
+{
+    struct Caso {
+        char tecla;
+        const char* entrada;
+    };
+    for (const Caso c : {Caso{'7', "7"}, Caso{',', "0,"}, Caso{'.', "0,"}, Caso{'x', "0"}}) {
+        Bancada b;
+        b.calc.SetFocus(b.calc.txtFita);
+        const QString fita = b.calc.txtFita.Text();
+        b.teclas(QString(QLatin1Char(c.tecla)));
+        EXPECT_EQ(b.calc.foco(), &b.calc.txtEntrada) << c.tecla;
+        EXPECT_EQ(b.calc.txtEntrada.Text(), QString::fromUtf8(c.entrada)) << c.tecla;
+        EXPECT_EQ(b.calc.txtFita.Text(), fita) << "the locked tape takes no key";
+    }
+}
+
+// ---- edit mode -----------------------------------------------------------------------------
+
+TEST(Edicao, AnOpenCalculationCannotBeEdited)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5+"));
+    const QString fita = b.calc.txtFita.Text();
+    b.calc.mnuEditar_Click();
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(12));
+    EXPECT_EQ(b.mensagens.vistas[0].flags, mb::Exclamation);
+    EXPECT_FALSE(b.calc.mnuEditar.Checked());
+    EXPECT_TRUE(b.calc.KeyPreview);
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+}
+
+TEST(Edicao, TypedLinesAreClosedWithASeparatorWhenTheTapeIsLeft)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5+3="));
+    const QString fechada = b.calc.txtFita.Text();
+
+    b.calc.mnuEditar_Click();
+    EXPECT_TRUE(b.calc.mnuEditar.Checked());
+    EXPECT_FALSE(b.calc.KeyPreview);
+    EXPECT_FALSE(b.calc.txtFita.Locked());
+    EXPECT_EQ(b.calc.txtFita.ForeColor(), kCorPreta);
+    EXPECT_EQ(b.calc.foco(), &b.calc.txtFita);
+    EXPECT_EQ(b.calc.txtFita.Text(), fechada + QLatin1Char(' '));
+    EXPECT_EQ(b.calc.txtFita.SelStart(), b.calc.txtFita.length());
+
+    // Operators are plain text here; a quote never gets in; what the code page lacks is "?".
+    b.teclas(QStringLiteral("ab\"c+ł\rx"));
+    b.clipboard.conteudo = QStringLiteral("12");
+    b.calc.mnuEditar_Click();
+
+    EXPECT_EQ(visivel(b.calc.txtFita.Text()),
+              visivel(fechada + QStringLiteral(" abc+? \r\n x \r\n =========================\r\n")));
+    EXPECT_FALSE(b.calc.mnuEditar.Checked());
+    EXPECT_TRUE(b.calc.KeyPreview);
+    EXPECT_TRUE(b.calc.txtFita.Locked());
+    EXPECT_EQ(b.calc.txtFita.ForeColor(), kCorAzul);
+    EXPECT_EQ(b.calc.foco(), &b.calc.txtEntrada);
+    EXPECT_EQ(b.calc.UltimoClipboard, QStringLiteral("12")) << "the monitor leaves that text alone";
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("0")) << "the edit counts nothing";
+
+    b.teclas(QStringLiteral("2+"));
+    EXPECT_TRUE(b.calc.txtFita.Text().endsWith(QStringLiteral("                       2 +\r\n")));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("2"));
+}
+
+TEST(Edicao, LeavingWithoutTypingPutsTheSeparatorOnTheOpenedLine)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5="));
+    const QString fechada = b.calc.txtFita.Text();
+    b.calc.mnuEditar_Click();
+    b.calc.SetFocus(b.calc.txtEntrada);
+    EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(fechada + QStringLiteral(" =========================\r\n")));
+    EXPECT_FALSE(b.calc.mnuEditar.Checked());
+}
+
+TEST(Edicao, AtMostTwentyFourCharactersFitBetweenTwoEnters)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5="));
+    b.calc.mnuEditar_Click();
+    const qsizetype inicio = b.calc.txtFita.length();
+    b.teclas(QString(30, QLatin1Char('a')));
+    EXPECT_EQ(b.calc.txtFita.length(), inicio + 24);
+    b.teclas(QStringLiteral("\r") + QString(30, QLatin1Char('b')));
+    EXPECT_TRUE(b.calc.txtFita.Text().endsWith(QStringLiteral(" \r\n ") + QString(24, QLatin1Char('b'))));
+    b.teclas(QStringLiteral("\b"));
+    EXPECT_TRUE(b.calc.txtFita.Text().endsWith(QStringLiteral(" \r\n ") + QString(23, QLatin1Char('b'))))
+        << "Backspace edits";
+}
+
+TEST(Edicao, PastedTextIsCleanedAndOnlyTakenWhileEditing)
+{
+    Bancada b;
+    b.teclas(QStringLiteral("5="));
+    const QString fechada = b.calc.txtFita.Text();
+    EXPECT_FALSE(b.calc.txtFita_Colar(u"7"));
+    EXPECT_EQ(b.calc.txtFita.Text(), fechada);
+
+    b.calc.mnuEditar_Click();
+    EXPECT_TRUE(b.calc.txtFita_Colar(QStringLiteral("a\"b€ł\nc")));
+    EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(fechada + QStringLiteral(" ab€?\r\nc")));
+    EXPECT_TRUE(b.calc.txtFita_Colar(QString(40, QLatin1Char('z'))));
+    EXPECT_EQ(b.calc.txtFita.length(), b.calc.txtFita.MaxLength()) << "cut to the edit limit";
+}
+
+TEST(Edicao, CommandsThatWriteTheTapeEndEditModeFirst)
+{
+    for (const bool limpar : {false, true}) {
+        Bancada b;
+        b.calc.mnuBackup.setChecked(true);
+        b.teclas(QStringLiteral("5="));
+        b.calc.mnuEditar_Click();
+        b.teclas(QStringLiteral("nota"));
+        const QString editada = b.calc.txtFita.Text() + QStringLiteral(" \r\n =========================\r\n");
+        if (limpar)
+            b.calc.mnuLimpar_Click();
+        else
+            b.calc.mnuAgrupar_Click();
+        EXPECT_TRUE(b.calc.txtFita.Locked()) << limpar;
+        EXPECT_TRUE(b.calc.KeyPreview) << limpar;
+        EXPECT_FALSE(b.calc.mnuEditar.Checked()) << limpar;
+        EXPECT_EQ(b.calc.txtFita.MaxLength(), 0) << limpar;
+        if (limpar) {
+            EXPECT_TRUE(b.backup().startsWith(editada.toLatin1())) << visivel(QString::fromLatin1(b.backup()));
+            EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(b.cabecalho));
+        } else {
+            EXPECT_TRUE(b.calc.txtFita.Text().startsWith(editada));
+            EXPECT_TRUE(b.calc.txtFita.Text().endsWith(QStringLiteral("                     0,00 \r\n"
+                                                                      " =========================\r\n")))
+                << "the whole block, not cut to the edit limit";
+        }
+    }
+}
+
+// ---- find ------------------------------------------------------------------------------------
+
+TEST(Localizar, FindsWithoutRegardToCaseAndMovesOnUntilTheEnd)
+{
+    Bancada b;
+    b.calc.txtFita.append(QStringLiteral(" total A\r\n TOTAL B\r\n"));
+    const qsizetype primeiro = b.cabecalho.size() + 1;
+    const qsizetype segundo = b.cabecalho.size() + 11;
+    b.entrada.respostas = {QStringLiteral("  total "), QStringLiteral("total"), QStringLiteral("total"),
+                           QStringLiteral("total")};
+
+    b.calc.mnuLocalizar_Click();
+    EXPECT_EQ(b.calc.foco(), &b.calc.txtFita);
+    EXPECT_EQ(b.calc.txtFita.SelStart(), primeiro);
+    EXPECT_EQ(b.calc.txtFita.SelLength(), 5);
+    EXPECT_EQ(b.calc.UltimaBusca, QStringLiteral("total"));
+
+    b.calc.mnuLocalizar_Click();
+    EXPECT_EQ(b.calc.txtFita.SelStart(), segundo);
+    EXPECT_TRUE(b.mensagens.vistas.empty());
+
+    b.calc.mnuLocalizar_Click();
+    b.calc.mnuLocalizar_Click();
+    ASSERT_EQ(b.mensagens.vistas.size(), 2u) << "no wrap-around, at every repetition";
+    EXPECT_EQ(b.mensagens.vistas[1].texto, fTexto(18));
+    EXPECT_EQ(b.mensagens.vistas[1].flags, mb::Information);
+    EXPECT_EQ(b.calc.txtFita.SelStart(), segundo) << "the selection stays";
+
+    ASSERT_EQ(b.entrada.perguntas.size(), 4);
+    EXPECT_EQ(b.entrada.perguntas[0], fTexto(55) + QLatin1Char('|') + fTexto(56) + QLatin1Char('|'));
+    EXPECT_TRUE(b.entrada.perguntas[1].endsWith(QStringLiteral("|total")));
+}
+
+TEST(Localizar, ANewSearchStartsAtTheThirdCharacter)
+{
+    Bancada b;
+    b.entrada.respostas = {QStringLiteral("qua"), QStringLiteral("05")};
+    b.calc.mnuLocalizar_Click();
+    EXPECT_EQ(b.calc.txtFita.SelStart(), 12);
+    b.calc.mnuLocalizar_Click();
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u) << "05 begins at the second character";
+    EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(18));
+}
+
+TEST(Localizar, LeavingTheTapeOrCancellingForgetsTheSearch)
+{
+    Bancada b;
+    b.calc.txtFita.append(QStringLiteral(" total A\r\n"));
+    b.entrada.respostas = {QStringLiteral("total"), QStringLiteral("total")};
+    b.calc.mnuLocalizar_Click();
+    b.calc.SetFocus(b.calc.txtEntrada);
+    EXPECT_EQ(b.calc.UltimaBusca, QString());
+    b.calc.mnuLocalizar_Click();
+    EXPECT_EQ(b.calc.txtFita.SelStart(), b.cabecalho.size() + 1) << "a new search finds the first again";
+    EXPECT_TRUE(b.mensagens.vistas.empty());
+
+    b.calc.mnuLocalizar_Click();  // cancelled
+    EXPECT_EQ(b.calc.UltimaBusca, QString());
+    EXPECT_TRUE(b.mensagens.vistas.empty());
+}
+
+}  // namespace
