@@ -135,13 +135,31 @@ QString formatDigits(const detail::DecimalDigits& value, const Mask& mask, const
                   locale);
 }
 
+// The program formats with a handful of fixed masks, thousands of times on a busy tape:
+// each is parsed once per thread. A mask outside the first few is parsed each time.
+const Mask& cachedMask(QStringView text)
+{
+    constexpr std::size_t kKept = 32;
+    thread_local std::vector<std::pair<QString, Mask>> cache;
+    for (const auto& [source, mask] : cache)
+        if (source == text)
+            return mask;
+    if (cache.size() == kKept) {
+        thread_local Mask scratch;
+        scratch = parseMask(text);
+        return scratch;
+    }
+    cache.reserve(kKept);
+    return cache.emplace_back(text.toString(), parseMask(text)).second;
+}
+
 }  // namespace
 
 QString formatNumber(const Decimal& value, QStringView mask, const LocaleInfo& locale)
 {
     if (mask.isEmpty())
         return value.toText(locale);
-    const Mask parsed = parseMask(mask);
+    const Mask& parsed = cachedMask(mask);
     const mpq_class& q = value.rational();
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(parsed.fractionPlaces));
@@ -157,7 +175,7 @@ QString formatNumber(double value, QStringView mask, const LocaleInfo& locale)
 {
     if (mask.isEmpty() || !std::isfinite(value))
         return numberText(value, locale);
-    return formatDigits(detail::DecimalDigits::fromDouble(value), parseMask(mask), locale);
+    return formatDigits(detail::DecimalDigits::fromDouble(value), cachedMask(mask), locale);
 }
 
 QString formatNumber(QStringView text, QStringView mask, const LocaleInfo& locale)
@@ -165,7 +183,7 @@ QString formatNumber(QStringView text, QStringView mask, const LocaleInfo& local
     const auto parts = scanNumber(text, locale);
     if (!parts || mask.isEmpty())
         return text.toString();
-    return formatDigits(detail::DecimalDigits::fromParts(*parts), parseMask(mask), locale);
+    return formatDigits(detail::DecimalDigits::fromParts(*parts), cachedMask(mask), locale);
 }
 
 }  // namespace tarvelo
