@@ -1,0 +1,51 @@
+#include "platform/ui/qtfiledialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace tarvelo {
+
+bool QtFileDialogService::ShowFileDialog(FileDialogRequest& request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    const bool multi = request.multiSelect || (request.flags & fd::AllowMultiSelect);
+    const bool mustExist = request.fileMustExist || (request.flags & fd::FileMustExist);
+    if (request.openDialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(multi ? QFileDialog::ExistingFiles
+                                 : (mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & fd::OverwritePrompt));
+    }
+    if (request.readOnly && request.openDialog)
+        dialog.setOption(QFileDialog::ReadOnly, true);
+
+    const QStringList filters = nameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = std::clamp(request.filterIndex, 1, static_cast<int>(filters.size())) - 1;
+        dialog.selectNameFilter(filters.at(index));
+    }
+    if (const QString suffix = defaultSuffix(request.defaultExt); !suffix.isEmpty())
+        dialog.setDefaultSuffix(suffix);
+    if (!request.initDir.isEmpty() && QFileInfo(request.initDir).isDir())
+        dialog.setDirectory(request.initDir);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        request.fileName.clear();
+        request.fileTitle.clear();
+        return false;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    request.fileName = chosen;
+    request.fileTitle = QFileInfo(chosen).fileName();
+    return true;
+}
+
+}  // namespace tarvelo
