@@ -6,6 +6,7 @@
 #include "host/globais.h"
 #include "host/rotinas.h"
 #include "host/texto.h"
+#include "platform/blanks.h"
 #include "platform/clipboard.h"
 #include "platform/currency.h"
 #include "platform/decimal.h"
@@ -17,17 +18,6 @@
 namespace tarvelo {
 
 namespace {
-
-QString semBrancos(const QString& texto)
-{
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && texto[inicio] == QLatin1Char(' '))
-        ++inicio;
-    while (fim > inicio && texto[fim - 1] == QLatin1Char(' '))
-        --fim;
-    return texto.mid(inicio, fim - inicio);
-}
 
 // What ends the value text of a line, read backwards from its end: anything but digits,
 // blanks, signs and separators; a tab too, unless the text holds numbers in columns.
@@ -126,9 +116,9 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         if (valor.isEmpty())
             continue;
 
-        valor = semBrancos(valor);
+        valor = trimBlanks(valor);
         while (valor.contains(QLatin1Char(' ')) && !isNumeric(valor))
-            valor = semBrancos(valor.mid(valor.indexOf(QLatin1Char(' ')) + 1));
+            valor = trimBlanks(valor.mid(valor.indexOf(QLatin1Char(' ')) + 1));
 
         if (emColunas && valor.contains(QLatin1Char('\t'))) {
             const qsizetype tab = valor.indexOf(QLatin1Char('\t'));
@@ -150,7 +140,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         if (isNumeric(valor))
             numero = valor;
 
-        if (isNumeric(numero) && !valorZero(numero) && !semBrancos(numero).isEmpty()) {
+        if (isNumeric(numero) && !valorZero(numero) && !trimBlanks(numero).isEmpty()) {
             QString entrada = formatNumber(QStringView(numero), FormatoNumero).left(22);
             if (entrada.endsWith(decimal()))
                 entrada.chop(decimal().size());

@@ -9,6 +9,7 @@
 
 #include "host/globais.h"
 #include "host/texto.h"
+#include "platform/blanks.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -27,17 +28,6 @@ constexpr int kLinhaEditada = 24;
 bool branco(QChar c)
 {
     return c.isSpace();
-}
-
-QString semBrancos(const QString& texto)
-{
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && texto[inicio] == QLatin1Char(' '))
-        ++inicio;
-    while (fim > inicio && texto[fim - 1] == QLatin1Char(' '))
-        --fim;
-    return texto.mid(inicio, fim - inicio);
 }
 
 }  // namespace
@@ -217,7 +207,7 @@ void frmCalcula::mnuLocalizar_Click()
     const QString anterior = UltimaBusca;
     const QString resposta =
         servicosFita_.entrada ? servicosFita_.entrada->ask(fTexto(55), fTexto(56), UltimaBusca) : QString();
-    UltimaBusca = semBrancos(resposta);
+    UltimaBusca = trimBlanks(resposta);
     if (UltimaBusca.isEmpty())
         return;
     SetFocus(txtFita);

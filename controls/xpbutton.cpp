@@ -4,6 +4,7 @@
 #include "controls/virtualkeys.h"
 #include "controls/xpbuttonlook.h"
 #include "platform/ansi.h"
+#include "platform/blanks.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -56,16 +57,6 @@ qint16 mouseButtons(Qt::MouseButtons b)
 
 // The caption as the platform's 8-bit text drawing shows it.
 QString ansiText(const QString& text) { return fromAnsi(toAnsi(text)); }
-
-QString trimBlanks(const QString& text)
-{
-    qsizetype from = 0, to = text.size();
-    while (from < to && text[from] == QLatin1Char(' '))
-        ++from;
-    while (to > from && text[to - 1] == QLatin1Char(' '))
-        --to;
-    return text.mid(from, to - from);
-}
 
 Rect moved(const Rect& r, int dx, int dy) { return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
