@@ -3,6 +3,8 @@
 #include "host/ui/frmstart.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
+#include "mainwindow/calculadorapadrao.h"
+#include "mainwindow/servicosjanela.h"
 #include "platform/settings.h"
 
 #include <QApplication>
@@ -86,17 +88,12 @@ int Main(QApplication& app)
         return settings().GetSetting(secao, chave, padrao);
     };
     frmSysTray host(janelas, servicos);
-    frmStart splash([&host, &janelas] {
-        host.Form_Load();
-        if (host.papel() == frmSysTray::Papel::PrimeiraCopia && !janelas.calculadora()) {
-            std::fputs("Tarvelo: the calculator window is not part of this build yet; this copy shows only its "
-                       "tray icon (end it with \"tarvelo fechar\").\n",
-                       stderr);
-        }
-    });
+    frmStart splash([&host] { host.Form_Load(); });
     janelas.registrar(QStringLiteral("frmStart"), &splash);
-    // The calculator window registers itself in `janelas` as "frmCalcula" here, before
-    // the splash hands over to the host.
+    // The calculator window registers itself in `janelas` as "frmCalcula", before the
+    // splash hands over to the host.
+    ServicosDoSistema sistema;
+    CalculadoraPadrao calculadora(host, janelas, sistema.servicos());
 
     // Every way of ending runs host.Unload(): the tray's exit, a later "fechar", the
     // calculator's close, a signal, the session ending, or anything that quits Qt.

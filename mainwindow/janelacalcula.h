@@ -1,0 +1,188 @@
+#pragma once
+
+#include "calc/controles.h"
+#include "calc/frmcalcula.h"
+#include "mainwindow/servicosjanela.h"
+#include "mainwindow/teclado.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+
+namespace tarvelo {
+
+class frmSysTray;
+class RegistroJanelas;
+class VisorFita;
+class XPButton;
+class FrameTeclado;
+struct ServicosSom;
+
+// Where a control of the window sits, in twips of its container, with its font size.
+struct Geometria {
+    double Left = 0;
+    double Top = 0;
+    double Width = 0;
+    double Height = 0;
+    double FontSize = 8;
+};
+
+// The calculator window frmCalcula: Qt widgets that show the engine's model (calc/) and hand
+// it everything the user does. The window keeps no calculation state of its own; what it
+// holds is its look (geometry, fonts, colours) and the ticks of the menus the engine does
+// not model.
+//
+// It previews the keyboard: every key goes to Form_KeyDown, Form_KeyPress and Form_KeyUp
+// before the focused control, and the menu shortcuts win over the tape's own keys.
+// Activation counts only the program's own windows: switching to another program neither
+// deactivates nor activates it.
+class JanelaCalcula final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const ServicosJanela& servicos,
+                  QWidget* parent = nullptr);
+    ~JanelaCalcula() override;
+
+    frmCalcula& form() { return form_; }
+
+    // ---- life cycle ------------------------------------------------------------------------
+    // False when the program is shutting down: the window must unload without being shown.
+    bool Form_Load();
+    // Shows the window and makes it the program's active window.
+    void Mostrar();
+    // Brings the window to the front: restored, raised and given the focus.
+    void Ativar();
+    void Form_Activate();
+    void Form_Deactivate();
+    void Form_Resize();
+    void Form_QueryUnload();
+    // The close handling, once, then the window hides; `descarregada` follows.
+    void Unload();
+    bool Descarregando() const { return descarregando_; }
+
+    // ---- menu commands of the window ----------------------------------------------------------
+    void mnuOutra_Click();
+    void mnuJuro_Click();
+    void mnuPeso_Click();
+    void mnuData_Click();
+    void mnuSystray_Click();
+    void mnuEnter_Click();
+    void mnuIgual_Click();
+    void mnuGrande_Click();
+    void mnuOcultar_Click();
+    void mnuHotKey_Click();
+    void mnuFicar_Click();
+    void mnuInserir_Click();
+    void mnuNumLock_Click();
+    void mnuXP_Click();
+    void mnuVisivel_Click();
+    void mnuSemSom_Click();
+    void mnuBeep_Click();
+    void mnuSom_Click();
+
+    // The global hotkeys need the X11 layer and come with it; the tip is here already.
+    void RegistrarHotKeys();
+    void RemoverHotKeys();
+    void AjudaHotKeys();
+
+    QString ArquivoFita() const;
+
+    // Runs an input of the user (or a command of the host) through the engine, then puts
+    // the keyboard focus where the engine left it.
+    void entrada(const std::function<void()>& acao);
+
+    // ---- the window's own menu items (the engine models the others) -------------------------
+    MenuItem mnu1, mnuConfig, mnu9, mnuFita, mnuForm, mnuEsquema, mnuSomEscolher, mnuIdioma, mnu4, mnuTime;
+    MenuItem mnuOutra, mnuCopiar, mnuExtenso, mnuUtil, mnuLocalizar, mnuLimpar, mnuAgrupar, mnuSalvar, mnuMostraBack;
+    MenuItem mnuOcultar, mnuHotKey, mnuGrande, mnuFicar, mnuSystray, mnuXP, mnuVisivel;
+    MenuItem mnuCor1, mnuCor2, mnuCor3, mnuCor4;
+    MenuItem mnuPortuguese, mnuEnglish, mnuSpanish, mnuFrench;
+    MenuItem mnuAjuda, mnuCalc, mnuEmail;
+
+    // ---- the widgets, for the tests and the later menus ------------------------------------
+    VisorFita* txtFita() const { return txtFita_; }
+    QLabel* lblVisor(int indice) const { return lblVisor_[indice]; }
+    QWidget* fraTeclado() const;
+    XPButton* botao(const KeyButton& tecla) const;
+    // A menu command by its name ("mnuLimpar", "mnuNumeral(20)").
+    QAction* acao(const QString& nome) const { return acoes_.value(nome); }
+    QMenu* menu(const QString& nome) const { return menus_.value(nome); }
+
+    Geometria geometriaFita, geometriaTeclado;
+    Geometria geometriaVisor[4];
+    double larguraDesenho() const { return larguraTwips_; }
+
+signals:
+    // The close handling has run and the window is hidden: its holder may destroy it.
+    void descarregada();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+
+private:
+    class TeclasJanela;
+
+    void criarControles();
+    void desenharTeclado();
+    void ligarTecla(KeyButton& tecla, XPButton* botao);
+    void criarMenus();
+    QAction* item(QMenu* menu, const QString& nome, MenuItem& estado, const QString& legenda,
+                  std::function<void()> comando, const QKeySequence& atalho = {}, bool marcavel = false);
+    QMenu* submenu(QMenu* pai, const QString& nome, MenuItem& estado, const QString& legenda);
+    void ligarSubmenu(QMenu* menu, MenuItem& estado);
+    void atualizarBarra();
+    void aplicarGeometria();
+    void aplicarFonte(QWidget* controle, const QString& familia, double pontos);
+
+    void sincronizarFoco();
+    bool teclaAbaixo(QObject* alvo, QKeyEvent* tecla);
+    void teclaAcima(QKeyEvent* tecla);
+    void janelaAtivaMudou();
+    void programaAtivou(QWidget* janela);
+    void AmpliarTela(bool crescer);
+    void restaurarPosicao();
+    void leiauteDesenhado();
+
+    QString conf(const QString& chave, const QString& padrao) const;
+    std::optional<bool> confBool(const QString& chave, bool padrao) const;
+    void salvarConf(const QString& chave, const QString& valor);
+    bool primeiraCalculadora() const;
+    double alturaTelaTwips() const;
+    double larguraTelaTwips() const;
+
+    frmSysTray& host_;
+    RegistroJanelas& janelas_;
+    ServicosJanela servicos_;
+    std::unique_ptr<TeclasJanela> teclasJanela_;
+    std::unique_ptr<ServicosSom> servicosSom_;
+    frmCalcula form_;
+    TecladoCalcula teclado_;
+
+    QWidget* area_ = nullptr;  // the client area; holds the keyboard focus for the hidden entry
+    VisorFita* txtFita_ = nullptr;
+    QLabel* lblVisor_[4] = {};
+    FrameTeclado* fraTeclado_ = nullptr;
+    std::map<const KeyButton*, XPButton*> botoes_;
+    QHash<QString, QAction*> acoes_;
+    QHash<QString, QMenu*> menus_;
+    QTimer Timer1;
+
+    double larguraTwips_ = 0;
+    bool ativa_ = false;          // the program's active window is this one
+    bool descarregando_ = false;
+    bool primeiraAtivacao_ = false;
+};
+
+}  // namespace tarvelo

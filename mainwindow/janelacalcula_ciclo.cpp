@@ -1,0 +1,421 @@
+// The window's life cycle: load, activation, resize, close; the zoom and the placement.
+
+#include "mainwindow/janelacalcula.h"
+
+#include "calc/fita_arquivo.h"
+#include "calc/sons.h"
+#include "controls/xpbutton.h"
+#include "host/globais.h"
+#include "host/registro.h"
+#include "host/ui/frmsystray.h"
+#include "host/ui/janelas.h"
+#include "mainwindow/geometria.h"
+#include "mainwindow/visorfita.h"
+#include "platform/clipboard.h"
+#include "platform/midi.h"
+#include "platform/numbertext.h"
+#include "platform/settings.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace tarvelo {
+namespace {
+
+// The designed outer height of the normal window and of the mini window, in twips.
+constexpr double kAlturaDesenhada = 7350;
+constexpr double kAlturaMini = 1365;
+// What the first activation reads for a height that was never saved.
+const QString kNuncaGuardado = QStringLiteral("s");
+
+}  // namespace
+
+bool JanelaCalcula::primeiraCalculadora() const
+{
+    return host_.Tag() == QLatin1String("1");
+}
+
+double JanelaCalcula::alturaTelaTwips() const
+{
+    const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    return tela ? twips(tela->geometry().height()) : 0;
+}
+
+double JanelaCalcula::larguraTelaTwips() const
+{
+    const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    return tela ? twips(tela->geometry().width()) : 0;
+}
+
+QString JanelaCalcula::ArquivoFita() const
+{
+    return tarvelo::ArquivoFita(globais().gPastaApp, host_.Tag());
+}
+
+void JanelaCalcula::leiauteDesenhado()
+{
+    // The designed size, with the display and the keypad in their designed places below the
+    // tape, where the mini window's short client area leaves them out of sight.
+    resize(pixels(larguraTwips_), pixels(kAlturaDesenhada));
+    const double cliente = kAlturaDesenhada - twips(menuBar()->sizeHint().height());
+    if (const auto l = calcularLeiaute(cliente, geometriaVisor[3].Height, geometriaTeclado.Height, true)) {
+        geometriaFita.Height = l->alturaFita;
+        geometriaVisor[3].Top = geometriaVisor[1].Top = l->topoCaixa;
+        geometriaVisor[0].Top = geometriaVisor[2].Top = l->topoVisor;
+        geometriaTeclado.Top = l->topoTeclado;
+    }
+    aplicarGeometria();
+}
+
+// ---- load ------------------------------------------------------------------------------------
+
+bool JanelaCalcula::Form_Load()
+{
+    Globais& g = globais();
+    if (g.gFechando)
+        return false;
+
+    servicos_.clipboard.clear();
+    form_.chkVirgula.setCaption(g.gDecimal);
+
+    // A number format that is no item of the menu would leave the display without a mask:
+    // it counts as the default.
+    int formato = 2;
+    if (const auto lido = numeroGuardado(conf(QStringLiteral("Formato"), QStringLiteral("2")))) {
+        const auto indice = toInteger(*lido);
+        if (indice && std::find(frmCalcula::kIndicesNumeral.begin(), frmCalcula::kIndicesNumeral.end(), *indice)
+                          != frmCalcula::kIndicesNumeral.end())
+            formato = *indice;
+    }
+    form_.mnuNumeral_Click(formato);
+
+    if (g.gComando == QLatin1String("mini")) {
+        form_.ModoMini = true;
+        mnu1.setVisible(false);
+        mnuConfig.setVisible(false);
+        mnu9.setVisible(false);
+    }
+    // Otherwise the saved colour scheme ("Cor") applies here; the schemes come with the
+    // option menus and the window keeps its designed colours.
+
+    if (const auto enter = confBool(QStringLiteral("CalcEnter"), false))
+        *enter ? mnuEnter_Click() : mnuIgual_Click();
+    if (const auto mmss = confBool(QStringLiteral("CalcTime"), false)) {
+        form_.mnuTime1.setChecked(*mmss);
+        form_.mnuTime2.setChecked(!*mmss);
+    }
+
+    const bool mini = form_.ModoMini;
+    if (primeiraCalculadora()) {
+        const QString chave = mini ? QStringLiteral("MiniHeight") : QStringLiteral("CalcHeight");
+        const QString padrao = QString::number(mini ? kAlturaMini : kAlturaDesenhada);
+        if (const auto altura = numeroGuardado(conf(chave, padrao)); altura && *altura > 0)
+            resize(width(), pixels(*altura));
+        const auto letrona = confBool(QStringLiteral("Letrona"), true);
+        if ((letrona && !*letrona) || mini)
+            mnuGrande_Click();
+        restaurarPosicao();
+        if (const auto inserir = confBool(QStringLiteral("InserirTexto"), false))
+            form_.mnuInserir.setChecked(*inserir);
+        if (!mini) {
+            if (const auto bandeja = confBool(QStringLiteral("mnuSystray"), true))
+                mnuSystray.setChecked(*bandeja);
+            mnuFicar.setChecked(!LerRegistro(g.gChaveWindows + QStringLiteral("\\Run"), QStringLiteral("Tarvelo"), 7)
+                                     .isEmpty());
+        }
+        // The activation hotkey Ctrl+Shift+C is one of the global hotkeys of the X11 layer.
+        if (const auto monitor = confBool(QStringLiteral("Monitor"), false))
+            form_.mnuMonit.setChecked(*monitor);
+        const auto oculte = confBool(QStringLiteral("Oculte"), false);
+        if ((oculte && *oculte) || mini) {
+            form_.fraTeclado.setVisible(false);
+            mnuOcultar.setChecked(true);
+        }
+        const auto hotkey = confBool(QStringLiteral("HotKey"), true);
+        if ((hotkey && *hotkey) || mini) {
+            mnuHotKey.setChecked(true);
+            RegistrarHotKeys();
+        }
+    } else {
+        form_.setCaption(QStringLiteral("Calculadora [Aux]"));
+        mnuGrande_Click();
+        mnu1.setEnabled(false);
+        mnuConfig.setEnabled(false);
+        mnu9.setEnabled(false);
+    }
+
+    // The language: the designed captions are Portuguese; the captions of the other
+    // languages come with the option menus, their item is ticked already.
+    if (primeiraCalculadora() && !mini)
+        form_.setCaption(QStringLiteral(" Tarvelo"));
+    mnuPortuguese.setChecked(g.gIdioma == 1);
+    mnuEnglish.setChecked(g.gIdioma == 2);
+    mnuSpanish.setChecked(g.gIdioma == 3);
+    mnuFrench.setChecked(g.gIdioma == 4);
+
+    if (primeiraCalculadora() && !mini) {
+        if (const auto xp = confBool(QStringLiteral("MenuXP"), true))
+            mnuXP.setChecked(*xp);
+        const QString sons = conf(QStringLiteral("Sons"), QStringLiteral("1"));
+        if (sons == QLatin1String("1"))
+            mnuSemSom_Click();
+        else if (sons == QLatin1String("2"))
+            mnuBeep_Click();
+        else if (sons == QLatin1String("3"))
+            RestaurarSomMusical(form_, *servicosSom_);
+    }
+
+    // The designed display font may be missing on this system.
+    for (const int i : {0, 2}) {
+        if (QFontInfo(lblVisor_[i]->font()).family().toUpper() != QLatin1String("VERDANA")) {
+            QFont fonte = lblVisor_[i]->font();
+            fonte.setFamily(QStringLiteral("Tahoma"));
+            lblVisor_[i]->setFont(fonte);
+        }
+    }
+
+    const auto visivel = confBool(QStringLiteral("Visivel"), true);
+    if ((visivel && *visivel) || mini) {
+        mnuVisivel.setChecked(true);
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    if (!mini) {
+        if (const auto backup = confBool(QStringLiteral("Backup"), true))
+            form_.mnuBackup.setChecked(*backup);
+        if (const auto numLock = confBool(QStringLiteral("NumLock"), false))
+            form_.mnuNumLock.setChecked(*numLock);
+    }
+
+    form_.CarregarArquivoFita();
+    return true;
+}
+
+void JanelaCalcula::restaurarPosicao()
+{
+    const double altura = twips(height());
+    const double largura = twips(width());
+    const double alturaTela = alturaTelaTwips();
+    const double larguraTela = larguraTelaTwips();
+    const QString esquerda = QString::number(qRound(esquerdaPadrao(larguraTela, largura)));
+    const Posicao p = posicaoInicial(conf(QStringLiteral("CalcTop"), QStringLiteral("0")),
+                                     conf(QStringLiteral("CalcLeft"), esquerda), altura, largura, alturaTela,
+                                     larguraTela, form_.ModoMini);
+    move(pixels(p.esquerda), pixels(p.topo));
+}
+
+// ---- activation --------------------------------------------------------------------------------
+
+void JanelaCalcula::Form_Activate()
+{
+    Globais& g = globais();
+    if (g.gFechando)
+        return;
+    Timer1.start();
+    if (mnuVisivel.Checked() && !windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        show();
+    }
+
+    // The end of the tape in view, the typing in the entry.
+    form_.txtFita.setSelStart(form_.txtFita.length() - 2);
+    form_.SetFocus(form_.txtEntrada);
+    form_.SelecionarEntrada();
+    txtFita_->rolarAteCursor();
+    sincronizarFoco();
+
+    // Once per load. The guard is up before a tool word's modal window opens, so an
+    // activation raised while it closes does not come back here.
+    if (form_.JaAtivado || primeiraAtivacao_)
+        return;
+    primeiraAtivacao_ = true;
+    const QString comando = g.gComando;
+    if (comando == QLatin1String("tempo"))
+        entrada([this] { form_.mnuTempo_Click(); });
+    else if (comando == QLatin1String("juro"))
+        mnuJuro_Click();
+    else if (comando == QLatin1String("peso"))
+        mnuPeso_Click();
+    else if (comando == QLatin1String("data"))
+        mnuData_Click();
+    g.gComando.clear();
+
+    // A number on the clipboard is left for the monitor; anything else it must not take.
+    const QString clipboard = servicos_.clipboard.text();
+    if (!isNumeric(clipboard))
+        form_.UltimoClipboard = clipboard;
+    form_.JaAtivado = true;
+
+    if (form_.ModoMini) {
+        if (conf(QStringLiteral("MiniHeight"), kNuncaGuardado) == kNuncaGuardado)
+            AjudaHotKeys();
+    } else if (conf(QStringLiteral("CalcHeight"), kNuncaGuardado) == kNuncaGuardado && primeiraCalculadora()
+               && g.gIdioma == 1) {
+        salvarConf(QStringLiteral("CalcHeight"), QString::number(qRound(twips(height()))));
+    }
+    janelas_.descarregar(QStringLiteral("frmStart"));
+}
+
+void JanelaCalcula::Form_Deactivate()
+{
+    // Only another window of the program gets here (the host never shows one).
+    Timer1.stop();
+    if (globais().gFechando)
+        return;
+    SilenciarNota(form_, servicos_.midi);
+}
+
+// ---- resize --------------------------------------------------------------------------------------
+
+void JanelaCalcula::Form_Resize()
+{
+    if (!isVisible() || globais().gFechando || descarregando_)
+        return;
+    if (primeiraCalculadora()) {
+        if (isMinimized()) {
+            // The hotkeys are how a minimised calculator is used.
+            if (!mnuHotKey.Checked())
+                RegistrarHotKeys();
+            return;
+        }
+        if (!mnuHotKey.Checked())
+            RemoverHotKeys();
+        // While minimised the monitor put the total into the caption.
+        if (!form_.ModoMini)
+            form_.setCaption(QStringLiteral(" Tarvelo"));
+    }
+
+    const double cliente = twips(area_->height());
+    if (form_.ModoMini) {
+        geometriaFita.Height = cliente;
+    } else if (const auto l = calcularLeiaute(cliente, geometriaVisor[3].Height, geometriaTeclado.Height,
+                                              form_.fraTeclado.Visible())) {
+        geometriaFita.Height = l->alturaFita;
+        geometriaVisor[3].Top = geometriaVisor[1].Top = l->topoCaixa;
+        geometriaVisor[0].Top = geometriaVisor[2].Top = l->topoVisor;
+        geometriaTeclado.Top = l->topoTeclado;
+    }
+    aplicarGeometria();
+
+    const double alturaTela = alturaTelaTwips();
+    if (alturaTela > 0 && twips(height()) > alturaTela)
+        resize(width(), pixels(alturaTela - 480));
+}
+
+// ---- zoom and keypad -------------------------------------------------------------------------------
+
+void JanelaCalcula::mnuGrande_Click()
+{
+    const bool crescer = !mnuGrande.Checked();
+    mnuGrande.setChecked(crescer);
+    AmpliarTela(crescer);
+    if (form_.Visible)
+        salvarConf(QStringLiteral("Letrona"), settingText(mnuGrande.Checked()));
+}
+
+void JanelaCalcula::AmpliarTela(bool crescer)
+{
+    const double f = crescer ? 1.6 : 0.625;
+    const bool visivel = form_.Visible && isVisible();
+    if (visivel)
+        setUpdatesEnabled(false);
+
+    geometriaFita.Width *= f;
+    // The tape alone gets half a point more when growing and half a point less when shrinking.
+    geometriaFita.FontSize = geometriaFita.FontSize * f + (crescer ? 0.5 : -0.5);
+    for (Geometria& visor : geometriaVisor) {
+        visor.Left *= f;
+        visor.Width *= f;
+        visor.Height *= f;
+        visor.FontSize *= f;
+    }
+    geometriaTeclado.Width *= f;
+    geometriaTeclado.Height *= f;
+    geometriaTeclado.Left *= f;
+    geometriaTeclado.FontSize *= f;
+    for (auto& [tecla, botao] : botoes_) {
+        auto* modelo = const_cast<KeyButton*>(tecla);
+        modelo->Left = static_cast<float>(modelo->Left * f);
+        modelo->Top = static_cast<float>(modelo->Top * f);
+        modelo->Width = static_cast<float>(modelo->Width * f);
+        modelo->Height = static_cast<float>(modelo->Height * f);
+        // A whole number of points, halves to the even neighbour.
+        if (const auto pontos = toInteger(modelo->FontSize() * f))
+            modelo->setFontSize(*pontos);
+    }
+    larguraTwips_ = crescer ? larguraTwips_ * f - 60 : larguraTwips_ * f;
+    resize(pixels(larguraTwips_), height());
+    aplicarGeometria();
+
+    if (visivel) {
+        if (crescer)
+            resize(width(), pixels(alturaTelaTwips() - 480));
+        move(pixels(larguraTelaTwips() / 2 - larguraTwips_ / 2), 0);
+        setUpdatesEnabled(true);
+    }
+}
+
+void JanelaCalcula::mnuOcultar_Click()
+{
+    const double teclado = geometriaTeclado.Height;
+    if (mnuOcultar.Checked()) {
+        form_.fraTeclado.setVisible(true);
+        resize(width(), pixels(twips(height()) + teclado));
+        mnuOcultar.setChecked(false);
+    } else {
+        form_.fraTeclado.setVisible(false);
+        resize(width(), pixels(twips(height()) - teclado));
+        mnuOcultar.setChecked(true);
+    }
+}
+
+// ---- close ---------------------------------------------------------------------------------------------
+
+void JanelaCalcula::Form_QueryUnload()
+{
+    Globais& g = globais();
+    // The saved display must hold a number, not a time.
+    if (form_.mnuTempo.Checked())
+        entrada([this] { form_.mnuTempo_Click(); });
+
+    form_.GravarArquivoFita();
+
+    const bool minimizada = isMinimized();
+    const QString altura = QString::number(qRound(twips(height())));
+    const QString topo = QString::number(qRound(twips(y())));
+    const QString esquerda = QString::number(qRound(twips(x())));
+    if (form_.ModoMini && !minimizada)
+        servicos_.configuracoes.SaveSettings(QStringLiteral("Conf"),
+                                             {{QStringLiteral("MiniHeight"), altura}, {QStringLiteral("CalcLeft"), esquerda}});
+    if (!primeiraCalculadora() || form_.ModoMini) {
+        host_.Unload();
+        return;
+    }
+
+    QList<std::pair<QString, QString>> valores = {
+        {QStringLiteral("CalcEnter"), settingText(form_.mnuEnter.Checked())},
+        {QStringLiteral("Oculte"), settingText(mnuOcultar.Checked())},
+        {QStringLiteral("Backup"), settingText(form_.mnuBackup.Checked())},
+        {QStringLiteral("Idioma"), QString::number(g.gIdioma)},
+        {QStringLiteral("HotKey"), settingText(mnuHotKey.Checked())},
+    };
+    if (!minimizada) {
+        valores.append({QStringLiteral("CalcHeight"), altura});
+        valores.append({QStringLiteral("CalcTop"), topo});
+        valores.append({QStringLiteral("CalcLeft"), esquerda});
+        valores.append({QStringLiteral("Letrona"), settingText(mnuGrande.Checked())});
+    }
+    servicos_.configuracoes.SaveSettings(QStringLiteral("Conf"), valores);
+    if (!form_.mnuSemSom.Checked())
+        servicos_.midi.close();
+
+    hide();
+    // Closing into the tray keeps the program (and its icon, even where the option to stay
+    // in the tray had taken it away) when an alarm or the power-off is armed or the option
+    // says so; otherwise, or where the desktop has no tray, the program ends.
+    host_.FicarNaBandeja(mnuSystray.Checked());
+}
+
+}  // namespace tarvelo

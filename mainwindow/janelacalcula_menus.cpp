@@ -1,0 +1,391 @@
+// The window's menu bar and the option commands that belong to the window.
+
+#include "mainwindow/janelacalcula.h"
+
+#include "calc/iniciosessao.h"
+#include "calc/sons.h"
+#include "host/globais.h"
+#include "host/sistema.h"
+#include "host/texto.h"
+#include "host/ui/frmsystray.h"
+#include "mainwindow/ajudahotkeys.h"
+#include "platform/autostart.h"
+#include "platform/clipboard.h"
+#include "platform/messagebox.h"
+#include "platform/settings.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+
+namespace tarvelo {
+
+QAction* JanelaCalcula::item(QMenu* menu, const QString& nome, MenuItem& estado, const QString& legenda,
+                             std::function<void()> comando, const QKeySequence& atalho, bool marcavel)
+{
+    QAction* acao = menu->addAction(legenda);
+    acao->setObjectName(nome);
+    acao->setShortcut(atalho);
+    acao->setShortcutContext(Qt::WindowShortcut);
+    acao->setCheckable(marcavel);
+    if (estado.Caption().isEmpty())
+        estado.setCaption(legenda);
+    // A command that is not part of the program yet shows, greyed.
+    if (!comando)
+        estado.setEnabled(false);
+    auto mostrar = [acao, &estado] {
+        acao->setText(estado.Caption());
+        acao->setChecked(estado.Checked());
+        acao->setEnabled(estado.Enabled());
+        acao->setVisible(estado.Visible());
+    };
+    estado.onProperty = mostrar;
+    mostrar();
+    connect(acao, &QAction::triggered, this, [this, acao, &estado, comando = std::move(comando)] {
+        // The tick is the handler's to change, not the click's.
+        acao->setChecked(estado.Checked());
+        if (comando)
+            entrada(comando);
+    });
+    acoes_.insert(nome, acao);
+    return acao;
+}
+
+QMenu* JanelaCalcula::submenu(QMenu* pai, const QString& nome, MenuItem& estado, const QString& legenda)
+{
+    QMenu* menu = pai ? pai->addMenu(legenda) : menuBar()->addMenu(legenda);
+    menu->setObjectName(nome);
+    menus_.insert(nome, menu);
+    if (estado.Caption().isEmpty())
+        estado.setCaption(legenda);
+    ligarSubmenu(menu, estado);
+    return menu;
+}
+
+void JanelaCalcula::ligarSubmenu(QMenu* menu, MenuItem& estado)
+{
+    QAction* acao = menu->menuAction();
+    auto mostrar = [this, menu, acao, &estado] {
+        menu->setTitle(estado.Caption());
+        acao->setEnabled(estado.Enabled());
+        acao->setVisible(estado.Visible());
+        atualizarBarra();
+    };
+    estado.onProperty = mostrar;
+    mostrar();
+}
+
+void JanelaCalcula::atualizarBarra()
+{
+    // The mini window hides all three menus and so has no menu bar at all.
+    const bool alguma = mnu1.Visible() || mnuConfig.Visible() || mnu9.Visible();
+    if (menuBar()->isVisibleTo(this) != alguma)
+        menuBar()->setVisible(alguma);
+}
+
+void JanelaCalcula::criarMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    const auto M = [](const char* nome) { return QString::fromLatin1(nome); };
+
+    // ---- Opções ------------------------------------------------------------------------------
+    QMenu* opcoes = submenu(nullptr, M("mnu1"), mnu1, QStringLiteral("&Opções"));
+    connect(opcoes, &QMenu::aboutToShow, this, [this] { entrada([this] { form_.mnu1_Click(); }); });
+    item(opcoes, M("mnuOutra"), mnuOutra, QStringLiteral("Abrir O&utra Calculadora Desta"),
+         [this] { mnuOutra_Click(); }, Qt::Key_F6);
+    opcoes->addSeparator();
+    item(opcoes, M("mnuTempo"), form_.mnuTempo, QStringLiteral("Calcular Temp&o"), [this] { form_.mnuTempo_Click(); },
+         Qt::Key_F8, true);
+    opcoes->addSeparator();
+    item(opcoes, M("mnuUndo"), form_.mnuUndo, QStringLiteral("Desfa&zer"), [this] { form_.mnuUndo_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_Z));
+    item(opcoes, M("mnuRedo"), form_.mnuRedo, QStringLiteral("&Refazer"), [this] { form_.mnuRedo_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_R));
+    opcoes->addSeparator();
+    item(opcoes, M("mnuCopiar"), mnuCopiar, QStringLiteral("&Copiar o Visor Numérico"),
+         [this] { form_.mnuCopiar_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_C));
+    item(opcoes, M("mnuColar"), form_.mnuColar, QStringLiteral("Colar no &Visor"), [this] { form_.mnuColar_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_V));
+    opcoes->addSeparator();
+    item(opcoes, M("mnuExtenso"), mnuExtenso, QStringLiteral("Copiar o Visor por &Extenso"),
+         [this] { form_.mnuExtenso_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuExtenso.setVisible(globais().gIdioma == 1);
+    opcoes->addSeparator();
+    item(opcoes, M("mnuUtil"), mnuUtil, QStringLiteral("Utilitário&s"), [this] { host_.AbrirUtil(); });
+
+    QMenu* fita = submenu(opcoes, M("mnuFita"), mnuFita, QStringLiteral("&Lista dos Cálculos (Fita)"));
+    item(fita, M("mnuEditar"), form_.mnuEditar, QStringLiteral("&Editar"), [this] { form_.mnuEditar_Click(); },
+         Qt::Key_F2, true);
+    item(fita, M("mnuLocalizar"), mnuLocalizar, QStringLiteral("Locali&zar Texto ou Número"),
+         [this] { form_.mnuLocalizar_Click(); }, Qt::Key_F3);
+    item(fita, M("mnuLimpar"), mnuLimpar, QStringLiteral("&Limpar (apagar cálculos)"),
+         [this] { form_.mnuLimpar_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_L));
+    item(fita, M("mnuAgrupar"), mnuAgrupar, QStringLiteral("&Agrupar o Total das Capitalizações"),
+         [this] { form_.mnuAgrupar_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_A));
+    item(fita, M("mnuSalvar"), mnuSalvar, QStringLiteral("&Salvar em Arquivo"), [this] { form_.mnuSalvar_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_S));
+    fita->addSeparator();
+    form_.mnuBackup.setChecked(true);
+    item(fita, M("mnuBackup"), form_.mnuBackup, QStringLiteral("Fazer &Backup ao Limpar"),
+         [this] { form_.mnuBackup_Click(); }, {}, true);
+    item(fita, M("mnuMostraBack"), mnuMostraBack, QStringLiteral("Mostrar Bac&kup"),
+         [this] { form_.mnuMostraBack_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_K));
+
+    // ---- Configurações -----------------------------------------------------------------------
+    QMenu* config = submenu(nullptr, M("mnuConfig"), mnuConfig, QStringLiteral("&Configurações"));
+    item(config, M("mnuOcultar"), mnuOcultar, QStringLiteral("&Ocultar Teclado"), [this] { mnuOcultar_Click(); }, {},
+         true);
+    item(config, M("mnuHotKey"), mnuHotKey, QStringLiteral("&HotKeys (CTRL + Teclado Numérico)"),
+         [this] { mnuHotKey_Click(); }, {}, true);
+    mnuGrande.setChecked(true);
+    item(config, M("mnuGrande"), mnuGrande, QStringLiteral("Exibir com Letra &Grande"), [this] { mnuGrande_Click(); },
+         {}, true);
+    item(config, M("mnuFicar"), mnuFicar, QStringLiteral("Iniciar com o &Windows"), [this] { mnuFicar_Click(); }, {},
+         true);
+    item(config, M("mnuSystray"), mnuSystray, QStringLiteral("Ficar na &Systray ao Fechar"),
+         [this] { mnuSystray_Click(); }, {}, true);
+    item(config, M("mnuInserir"), form_.mnuInserir, QStringLiteral("&Inserir Texto Durante o Cálculo"),
+         [this] { mnuInserir_Click(); }, {}, true);
+    item(config, M("mnuNumLock"), form_.mnuNumLock, QStringLiteral("\"N&umLock\" sempre ligado"),
+         [this] { mnuNumLock_Click(); }, {}, true);
+    item(config, M("mnuXP"), mnuXP, QStringLiteral("Office &XP menu"), [this] { mnuXP_Click(); }, {}, true);
+    item(config, M("mnuMonit"), form_.mnuMonit, QStringLiteral("&Monitorar Área de Transferência"),
+         [this] { form_.mnuMonit_Click(); }, {}, true);
+    item(config, M("mnuVisivel"), mnuVisivel, QStringLiteral("Sempre &Visível (On Top)"),
+         [this] { mnuVisivel_Click(); }, {}, true);
+    config->addSeparator();
+
+    QMenu* formato = submenu(config, M("mnuForm"), mnuForm, QStringLiteral("Formato do &Número Digitado"));
+    for (const int indice : frmCalcula::kIndicesNumeral) {
+        QString legenda;
+        switch (indice) {
+        case 0: legenda = QStringLiteral("&Moeda com Símbolo Decimal Flutuante"); break;
+        case 1: legenda = QStringLiteral("Moeda com Símbolo Decimal &Fixo"); break;
+        case 2: legenda = QStringLiteral("&Numeral (Modo Tradicional)"); break;
+        default: legenda = QStringLiteral("0,") + QString(indice / 10, QLatin1Char('0')); break;
+        }
+        item(formato, QStringLiteral("mnuNumeral(%1)").arg(indice), form_.mnuNumeral(indice), legenda,
+             [this, indice] { form_.mnuNumeral_Click(indice); }, {}, true);
+    }
+
+    // The colour schemes and the languages come with the option menus; their items show
+    // the designed state meanwhile.
+    QMenu* esquema = submenu(config, M("mnuEsquema"), mnuEsquema, QStringLiteral("&Esquema de Cor (Aparência)"));
+    mnuCor1.setChecked(true);
+    item(esquema, M("mnuCor1"), mnuCor1, QStringLiteral("&Padrão"), {}, {}, true);
+    item(esquema, M("mnuCor2"), mnuCor2, QStringLiteral("&Marrom"), {}, {}, true);
+    item(esquema, M("mnuCor3"), mnuCor3, QStringLiteral("&Verde"), {}, {}, true);
+    item(esquema, M("mnuCor4"), mnuCor4, QStringLiteral("&Rosa"), {}, {}, true);
+
+    QMenu* som = submenu(config, M("mnuSomEscolher"), mnuSomEscolher, QStringLiteral("Som ao &Digitar"));
+    item(som, M("mnuSemSom"), form_.mnuSemSom, QStringLiteral("&Nenhum"), [this] { mnuSemSom_Click(); }, {}, true);
+    item(som, M("mnuBeep"), form_.mnuBeep, QStringLiteral("Beep, Beep..."), [this] { mnuBeep_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_B), true);
+    item(som, M("mnuSom"), form_.mnuSom, QStringLiteral("Mu&sical (à escolher)"), [this] { mnuSom_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_U), true);
+
+    QMenu* idioma = submenu(config, M("mnuIdioma"), mnuIdioma, QStringLiteral("&Linguagem (Idioma)"));
+    mnuPortuguese.setChecked(true);
+    item(idioma, M("mnuPortuguese"), mnuPortuguese, QStringLiteral("&Português"), {}, {}, true);
+    item(idioma, M("mnuEnglish"), mnuEnglish, QStringLiteral("&English"), {}, {}, true);
+    item(idioma, M("mnuSpanish"), mnuSpanish, QStringLiteral("E&spañol"), {}, {}, true);
+    item(idioma, M("mnuFrench"), mnuFrench, QStringLiteral("&Français"), {}, {}, true);
+
+    QMenu* enter = submenu(config, M("mnu4"), mnu4, QStringLiteral("&Função da Tecla \"ENTER\""));
+    item(enter, M("mnuEnter"), form_.mnuEnter, QStringLiteral("&Somar (Modo Avançado)"), [this] { mnuEnter_Click(); },
+         Qt::Key_F4, true);
+    item(enter, M("mnuIgual"), form_.mnuIgual, QStringLiteral("&Resultado (Modo Tradicional)"),
+         [this] { mnuIgual_Click(); }, Qt::Key_F9, true);
+
+    // ---- ? ------------------------------------------------------------------------------------
+    QMenu* ajuda = submenu(nullptr, M("mnu9"), mnu9, QStringLiteral("?"));
+    item(ajuda, M("mnuAjuda"), mnuAjuda, QStringLiteral("&Ajuda"), {}, Qt::Key_F1);
+    item(ajuda, M("mnuCalc"), mnuCalc, QStringLiteral("&Sobre a Calculadora"), {}, Qt::Key_F11);
+    ajuda->addSeparator();
+    item(ajuda, M("mnuEmail"), mnuEmail, QStringLiteral("&Enviar e-mail ao suporte técnico"), {});
+    // Only ever a popup, over the time display.
+    QMenu* tempo = submenu(ajuda, M("mnuTime"), mnuTime, QStringLiteral("Configurar tempo"));
+    mnuTime.setVisible(false);
+    item(tempo, M("mnuTime1"), form_.mnuTime1, QStringLiteral("MM:SS"), [this] { form_.mnuTime1_Click(); }, {}, true);
+    item(tempo, M("mnuTime2"), form_.mnuTime2, QStringLiteral("HH:MM:SS"), [this] { form_.mnuTime2_Click(); }, {},
+         true);
+}
+
+// ---- commands --------------------------------------------------------------------------------
+
+void JanelaCalcula::mnuOutra_Click()
+{
+    if (host_.Tag() == QLatin1String("2"))
+        return;
+    // The second calculator hands its totals over through the clipboard.
+    form_.mnuMonit.setChecked(true);
+    const QString palavra = QStringLiteral("outra") + (form_.mnuTempo.Checked() ? QStringLiteral("tempo") : QString());
+    QProcess::startDetached(servicos_.programa, {palavra});
+    servicos_.clipboard.clear();
+}
+
+// The tool windows are not part of the program yet: their words and menus are taken and
+// open nothing.
+void JanelaCalcula::mnuJuro_Click() {}
+void JanelaCalcula::mnuPeso_Click() {}
+void JanelaCalcula::mnuData_Click() {}
+
+void JanelaCalcula::mnuSystray_Click()
+{
+    if (mnuSystray.Checked()) {
+        mnuSystray.setChecked(false);
+        host_.SysTray(4);
+    } else {
+        mnuSystray.setChecked(true);
+        host_.SysTray(3);
+    }
+    salvarConf(QStringLiteral("mnuSystray"), settingText(mnuSystray.Checked()));
+}
+
+void JanelaCalcula::mnuIgual_Click()
+{
+    form_.chkIgual.ToolTipText = QStringLiteral(" Enter ");
+    form_.chkMais.ToolTipText = QStringLiteral(" + ");
+    if (form_.chkIgual.onProperty)
+        form_.chkIgual.onProperty();
+    if (form_.chkMais.onProperty)
+        form_.chkMais.onProperty();
+    if (form_.mnuIgual.Checked())
+        return;
+    form_.mnuIgual.setChecked(true);
+    form_.mnuEnter.setChecked(false);
+    form_.chkMais.Top = form_.chkIgual.Top;
+    form_.chkMais.Height = form_.chkMenos.Height;
+    form_.chkMais.setCaption(QStringLiteral("+"));
+    aplicarGeometria();
+    salvarConf(QStringLiteral("CalcEnter"), settingText(false));
+}
+
+void JanelaCalcula::mnuEnter_Click()
+{
+    form_.chkIgual.ToolTipText = QStringLiteral(" NumLock ");
+    form_.chkMais.ToolTipText = QStringLiteral(" Enter ");
+    if (form_.chkIgual.onProperty)
+        form_.chkIgual.onProperty();
+    if (form_.chkMais.onProperty)
+        form_.chkMais.onProperty();
+    if (form_.mnuEnter.Checked())
+        return;
+    form_.mnuEnter.setChecked(true);
+    form_.mnuIgual.setChecked(false);
+    salvarConf(QStringLiteral("CalcEnter"), settingText(true));
+    // The "+" key grows into a tall Enter key over the "-" key's row.
+    form_.chkMais.Top = form_.chkMenos.Top;
+    form_.chkMais.Height = mnuGrande.Checked() ? 1095 : 675;
+    form_.chkMais.setCaption(QStringLiteral("EN TER"));
+    aplicarGeometria();
+    if (!form_.chkMais.Tag.isEmpty())
+        return;
+    form_.chkMais.Tag = QStringLiteral("ok");
+    if (!form_.Visible)
+        return;
+    const QString nota = globais().gIdioma == 1
+                             ? QStringLiteral("NOTA: Se as HotKeys estiverem ligadas, agora CTLR+ALT+ENTER também irá "
+                                              "dar o resultado!")
+                             : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
+    servicos_.mensagens.show(fTexto(14) + globais().gCrLf2 + nota, mb::Information);
+}
+
+void JanelaCalcula::mnuHotKey_Click()
+{
+    if (mnuHotKey.Checked()) {
+        RemoverHotKeys();
+        mnuHotKey.setChecked(false);
+    } else {
+        RegistrarHotKeys();
+        mnuHotKey.setChecked(true);
+        AjudaHotKeys();
+    }
+}
+
+void JanelaCalcula::mnuFicar_Click()
+{
+    tarvelo::mnuFicar_Click(mnuFicar, servicos_.programa, AutostartEntry());
+}
+
+void JanelaCalcula::mnuInserir_Click()
+{
+    form_.mnuInserir.setChecked(!form_.mnuInserir.Checked());
+    salvarConf(QStringLiteral("InserirTexto"), settingText(form_.mnuInserir.Checked()));
+}
+
+void JanelaCalcula::mnuNumLock_Click()
+{
+    form_.mnuNumLock.setChecked(!form_.mnuNumLock.Checked());
+    salvarConf(QStringLiteral("NumLock"), settingText(form_.mnuNumLock.Checked()));
+    ManterNumLock(form_.mnuNumLock.Checked(), servicos_.numLock);
+}
+
+void JanelaCalcula::mnuXP_Click()
+{
+    mnuXP.setChecked(!mnuXP.Checked());
+    salvarConf(QStringLiteral("MenuXP"), settingText(mnuXP.Checked()));
+    servicos_.mensagens.show(fTexto(218), mb::Information);
+}
+
+void JanelaCalcula::mnuVisivel_Click()
+{
+    mnuVisivel.setChecked(!mnuVisivel.Checked());
+    const bool visivel = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, mnuVisivel.Checked());
+    // Changing the flag takes the window down; it comes back where it was.
+    if (visivel)
+        show();
+    salvarConf(QStringLiteral("Visivel"), settingText(mnuVisivel.Checked()));
+}
+
+void JanelaCalcula::mnuSemSom_Click()
+{
+    tarvelo::mnuSemSom_Click(form_, *servicosSom_);
+}
+
+void JanelaCalcula::mnuBeep_Click()
+{
+    tarvelo::mnuBeep_Click(form_, *servicosSom_);
+}
+
+void JanelaCalcula::mnuSom_Click()
+{
+    tarvelo::mnuSom_Click(form_, *servicosSom_);
+}
+
+void JanelaCalcula::RegistrarHotKeys()
+{
+    // The global hotkeys grab keys on the X server; they come with the X11 layer.
+}
+
+void JanelaCalcula::RemoverHotKeys()
+{
+    // Nothing is grabbed yet (see RegistrarHotKeys).
+}
+
+void JanelaCalcula::AjudaHotKeys()
+{
+    SilenciarNota(form_, servicos_.midi);
+    servicos_.mensagens.show(textoAjudaHotKeys(globais().gIdioma, globais().gCrLf2), mb::Information);
+}
+
+// ---- settings ----------------------------------------------------------------------------------
+
+QString JanelaCalcula::conf(const QString& chave, const QString& padrao) const
+{
+    return servicos_.configuracoes.GetSetting(QStringLiteral("Conf"), chave, padrao);
+}
+
+std::optional<bool> JanelaCalcula::confBool(const QString& chave, bool padrao) const
+{
+    return servicos_.configuracoes.GetBoolSetting(QStringLiteral("Conf"), chave, padrao);
+}
+
+void JanelaCalcula::salvarConf(const QString& chave, const QString& valor)
+{
+    servicos_.configuracoes.SaveSetting(QStringLiteral("Conf"), chave, valor);
+}
+
+}  // namespace tarvelo

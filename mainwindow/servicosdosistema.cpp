@@ -1,0 +1,48 @@
+#include "mainwindow/servicosjanela.h"
+
+#include "calc/fita_backup.h"
+#include "platform/clock.h"
+#include "platform/settings.h"
+#include "platform/ui/alsamidi.h"
+#include "platform/ui/qtfiledialog.h"
+#include "platform/ui/qtservices.h"
+#include "platform/ui/x11numlock.h"
+
+#include <QCoreApplication>
+
+namespace tarvelo {
+namespace {
+
+// Keystrokes into other programs need the X11 layer of the global hotkeys; until it is
+// there the paste keys send nothing.
+class SemTeclasExternas final : public KeystrokeService {
+public:
+    void sendKeys(const QString&) override {}
+    void sendKeyEvent(int, int, bool) override {}
+    void closeActiveWindow() override {}
+};
+
+}  // namespace
+
+struct ServicosDoSistema::Dados {
+    QtClipboardService clipboard;
+    QtMessageService mensagens;
+    QtInputService entrada;
+    QtFileDialogService arquivos;
+    ShellDoSistema shell;
+    AlsaMidiOut midi;
+    SemTeclasExternas teclas;
+    SystemClock relogio;
+    X11NumLock numLock;
+};
+
+ServicosDoSistema::ServicosDoSistema() : d_(std::make_unique<Dados>()) {}
+ServicosDoSistema::~ServicosDoSistema() = default;
+
+ServicosJanela ServicosDoSistema::servicos()
+{
+    return {d_->clipboard, d_->mensagens, d_->entrada, d_->arquivos, d_->shell, d_->midi,
+            d_->teclas,    d_->relogio,   settings(),  d_->numLock,  QCoreApplication::applicationFilePath()};
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/keystrokes.h"
+
+#include <functional>
+#include <memory>
+
+namespace tarvelo {
+
+class ClipboardService;
+class ClockService;
+class FileDialogService;
+class InputService;
+class MessageService;
+class MidiOut;
+class NumLockService;
+class SettingsStore;
+class ShellService;
+
+// What the calculator window reaches outside itself. The program passes the real services
+// (ServicosDoSistema); tests pass fakes where a real one would open a dialog or a device.
+struct ServicosJanela {
+    ClipboardService& clipboard;
+    MessageService& mensagens;
+    InputService& entrada;
+    FileDialogService& arquivos;
+    ShellService& shell;
+    MidiOut& midi;
+    // Keystrokes into other programs; closing the window itself the window does on its own.
+    KeystrokeService& teclas;
+    ClockService& relogio;
+    SettingsStore& configuracoes;
+    NumLockService& numLock;
+    // The program file, started again for a second calculator.
+    QString programa;
+};
+
+// The real services of the running program, owned in one place.
+class ServicosDoSistema {
+public:
+    ServicosDoSistema();
+    ~ServicosDoSistema();
+    ServicosDoSistema(const ServicosDoSistema&) = delete;
+    ServicosDoSistema& operator=(const ServicosDoSistema&) = delete;
+
+    ServicosJanela servicos();
+
+private:
+    struct Dados;
+    std::unique_ptr<Dados> d_;
+};
+
+}  // namespace tarvelo
