@@ -1,6 +1,46 @@
 #include "controls/virtualkeys.h"
 
 namespace tarvelo {
+namespace {
+
+// Qt names a shifted key by the symbol it types; the platform names the key itself. A
+// symbol counts as the key that carries it on a US keyboard ("%" is Shift+5, "=" the key
+// right of "-"), so that every key that goes down also comes up with the same code.
+int punctuationKeyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Exclam: return '1';
+    case Qt::Key_At: return '2';
+    case Qt::Key_NumberSign: return '3';
+    case Qt::Key_Dollar: return '4';
+    case Qt::Key_Percent: return '5';
+    case Qt::Key_AsciiCircum: return '6';
+    case Qt::Key_Ampersand: return '7';
+    case Qt::Key_ParenLeft: return '9';
+    case Qt::Key_ParenRight: return '0';
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon:
+    case Qt::Key_Ccedilla: return 0xBA;
+    case Qt::Key_Equal: return 0xBB;
+    case Qt::Key_Less: return 0xBC;
+    case Qt::Key_Underscore: return 0xBD;
+    case Qt::Key_Greater: return 0xBE;
+    case Qt::Key_Question: return 0xBF;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde: return 0xC0;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return 0xDB;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar: return 0xDC;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return 0xDD;
+    case Qt::Key_Apostrophe:
+    case Qt::Key_QuoteDbl: return 0xDE;
+    default: return 0;
+    }
+}
+
+}  // namespace
 
 int virtualKeyCode(int key, Qt::KeyboardModifiers modifiers)
 {
@@ -36,7 +76,7 @@ int virtualKeyCode(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Print: return 0x2C;
     case Qt::Key_Insert: return 0x2D;
     case Qt::Key_Delete: return 0x2E;
-    case Qt::Key_Asterisk: return keypad ? 0x6A : 0;
+    case Qt::Key_Asterisk: return keypad ? 0x6A : '8';
     case Qt::Key_Plus: return keypad ? 0x6B : 0xBB;
     case Qt::Key_Minus: return keypad ? 0x6D : 0xBD;
     case Qt::Key_Period: return keypad ? 0x6E : 0xBE;
@@ -44,7 +84,7 @@ int virtualKeyCode(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Slash: return keypad ? 0x6F : 0xBF;
     case Qt::Key_NumLock: return 0x90;
     case Qt::Key_ScrollLock: return 0x91;
-    default: return 0;
+    default: return punctuationKeyCode(key);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "mainwindow/janelacalcula.h"
 
 #include "calc/sons.h"
+#include "calc/visor_cliques.h"
 #include "controls/virtualkeys.h"
 #include "controls/xpbutton.h"
 #include "host/globais.h"
@@ -21,12 +22,14 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QStyle>
 #include <QTextDocument>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvelo {
@@ -74,43 +77,19 @@ bool eNavegacao(int tecla)
     }
 }
 
-// The key code of a key event as the key handlers know it. Keys the shared table leaves
-// out are the punctuation keys and the shifted symbols: they get the code of the key that
-// carries them on a US keyboard ("%" is Shift+5, "=" the key right of "-"), so that every
-// key that goes down also comes up and releases the keypad.
+// The key code of a key event as the key handlers know it.
 int codigoDaTecla(const QKeyEvent* evento)
 {
-    if (const int codigo = virtualKeyCode(evento->key(), evento->modifiers()))
-        return codigo;
-    switch (evento->key()) {
-    case Qt::Key_Exclam: return '1';
-    case Qt::Key_At: return '2';
-    case Qt::Key_NumberSign: return '3';
-    case Qt::Key_Dollar: return '4';
-    case Qt::Key_Percent: return '5';
-    case Qt::Key_AsciiCircum: return '6';
-    case Qt::Key_Ampersand: return '7';
-    case Qt::Key_Asterisk: return '8';
-    case Qt::Key_ParenLeft: return '9';
-    case Qt::Key_ParenRight: return '0';
-    case Qt::Key_Semicolon:
-    case Qt::Key_Colon:
-    case Qt::Key_Ccedilla: return 0xBA;
-    case Qt::Key_Equal: return 0xBB;
-    case Qt::Key_Less: return 0xBC;
-    case Qt::Key_Underscore: return 0xBD;
-    case Qt::Key_Greater: return 0xBE;
-    case Qt::Key_Question: return 0xBF;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde: return 0xC0;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft: return 0xDB;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar: return 0xDC;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight: return 0xDD;
-    case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl: return 0xDE;
+    return virtualKeyCode(evento->key(), evento->modifiers());
+}
+
+// The Button argument of the mouse events: 1 left, 2 right, 4 middle.
+int botaoDoMouse(Qt::MouseButton botao)
+{
+    switch (botao) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
     default: return 0;
     }
 }
@@ -230,8 +209,9 @@ void JanelaCalcula::criarControles()
         rotulo->setObjectName(QString::fromLatin1(nomes[i]));
         rotulo->setTextFormat(Qt::PlainText);
         rotulo->setAlignment(i == 1 ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter);
-        if (i == 3) {
-            rotulo->setAutoFillBackground(true);
+        // The counter has the box's colour and lets the box show through.
+        if (i == 3 || i == 1) {
+            rotulo->setAutoFillBackground(i == 3);
             QPalette p = rotulo->palette();
             p.setColor(QPalette::Window, corQt(kFundoVisor));
             rotulo->setPalette(p);
@@ -251,6 +231,7 @@ void JanelaCalcula::criarControles()
     }
 
     fraTeclado_ = new FrameTeclado(area_);
+    fraTeclado_->installEventFilter(this);
     auto mostrarMemoria = [this] {
         fraTeclado_->setCaption(form_.fraTeclado.Caption());
         fraTeclado_->setForeColor(corQt(form_.fraTeclado.ForeColor()));
@@ -493,9 +474,42 @@ bool JanelaCalcula::eventFilter(QObject* objeto, QEvent* evento)
         if (objeto == area_)
             Form_Resize();
         break;
+    case QEvent::MouseButtonPress:
+        // Taken, so that the release comes back to the same control.
+        if (objeto == fraTeclado_) {
+            duploCliqueTeclado_ = false;
+            return true;
+        }
+        if (std::find(std::begin(lblVisor_), std::end(lblVisor_), objeto) != std::end(lblVisor_))
+            return true;
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        if (objeto == fraTeclado_) {
+            // A double click's own release makes no click of it.
+            if (duploCliqueTeclado_)
+                duploCliqueTeclado_ = false;
+            else if (mouse->button() == Qt::LeftButton && fraTeclado_->rect().contains(mouse->position().toPoint()))
+                fraTeclado_Click();
+            return true;
+        }
+        for (int i = 0; i < 4; ++i) {
+            if (objeto == lblVisor_[i]) {
+                const int botao = botaoDoMouse(mouse->button());
+                entrada([this, i, botao] { lblVisor_MouseUp(form_, i, botao); });
+                return true;
+            }
+        }
+        break;
+    }
     case QEvent::MouseButtonDblClick:
         if (objeto == lblVisor_[1]) {
             mnuOutra_Click();
+            return true;
+        }
+        if (objeto == fraTeclado_ && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+            duploCliqueTeclado_ = true;
+            fraTeclado_DblClick();
             return true;
         }
         break;

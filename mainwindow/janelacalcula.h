@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,6 +26,7 @@ class RegistroJanelas;
 class VisorFita;
 class XPButton;
 class FrameTeclado;
+class ImpressoraBobina;
 struct ServicosSom;
 
 // Where a control of the window sits, in twips of its container, with its font size.
@@ -90,6 +92,28 @@ public:
     void mnuBeep_Click();
     void mnuSom_Click();
 
+    // Colour schemes: Padrão, Marrom, Verde, Rosa. A click on the keypad frame's background
+    // beeps; a double click steps to the next scheme.
+    void mnuCor1_Click();
+    void mnuCor2_Click();
+    void mnuCor3_Click();
+    void mnuCor4_Click();
+    void fraTeclado_Click();
+    void fraTeclado_DblClick();
+
+    // The menus, the title and the tray menu in gIdioma; `manterLegendas` leaves the menu
+    // captions as they are (the designed Portuguese ones, at load).
+    void AplicarIdioma(bool manterLegendas);
+    void mnuPortuguese_Click();
+    void mnuEnglish_Click();
+    void mnuSpanish_Click();
+    void mnuFrench_Click();
+
+    // The tape on the system printer in a small, medium or large font (Index 0, 1, 2), or
+    // raw on a roll printer.
+    void mnuImprimir_Click(int Index);
+    void mnuMatricial_Click();
+
     // The global hotkeys need the X11 layer and come with it; the tip is here already.
     void RegistrarHotKeys();
     void RemoverHotKeys();
@@ -108,6 +132,12 @@ public:
     MenuItem mnuCor1, mnuCor2, mnuCor3, mnuCor4;
     MenuItem mnuPortuguese, mnuEnglish, mnuSpanish, mnuFrench;
     MenuItem mnuAjuda, mnuCalc, mnuEmail;
+    // The tools and documents open nothing yet: their items show, greyed.
+    MenuItem mnuWindows, mnuData, mnuJuro, mnuRegra, mnuPeso, mnuCheque, mnuPromissoria, mnuConverte;
+    std::array<MenuItem, 3> mnuImprimir;
+    MenuItem mnuMatricial;
+    // A menu item by its name ("mnuCor2", "mnuNumeral(20)"), the engine's included.
+    MenuItem* itemMenu(const QString& nome) const { return itens_.value(nome); }
 
     // ---- the widgets, for the tests and the later menus ------------------------------------
     VisorFita* txtFita() const { return txtFita_; }
@@ -142,6 +172,7 @@ private:
                   std::function<void()> comando, const QKeySequence& atalho = {}, bool marcavel = false);
     QMenu* submenu(QMenu* pai, const QString& nome, MenuItem& estado, const QString& legenda);
     void ligarSubmenu(QMenu* menu, MenuItem& estado);
+    void grupoExclusivo(const QStringList& nomes);
     void atualizarBarra();
     void aplicarGeometria();
     void aplicarFonte(QWidget* controle, const QString& familia, double pontos);
@@ -154,6 +185,9 @@ private:
     void AmpliarTela(bool crescer);
     void restaurarPosicao();
     void leiauteDesenhado();
+    void aplicarEsquema(int numero);
+    void escolherIdioma(int idioma);
+    void aplicarCorVisor(int indice, Cor cor);
 
     QString conf(const QString& chave, const QString& padrao) const;
     std::optional<bool> confBool(const QString& chave, bool padrao) const;
@@ -177,12 +211,17 @@ private:
     std::map<const KeyButton*, XPButton*> botoes_;
     QHash<QString, QAction*> acoes_;
     QHash<QString, QMenu*> menus_;
+    QHash<QString, MenuItem*> itens_;
+    // Shared with a running job, which lets window events run between lines and so may
+    // outlive the window.
+    std::shared_ptr<ImpressoraBobina> bobina_;
     QTimer Timer1;
 
     double larguraTwips_ = 0;
     bool ativa_ = false;          // the program's active window is this one
     bool descarregando_ = false;
     bool primeiraAtivacao_ = false;
+    bool duploCliqueTeclado_ = false;  // the release that ends a double click is no click
 };
 
 }  // namespace tarvelo

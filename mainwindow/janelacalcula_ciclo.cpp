@@ -97,9 +97,16 @@ bool JanelaCalcula::Form_Load()
         mnu1.setVisible(false);
         mnuConfig.setVisible(false);
         mnu9.setVisible(false);
+    } else {
+        // "1", or anything that is no scheme, keeps the designed colours.
+        const QString cor = conf(QStringLiteral("Cor"), QStringLiteral("1"));
+        if (cor == QLatin1String("2"))
+            mnuCor2_Click();
+        else if (cor == QLatin1String("3"))
+            mnuCor3_Click();
+        else if (cor == QLatin1String("4"))
+            mnuCor4_Click();
     }
-    // Otherwise the saved colour scheme ("Cor") applies here; the schemes come with the
-    // option menus and the window keeps its designed colours.
 
     if (const auto enter = confBool(QStringLiteral("CalcEnter"), false))
         *enter ? mnuEnter_Click() : mnuIgual_Click();
@@ -147,14 +154,13 @@ bool JanelaCalcula::Form_Load()
         mnu9.setEnabled(false);
     }
 
-    // The language: the designed captions are Portuguese; the captions of the other
-    // languages come with the option menus, their item is ticked already.
-    if (primeiraCalculadora() && !mini)
-        form_.setCaption(QStringLiteral(" Tarvelo"));
-    mnuPortuguese.setChecked(g.gIdioma == 1);
-    mnuEnglish.setChecked(g.gIdioma == 2);
-    mnuSpanish.setChecked(g.gIdioma == 3);
-    mnuFrench.setChecked(g.gIdioma == 4);
+    // The designed captions are the Portuguese ones.
+    switch (g.gIdioma) {
+    case 2: mnuEnglish_Click(); break;
+    case 3: mnuSpanish_Click(); break;
+    case 4: mnuFrench_Click(); break;
+    default: AplicarIdioma(true); break;
+    }
 
     if (primeiraCalculadora() && !mini) {
         if (const auto xp = confBool(QStringLiteral("MenuXP"), true))

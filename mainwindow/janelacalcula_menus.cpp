@@ -15,6 +15,7 @@
 #include "platform/settings.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -49,6 +50,7 @@ QAction* JanelaCalcula::item(QMenu* menu, const QString& nome, MenuItem& estado,
             entrada(comando);
     });
     acoes_.insert(nome, acao);
+    itens_.insert(nome, &estado);
     return acao;
 }
 
@@ -57,6 +59,7 @@ QMenu* JanelaCalcula::submenu(QMenu* pai, const QString& nome, MenuItem& estado,
     QMenu* menu = pai ? pai->addMenu(legenda) : menuBar()->addMenu(legenda);
     menu->setObjectName(nome);
     menus_.insert(nome, menu);
+    itens_.insert(nome, &estado);
     if (estado.Caption().isEmpty())
         estado.setCaption(legenda);
     ligarSubmenu(menu, estado);
@@ -74,6 +77,22 @@ void JanelaCalcula::ligarSubmenu(QMenu* menu, MenuItem& estado)
     };
     estado.onProperty = mostrar;
     mostrar();
+}
+
+void JanelaCalcula::grupoExclusivo(const QStringList& nomes)
+{
+    // One choice among the items, drawn as radio items. The ticks stay the handlers': after
+    // a click each item shows its own tick again, whatever the group did to it.
+    auto* grupo = new QActionGroup(this);
+    grupo->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (const QString& nome : nomes)
+        grupo->addAction(acoes_.value(nome));
+    connect(grupo, &QActionGroup::triggered, this, [this, nomes] {
+        for (const QString& nome : nomes) {
+            if (MenuItem* estado = itens_.value(nome); estado && estado->onProperty)
+                estado->onProperty();
+        }
+    });
 }
 
 void JanelaCalcula::atualizarBarra()
@@ -94,9 +113,17 @@ void JanelaCalcula::criarMenus()
     connect(opcoes, &QMenu::aboutToShow, this, [this] { entrada([this] { form_.mnu1_Click(); }); });
     item(opcoes, M("mnuOutra"), mnuOutra, QStringLiteral("Abrir O&utra Calculadora Desta"),
          [this] { mnuOutra_Click(); }, Qt::Key_F6);
+    item(opcoes, M("mnuWindows"), mnuWindows, QStringLiteral("Abrir Calculadora do &Windows"), {}, Qt::Key_F7);
     opcoes->addSeparator();
+    item(opcoes, M("mnuData"), mnuData, QStringLiteral("Calcular &Data"), {}, Qt::Key_F5);
     item(opcoes, M("mnuTempo"), form_.mnuTempo, QStringLiteral("Calcular Temp&o"), [this] { form_.mnuTempo_Click(); },
          Qt::Key_F8, true);
+    item(opcoes, M("mnuJuro"), mnuJuro, QStringLiteral("Calcular &Juro Capitalizado"), {},
+         QKeySequence(Qt::CTRL | Qt::Key_J));
+    item(opcoes, M("mnuRegra"), mnuRegra, QStringLiteral("Calcular Regra de &Três"), {},
+         QKeySequence(Qt::CTRL | Qt::Key_T));
+    item(opcoes, M("mnuPeso"), mnuPeso, QStringLiteral("Calcula Peso Ideal (IMC)"), {},
+         QKeySequence(Qt::SHIFT | Qt::Key_F5));
     opcoes->addSeparator();
     item(opcoes, M("mnuUndo"), form_.mnuUndo, QStringLiteral("Desfa&zer"), [this] { form_.mnuUndo_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -110,7 +137,11 @@ void JanelaCalcula::criarMenus()
     opcoes->addSeparator();
     item(opcoes, M("mnuExtenso"), mnuExtenso, QStringLiteral("Copiar o Visor por &Extenso"),
          [this] { form_.mnuExtenso_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuExtenso.setVisible(globais().gIdioma == 1);
+    item(opcoes, M("mnuCheque"), mnuCheque, QStringLiteral("&Imprimir Cheque"), {}, QKeySequence(Qt::CTRL | Qt::Key_I));
+    item(opcoes, M("mnuPromissoria"), mnuPromissoria, QStringLiteral("Imprimir &Nota Promissória"), {},
+         QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(opcoes, M("mnuConverte"), mnuConverte, QStringLiteral("Converter &Pesos e Medidas"), {},
+         QKeySequence(Qt::CTRL | Qt::Key_O));
     opcoes->addSeparator();
     item(opcoes, M("mnuUtil"), mnuUtil, QStringLiteral("Utilitário&s"), [this] { host_.AbrirUtil(); });
 
@@ -131,6 +162,15 @@ void JanelaCalcula::criarMenus()
          [this] { form_.mnuBackup_Click(); }, {}, true);
     item(fita, M("mnuMostraBack"), mnuMostraBack, QStringLiteral("Mostrar Bac&kup"),
          [this] { form_.mnuMostraBack_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_K));
+    fita->addSeparator();
+    const QString impressao[3] = {QStringLiteral("Imprimir com fonte &Pequena"),
+                                  QStringLiteral("Imprimir com fonte &Média"), QStringLiteral("Imprimir com fonte &Grande")};
+    const Qt::Key atalhos[3] = {Qt::Key_P, Qt::Key_M, Qt::Key_G};
+    for (int i = 0; i < 3; ++i)
+        item(fita, QStringLiteral("mnuImprimir(%1)").arg(i), mnuImprimir[i], impressao[i],
+             [this, i] { mnuImprimir_Click(i); }, QKeySequence(Qt::CTRL | atalhos[i]));
+    item(fita, M("mnuMatricial"), mnuMatricial, QStringLiteral("Imprimir em &Bobina"), [this] { mnuMatricial_Click(); },
+         QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     // ---- Configurações -----------------------------------------------------------------------
     QMenu* config = submenu(nullptr, M("mnuConfig"), mnuConfig, QStringLiteral("&Configurações"));
@@ -157,6 +197,7 @@ void JanelaCalcula::criarMenus()
     config->addSeparator();
 
     QMenu* formato = submenu(config, M("mnuForm"), mnuForm, QStringLiteral("Formato do &Número Digitado"));
+    QStringList formatos;
     for (const int indice : frmCalcula::kIndicesNumeral) {
         QString legenda;
         switch (indice) {
@@ -165,18 +206,19 @@ void JanelaCalcula::criarMenus()
         case 2: legenda = QStringLiteral("&Numeral (Modo Tradicional)"); break;
         default: legenda = QStringLiteral("0,") + QString(indice / 10, QLatin1Char('0')); break;
         }
-        item(formato, QStringLiteral("mnuNumeral(%1)").arg(indice), form_.mnuNumeral(indice), legenda,
+        formatos << QStringLiteral("mnuNumeral(%1)").arg(indice);
+        item(formato, formatos.last(), form_.mnuNumeral(indice), legenda,
              [this, indice] { form_.mnuNumeral_Click(indice); }, {}, true);
     }
+    grupoExclusivo(formatos);
 
-    // The colour schemes and the languages come with the option menus; their items show
-    // the designed state meanwhile.
     QMenu* esquema = submenu(config, M("mnuEsquema"), mnuEsquema, QStringLiteral("&Esquema de Cor (Aparência)"));
     mnuCor1.setChecked(true);
-    item(esquema, M("mnuCor1"), mnuCor1, QStringLiteral("&Padrão"), {}, {}, true);
-    item(esquema, M("mnuCor2"), mnuCor2, QStringLiteral("&Marrom"), {}, {}, true);
-    item(esquema, M("mnuCor3"), mnuCor3, QStringLiteral("&Verde"), {}, {}, true);
-    item(esquema, M("mnuCor4"), mnuCor4, QStringLiteral("&Rosa"), {}, {}, true);
+    item(esquema, M("mnuCor1"), mnuCor1, QStringLiteral("&Padrão"), [this] { mnuCor1_Click(); }, {}, true);
+    item(esquema, M("mnuCor2"), mnuCor2, QStringLiteral("&Marrom"), [this] { mnuCor2_Click(); }, {}, true);
+    item(esquema, M("mnuCor3"), mnuCor3, QStringLiteral("&Verde"), [this] { mnuCor3_Click(); }, {}, true);
+    item(esquema, M("mnuCor4"), mnuCor4, QStringLiteral("&Rosa"), [this] { mnuCor4_Click(); }, {}, true);
+    grupoExclusivo({M("mnuCor1"), M("mnuCor2"), M("mnuCor3"), M("mnuCor4")});
 
     QMenu* som = submenu(config, M("mnuSomEscolher"), mnuSomEscolher, QStringLiteral("Som ao &Digitar"));
     item(som, M("mnuSemSom"), form_.mnuSemSom, QStringLiteral("&Nenhum"), [this] { mnuSemSom_Click(); }, {}, true);
@@ -187,10 +229,11 @@ void JanelaCalcula::criarMenus()
 
     QMenu* idioma = submenu(config, M("mnuIdioma"), mnuIdioma, QStringLiteral("&Linguagem (Idioma)"));
     mnuPortuguese.setChecked(true);
-    item(idioma, M("mnuPortuguese"), mnuPortuguese, QStringLiteral("&Português"), {}, {}, true);
-    item(idioma, M("mnuEnglish"), mnuEnglish, QStringLiteral("&English"), {}, {}, true);
-    item(idioma, M("mnuSpanish"), mnuSpanish, QStringLiteral("E&spañol"), {}, {}, true);
-    item(idioma, M("mnuFrench"), mnuFrench, QStringLiteral("&Français"), {}, {}, true);
+    item(idioma, M("mnuPortuguese"), mnuPortuguese, QStringLiteral("&Português"), [this] { mnuPortuguese_Click(); },
+         {}, true);
+    item(idioma, M("mnuEnglish"), mnuEnglish, QStringLiteral("&English"), [this] { mnuEnglish_Click(); }, {}, true);
+    item(idioma, M("mnuSpanish"), mnuSpanish, QStringLiteral("E&spañol"), [this] { mnuSpanish_Click(); }, {}, true);
+    item(idioma, M("mnuFrench"), mnuFrench, QStringLiteral("&Français"), [this] { mnuFrench_Click(); }, {}, true);
 
     QMenu* enter = submenu(config, M("mnu4"), mnu4, QStringLiteral("&Função da Tecla \"ENTER\""));
     item(enter, M("mnuEnter"), form_.mnuEnter, QStringLiteral("&Somar (Modo Avançado)"), [this] { mnuEnter_Click(); },
@@ -199,6 +242,8 @@ void JanelaCalcula::criarMenus()
          [this] { mnuIgual_Click(); }, Qt::Key_F9, true);
 
     // ---- ? ------------------------------------------------------------------------------------
+    // The tips, the about box and the support mail come with the help texts; their items
+    // show, greyed.
     QMenu* ajuda = submenu(nullptr, M("mnu9"), mnu9, QStringLiteral("?"));
     item(ajuda, M("mnuAjuda"), mnuAjuda, QStringLiteral("&Ajuda"), {}, Qt::Key_F1);
     item(ajuda, M("mnuCalc"), mnuCalc, QStringLiteral("&Sobre a Calculadora"), {}, Qt::Key_F11);

@@ -2,10 +2,12 @@
 
 #include "calc/fita_backup.h"
 #include "platform/clock.h"
+#include "platform/rawport.h"
 #include "platform/settings.h"
 #include "platform/ui/alsamidi.h"
 #include "platform/ui/qtfiledialog.h"
 #include "platform/ui/qtservices.h"
+#include "platform/ui/textprinter.h"
 #include "platform/ui/x11numlock.h"
 
 #include <QCoreApplication>
@@ -34,6 +36,8 @@ struct ServicosDoSistema::Dados {
     SemTeclasExternas teclas;
     SystemClock relogio;
     X11NumLock numLock;
+    QtTextPrinter impressora;
+    DeviceRawPort porta;
 };
 
 ServicosDoSistema::ServicosDoSistema() : d_(std::make_unique<Dados>()) {}
@@ -41,8 +45,9 @@ ServicosDoSistema::~ServicosDoSistema() = default;
 
 ServicosJanela ServicosDoSistema::servicos()
 {
-    return {d_->clipboard, d_->mensagens, d_->entrada, d_->arquivos, d_->shell, d_->midi,
-            d_->teclas,    d_->relogio,   settings(),  d_->numLock,  QCoreApplication::applicationFilePath()};
+    return {d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
+            d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
+            QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta};
 }
 
 }  // namespace tarvelo

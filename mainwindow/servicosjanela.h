@@ -2,6 +2,8 @@
 
 #include "platform/keystrokes.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -14,8 +16,10 @@ class InputService;
 class MessageService;
 class MidiOut;
 class NumLockService;
+class RawPort;
 class SettingsStore;
 class ShellService;
+class TextPrinter;
 
 // What the calculator window reaches outside itself. The program passes the real services
 // (ServicosDoSistema); tests pass fakes where a real one would open a dialog or a device.
@@ -33,6 +37,11 @@ struct ServicosJanela {
     NumLockService& numLock;
     // The program file, started again for a second calculator.
     QString programa;
+    // The system printer and the roll printer's ports; a window given neither has no printer.
+    TextPrinter* impressora = nullptr;
+    RawPort* porta = nullptr;
+    // The system's beep; none given is the desktop's own.
+    std::function<void()> bip = nullptr;
 };
 
 // The real services of the running program, owned in one place.

@@ -1,0 +1,31 @@
+#include "calc/visor_cliques.h"
+
+#include "calc/frmcalcula.h"
+
+namespace tarvelo {
+namespace {
+
+void popup(frmCalcula& janela, const QString& menu)
+{
+    if (janela.PopupMenu)
+        janela.PopupMenu(menu);
+}
+
+}  // namespace
+
+void lblVisor_MouseUp(frmCalcula& janela, int Index, int Button)
+{
+    if (Index == 1)
+        return;
+    if (janela.mnuTempo.Checked()) {
+        popup(janela, QStringLiteral("mnuTime"));
+    } else if (Button == 1) {
+        janela.mnuCopiar_Click();
+        // The paste window (frmPaste), which drops the copied value into another program's
+        // field, opens here modally once the clipboard tools have it.
+    } else {
+        popup(janela, QStringLiteral("mnuForm"));
+    }
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,141 @@
+#pragma once
+
+// The calculator window over fakes that script and record what the option menus reach: the
+// MIDI output, input and message boxes, NumLock, the printers, the beep. One start of the
+// program for one user, like Programa, with the user's autostart folder in their data folder.
+
+#include "programateste.h"
+
+#include "platform/printer.h"
+#include "platform/rawport.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace tarvelo::teste {
+
+// A MIDI output that records what it is sent while open; without a synthesiser it opens not.
+struct MidiGravado : MidiOut {
+    bool sintetizador = true;
+    bool aberto = false;
+    std::vector<std::uint32_t> mensagens;
+    bool open() override { return aberto = sintetizador; }
+    void close() override { aberto = false; }
+    bool isOpen() const override { return aberto; }
+    void shortMessage(std::uint32_t m) override
+    {
+        if (aberto)
+            mensagens.push_back(m);
+    }
+};
+
+// Answers input boxes from a script; the script's end is Cancel.
+struct RespostasRoteiro : InputService {
+    std::deque<QString> respostas;
+    QStringList prompts, titulos, propostas;
+    QString ask(const QString& prompt, const QString& titulo, const QString& proposta) override
+    {
+        prompts << prompt;
+        titulos << titulo;
+        propostas << proposta;
+        if (respostas.empty())
+            return {};
+        const QString r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
+};
+
+// Records message boxes; answers from a script, then OK.
+struct MensagensRoteiro : MessageService {
+    struct Vista {
+        QString texto;
+        int flags;
+    };
+    std::vector<Vista> vistas;
+    std::deque<int> respostas;
+    int show(const QString& texto, int flags, const QString&) override
+    {
+        vistas.push_back({texto, flags});
+        if (respostas.empty())
+            return mb::Ok;
+        const int r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
+    QStringList textos() const
+    {
+        QStringList t;
+        for (const Vista& v : vistas)
+            t << v.texto;
+        return t;
+    }
+};
+
+struct NumLockDesligado : NumLockService {
+    bool ligado = false;
+    bool isOn() override { return ligado; }
+    bool switchOn() override { return ligado = true; }
+};
+
+// Records print jobs; with `pdf` set it also prints them into that file.
+struct ImpressoraGravada : TextPrinter {
+    struct Trabalho {
+        QString texto, familia;
+        int pontos;
+    };
+    bool instalada = true;
+    std::optional<QString> pdf;
+    std::vector<Trabalho> trabalhos;
+    bool available() override { return instalada; }
+    bool printText(const QString& texto, const QString& familia, int pontos) override;
+};
+
+class Bancada {
+public:
+    struct Inicio {
+        QString comando;
+        int idioma = 1;
+        bool americano = false;  // the United States' number format instead of Brazil's
+    };
+    explicit Bancada(Usuario& usuario, const Inicio& inicio);
+    explicit Bancada(Usuario& usuario) : Bancada(usuario, Inicio{}) {}
+    ~Bancada();
+
+    JanelaCalcula& abrir();
+    JanelaCalcula* janela() const { return calculadora->janela(); }
+    frmCalcula& form() const { return janela()->form(); }
+    // Chooses a menu item as the user does.
+    void comando(const QString& item) const;
+    // A setting of section "Conf"; "<none>" when it was never written.
+    QString conf(const QString& chave) const;
+    // What a roll printer on that port's file received.
+    QByteArray porta(const QString& nome) const;
+
+    Usuario& usuario;
+    QByteArray homeAnterior;
+    ScopedRegistry escopoRegistro;
+    ScopedGlobais globais_;
+    ScopedLocale locale;
+    QtClipboardService clipboard;
+    MensagensRoteiro mensagens;
+    RespostasRoteiro entrada;
+    SemArquivos arquivos;
+    SemShell shell;
+    MidiGravado midi;
+    SemTeclas teclas;
+    RelogioParado relogio;
+    NumLockDesligado numLock;
+    ImpressoraGravada impressora;
+    DeviceRawPort portas;
+    int bipes = 0;
+    RegistroJanelas janelas;
+    std::unique_ptr<frmSysTray> host;
+    std::unique_ptr<CalculadoraPadrao> calculadora;
+};
+
+}  // namespace tarvelo::teste
