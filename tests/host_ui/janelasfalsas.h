@@ -1,33 +1,19 @@
 #pragma once
 
+#include "esperar.h"
+
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
 #include "platform/clock.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <functional>
 #include <memory>
 
 namespace tarvelo::teste {
-
-// Runs events until the condition holds or the time is up.
-inline bool esperarAte(const std::function<bool()>& condicao, int ms = 5000)
-{
-    const QDeadlineTimer prazo(ms);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 // Every call the host makes on the windows, in order.
 using Diario = QStringList;

@@ -1,22 +1,7 @@
 #include "programateste.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
 
 namespace tarvelo::teste {
-
-bool esperarAte(const std::function<bool()>& condicao, int ms)
-{
-    const QDeadlineTimer prazo(ms);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
-}
 
 std::string visivel(const QString& texto)
 {

@@ -6,6 +6,7 @@
 // over fakes for everything that would open a dialog or a device.
 
 #include "calc/frmcalcula.h"
+#include "esperar.h"
 #include "host/globais.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
@@ -37,9 +38,6 @@ inline void PrintTo(const QString& texto, std::ostream* os)
 }
 
 namespace tarvelo::teste {
-
-// Runs events until the condition holds or the time is up.
-bool esperarAte(const std::function<bool()>& condicao, int ms = 5000);
 
 // The text with CR and LF spelled out, so a failed comparison shows the line breaks.
 std::string visivel(const QString& texto);
