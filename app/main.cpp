@@ -11,6 +11,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QStringList>
+#include <QTimer>
 
 #include <xcb/xcb.h>
 
@@ -111,6 +112,9 @@ int Main(QApplication& app)
     }
 
     splash.Load(!splashOculto(g.gComando));
+    // The splash's wait leaves the program idle: the calculator's font lookups run there
+    // instead of while its window is being built.
+    QTimer::singleShot(0, &calculadora, [] { CalculadoraPadrao::PrepararFontes(); });
     const int resultado = app.exec();
     host.Unload();
     janelas.remover(QStringLiteral("frmStart"), &splash);

@@ -22,6 +22,11 @@ JanelaCalcula* CalculadoraPadrao::janela() const
     return janela_.data();
 }
 
+void CalculadoraPadrao::PrepararFontes()
+{
+    JanelaCalcula::PrepararFontes();
+}
+
 bool CalculadoraPadrao::Carregada() const
 {
     return janela_ && !janela_->Descarregando();

@@ -34,6 +34,8 @@ public:
     void mnuPeso_Click() override;
     void mnuData_Click() override;
 
+    static void PrepararFontes();
+
     // The loaded window, or nullptr.
     JanelaCalcula* janela() const;
 

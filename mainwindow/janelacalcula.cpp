@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -397,6 +398,20 @@ void JanelaCalcula::aplicarFonte(QWidget* controle, const QString& familia, doub
         fonte.setFamily(familia);
     fonte.setPointSizeF(tamanho);
     controle->setFont(fonte);
+}
+
+void JanelaCalcula::PrepararFontes()
+{
+    const auto preparar = [](const QString& familia, double pontos, bool negrito) {
+        QFont fonte(familia);
+        fonte.setPointSizeF(pontos);
+        fonte.setBold(negrito);
+        QFontMetricsF(fonte).horizontalAdvance(QStringLiteral("0123456789"));
+    };
+    preparar(kFonteFixa, kFonteFita, false);
+    preparar(kFonteVisorNome, kFonteVisor, false);
+    preparar(kFonteVisorNome, kFonteContador, false);
+    preparar(kFonteVisorNome, kFonteTecla, true);
 }
 
 void JanelaCalcula::aplicarGeometria()

@@ -62,6 +62,9 @@ public:
     bool Form_Load();
     // Shows the window and makes it the program's active window.
     void Mostrar();
+    // Looks up and loads the window's fonts ahead of its first load, while the program
+    // would otherwise sit idle; later loads find them in Qt's font cache.
+    static void PrepararFontes();
     // Brings the window to the front: restored, raised and given the focus.
     void Ativar();
     void Form_Activate();

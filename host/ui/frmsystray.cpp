@@ -255,17 +255,14 @@ void frmSysTray::SysTray(int op)
     if (op == 3) {
         if (iconePresente_)
             return;
-        if (!icone_) {
-            icone_ = std::make_unique<QSystemTrayIcon>();
-            icone_->setContextMenu(mnu0_.get());
-            connect(icone_.get(), &QSystemTrayIcon::activated, this,
-                    [this](QSystemTrayIcon::ActivationReason motivo) { iconeAtivado(motivo); });
-        }
         iconeMostrado_ = 0;
-        icone_->setIcon(Pic1_[0]);
-        icone_->setToolTip(QStringLiteral("Tarvelo"));
-        icone_->show();
         iconePresente_ = true;
+        // Putting an icon in the panel takes several milliseconds, and at start-up they
+        // would come before the calculator window: the icon follows from the event loop.
+        if (!iconeNativoPendente_) {
+            iconeNativoPendente_ = true;
+            QTimer::singleShot(0, this, &frmSysTray::mostrarIconeNativo);
+        }
         return;
     }
     if (op != 0 && op != 2)
@@ -273,6 +270,22 @@ void frmSysTray::SysTray(int op)
     iconeMostrado_ = op;
     if (icone_ && iconePresente_)
         icone_->setIcon(Pic1_[op]);
+}
+
+void frmSysTray::mostrarIconeNativo()
+{
+    iconeNativoPendente_ = false;
+    if (!iconePresente_)
+        return;
+    if (!icone_) {
+        icone_ = std::make_unique<QSystemTrayIcon>();
+        icone_->setContextMenu(mnu0_.get());
+        connect(icone_.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason motivo) { iconeAtivado(motivo); });
+    }
+    icone_->setIcon(Pic1_[iconeMostrado_]);
+    icone_->setToolTip(QStringLiteral("Tarvelo"));
+    icone_->show();
 }
 
 void frmSysTray::iconeAtivado(int motivo)

@@ -110,6 +110,7 @@ private:
     void criarMenu();
     void tmrTray_Timer();
     void iconeAtivado(int motivo);
+    void mostrarIconeNativo();
     QString lerConfiguracao(const QString& chave, const QString& padrao) const;
 
     RegistroJanelas& janelas_;
@@ -133,6 +134,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> icone_;
     QIcon Pic1_[3];
     bool iconePresente_ = false;
+    bool iconeNativoPendente_ = false;
     int iconeMostrado_ = 0;
 
     QTimer tmrTray;
