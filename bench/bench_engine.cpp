@@ -1,15 +1,11 @@
 // The engine's cost per key on a full tape: the figure that says whether typing stays
 // instant however long the day's tape has grown.
 
+#include "tests/falsos.h"
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
 #include "host/globais.h"
-#include "platform/clipboard.h"
-#include "platform/clock.h"
-#include "platform/keystrokes.h"
 #include "platform/localeinfo.h"
-#include "platform/messagebox.h"
-#include "platform/midi.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
 
@@ -21,31 +17,6 @@ namespace {
 
 using namespace tarvelo;
 
-struct Clipboard : ClipboardService {
-    QString t;
-    QString text() const override { return t; }
-    bool hasText() const override { return !t.isEmpty(); }
-    void setText(const QString& text) override { t = text; }
-    void clear() override { t.clear(); }
-};
-struct Mensagens : MessageService {
-    int show(const QString&, int, const QString&) override { return mb::No; }
-};
-struct Midi : MidiOut {
-    bool open() override { return false; }
-    void close() override {}
-    bool isOpen() const override { return false; }
-    void shortMessage(std::uint32_t) override {}
-};
-struct Teclas : KeystrokeService {
-    void sendKeys(const QString&) override {}
-    void sendKeyEvent(int, int, bool) override {}
-    void closeActiveWindow() override {}
-};
-struct Relogio : ClockService {
-    QDateTime now() const override { return QDateTime(QDate(2025, 3, 5), QTime(9, 0)); }
-};
-
 // A shown calculator whose tape holds 21 000 characters and an open calculation.
 struct Bancada {
     ScopedLocale locale{LocaleInfo::brazil()};
@@ -53,11 +24,11 @@ struct Bancada {
     QTemporaryDir pasta;
     Registry registro{pasta.path()};
     SettingsStore configuracoes{registro};
-    Clipboard clipboard;
-    Mensagens mensagens;
-    Midi midi;
-    Teclas teclas;
-    Relogio relogio;
+    teste::ClipboardFalso clipboard;
+    teste::MensagensFalsas mensagens;
+    teste::MidiFalso midi;
+    teste::TeclasFalsas teclas;
+    teste::RelogioFalso relogio;
     frmCalcula calc{ServicosCalcula{clipboard, mensagens, midi, teclas, relogio, configuracoes}};
 
     Bancada()

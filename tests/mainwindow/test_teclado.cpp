@@ -2,15 +2,11 @@
 
 #include "mainwindow/teclado.h"
 
+#include "falsos.h"
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
 #include "host/globais.h"
-#include "platform/clipboard.h"
-#include "platform/clock.h"
-#include "platform/keystrokes.h"
 #include "platform/localeinfo.h"
-#include "platform/messagebox.h"
-#include "platform/midi.h"
 #include "platform/numlock.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
@@ -24,31 +20,6 @@ using namespace tarvelo;
 
 namespace {
 
-struct Clipboard : ClipboardService {
-    QString conteudo;
-    QString text() const override { return conteudo; }
-    bool hasText() const override { return !conteudo.isEmpty(); }
-    void setText(const QString& t) override { conteudo = t; }
-    void clear() override { conteudo.clear(); }
-};
-struct Mensagens : MessageService {
-    int show(const QString&, int, const QString&) override { return mb::No; }
-};
-struct Midi : MidiOut {
-    std::vector<std::uint32_t> enviadas;
-    bool open() override { return true; }
-    void close() override {}
-    bool isOpen() const override { return true; }
-    void shortMessage(std::uint32_t m) override { enviadas.push_back(m); }
-};
-struct Teclas : KeystrokeService {
-    void sendKeys(const QString&) override {}
-    void sendKeyEvent(int, int, bool) override {}
-    void closeActiveWindow() override {}
-};
-struct Relogio : ClockService {
-    QDateTime now() const override { return {QDate(2025, 3, 5), QTime(10, 0)}; }
-};
 struct NumLock : NumLockService {
     bool ligado = true;
     bool isOn() override { return ligado; }
@@ -83,11 +54,11 @@ protected:
     std::optional<ScopedGlobais> globais_;
     Registry registro{pasta.path()};
     SettingsStore configuracoes{registro};
-    Clipboard clipboard;
-    Mensagens mensagens;
-    Midi midi;
-    Teclas teclas;
-    Relogio relogio;
+    teste::ClipboardFalso clipboard;
+    teste::MensagensFalsas mensagens;
+    teste::MidiFalso midi;
+    teste::TeclasFalsas teclas;
+    teste::RelogioFalso relogio;
     NumLock numLock;
     frmCalcula f{ServicosCalcula{clipboard, mensagens, midi, teclas, relogio, configuracoes}};
     TecladoCalcula teclado{f, midi, numLock};
@@ -195,7 +166,7 @@ TEST_F(Teclado, KeySoundsGoToTheWindowsMidiOutput)
     f.mnuBeep.setChecked(true);
     teclado.Form_KeyDown(0x10, kShift);
     teclado.Form_KeyUp(0x10, kShift);
-    EXPECT_EQ(midi.enviadas, (std::vector<std::uint32_t>{midi::noteOn(99), midi::noteOff(99)}));
+    EXPECT_EQ(midi.mensagens, (std::vector<std::uint32_t>{midi::noteOn(99), midi::noteOff(99)}));
 }
 
 }  // namespace
