@@ -3,11 +3,15 @@
 # A folder's sources are picked up by glob so that a new file needs no CMake edit.
 
 # tarvelo_library(<name> [LINK <targets>...])
-#   Static library tarvelo_<name> from the *.cpp/*.h of the current folder.
+#   Static library tarvelo_<name> from the *.cpp/*.h of the current folder; a folder
+#   that holds no source yet makes no library.
 function(tarvelo_library name)
   cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT sources)
+    return()
+  endif()
   add_library(tarvelo_${name} STATIC ${sources})
   target_include_directories(tarvelo_${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(tarvelo_${name} PUBLIC ${ARG_LINK})
