@@ -4,6 +4,7 @@
 #include "calc/frmcalcula.h"
 
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/rotinas.h"
 #include "host/texto.h"
 #include "platform/blanks.h"
@@ -178,7 +179,7 @@ void frmCalcula::mnuMonit_Click()
     mnuMonit.setChecked(!mnuMonit.Checked());
     if (mnuMonit.Checked())
         servicos_.mensagens.show(fTexto(222), mb::Information);
-    salvarConfiguracao(QStringLiteral("Monitor"), settingText(mnuMonit.Checked()));
+    salvarPreferencia(servicos_.configuracoes, pref::Monitor, mnuMonit.Checked());
 }
 
 }  // namespace tarvelo

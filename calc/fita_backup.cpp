@@ -7,6 +7,7 @@
 #include "calc/linhafita.h"
 
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/sistema.h"
 #include "host/texto.h"
 #include "platform/ansi.h"
@@ -25,7 +26,6 @@ namespace tarvelo {
 
 namespace {
 
-const QString kConf = QStringLiteral("Conf");
 
 QString pastaSemBarra()
 {
@@ -158,8 +158,8 @@ void frmCalcula::mnuSalvar_Click()
     silenciarNota();
     SettingsStore& configuracoes = servicos_.configuracoes;
     FileDialogRequest pedido;
-    pedido.fileName = configuracoes.GetSetting(kConf, QStringLiteral("UltimoArq"), QStringLiteral("Tarvelo.txt"));
-    pedido.initDir = configuracoes.GetSetting(kConf, QStringLiteral("UltimoPath"), pastaSemBarra());
+    pedido.fileName = lerPreferencia(configuracoes, pref::UltimoArq);
+    pedido.initDir = textoPreferencia(configuracoes, pref::UltimoPath, pastaSemBarra());
     pedido.hideReadOnly = true;
     pedido.filter = (globais().gIdioma == 2 ? QStringLiteral("Text Document") : QStringLiteral("Documento Texto"))
                     + QStringLiteral(" (*.txt)|*.txt");
@@ -178,8 +178,8 @@ void frmCalcula::mnuSalvar_Click()
     QString pasta = pedido.fileName.left(std::max<qsizetype>(0, pedido.fileName.size() - pedido.fileTitle.size()));
     if (pedido.fileTitle.isEmpty() || !pedido.fileName.endsWith(pedido.fileTitle))
         pasta = QFileInfo(pedido.fileName).path() + QLatin1Char('/');
-    configuracoes.SaveSettings(kConf, {{QStringLiteral("UltimoArq"), pedido.fileName},
-                                       {QStringLiteral("UltimoPath"), pasta}});
+    salvarPreferencias(configuracoes, {valorPreferencia(pref::UltimoArq, pedido.fileName),
+                                       valorPreferencia(pref::UltimoPath, pasta)});
 }
 
 }  // namespace tarvelo

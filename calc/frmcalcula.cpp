@@ -3,7 +3,6 @@
 #include "host/globais.h"
 #include "platform/numbermask.h"
 #include "platform/numbertext.h"
-#include "platform/settings.h"
 
 namespace tarvelo {
 
@@ -165,11 +164,6 @@ QString frmCalcula::formatar(const QString& texto, const QString& mascara) const
     formatados_[proximoFormatado_] = {texto, mascara, resultado};
     proximoFormatado_ = (proximoFormatado_ + 1) % formatados_.size();
     return resultado;
-}
-
-void frmCalcula::salvarConfiguracao(const QString& chave, const QString& valor)
-{
-    servicos_.configuracoes.SaveSetting(QStringLiteral("Conf"), chave, valor);
 }
 
 }  // namespace tarvelo

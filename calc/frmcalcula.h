@@ -286,7 +286,6 @@ private:
     QString decimal() const;
     bool visivelNaTela() const { return Visible; }
     bool minimizada() const { return WindowState == 1; }
-    void salvarConfiguracao(const QString& chave, const QString& valor);
 
     // ==== Tape services (private) ====
     void ligarFita();

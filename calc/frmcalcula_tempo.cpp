@@ -2,6 +2,7 @@
 
 #include "calc/frmcalcula.h"
 #include "calc/tempo.h"
+#include "host/preferencias.h"
 
 namespace tarvelo {
 
@@ -36,7 +37,7 @@ void frmCalcula::mnuTime1_Click()
     const qsizetype doisPontos = tempo.indexOf(QLatin1Char(':'));
     if (doisPontos >= 0)
         lblVisor[2].setCaption(tempo.left(doisPontos + 3));
-    salvarConfiguracao(QStringLiteral("CalcTime"), QStringLiteral("True"));
+    salvarPreferencia(servicos_.configuracoes, pref::CalcTime, true);
 }
 
 void frmCalcula::mnuTime2_Click()
@@ -46,7 +47,7 @@ void frmCalcula::mnuTime2_Click()
     mnuTime1.setChecked(false);
     mnuTime2.setChecked(true);
     lblVisor[2].setCaption(lblVisor[2].Caption() + QStringLiteral(":00"));
-    salvarConfiguracao(QStringLiteral("CalcTime"), QStringLiteral("False"));
+    salvarPreferencia(servicos_.configuracoes, pref::CalcTime, false);
 }
 
 }  // namespace tarvelo

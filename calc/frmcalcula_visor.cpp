@@ -3,6 +3,7 @@
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
 
+#include "host/preferencias.h"
 #include "platform/decimal.h"
 #include "platform/numbermask.h"
 #include "platform/numbertext.h"
@@ -167,7 +168,7 @@ void frmCalcula::mnuNumeral_Click(int Index)
     if (lblVisor[0].Caption().endsWith(decimal()))
         lblVisor[0].setCaption(formatar(lblVisor[0].Caption(), kMascaraInteira));
     if (Visible)
-        salvarConfiguracao(QStringLiteral("Formato"), QString::number(Index));
+        salvarPreferencia(servicos_.configuracoes, pref::Formato, Index);
 }
 
 void frmCalcula::lblTotal_Change()

@@ -1,6 +1,7 @@
 #include "calc/impressao.h"
 
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/texto.h"
 #include "platform/ansi.h"
 #include "platform/inputbox.h"
@@ -68,14 +69,14 @@ ResultadoImpressao ImpressoraBobina::imprimir(const QString& fita, const QString
     if (imprimindo_)
         return ResultadoImpressao::Ocupado;
     const QString guardada =
-        servicos_.configuracoes.GetSetting(QStringLiteral("Conf"), QStringLiteral("Porta"), QStringLiteral("LPT1"));
+        lerPreferencia(servicos_.configuracoes, pref::Porta);
     const QString porta =
         servicos_.entrada.ask(fTexto(176), QLatin1Char(' ') + legendaJanela, guardada).toUpper();
     if (!kRawPortNames.contains(porta)) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return ResultadoImpressao::PortaInvalida;
     }
-    servicos_.configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Porta"), porta);
+    salvarPreferencia(servicos_.configuracoes, pref::Porta, porta);
 
     imprimindo_ = true;
     const ResultadoImpressao resultado = enviar(porta, TextoBobina(fita));

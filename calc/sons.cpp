@@ -1,6 +1,7 @@
 #include "calc/sons.h"
 
 #include "calc/frmcalcula.h"
+#include "host/preferencias.h"
 #include "host/texto.h"
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
@@ -26,8 +27,6 @@ constexpr std::array<std::pair<int, int>, 56> kTabelaNotas = {{
     {53, 53},  {54, 55},  {55, 57},  {56, 59},  {57, 60},  {48, 62},  {45, 64},  {189, 64},
 }};
 
-const QString kConf = QStringLiteral("Conf");
-
 void tocar(MidiOut& midi, int nota)
 {
     midi.shortMessage(midi::noteOn(nota + 36));
@@ -36,11 +35,6 @@ void tocar(MidiOut& midi, int nota)
 void calar(MidiOut& midi, int nota)
 {
     midi.shortMessage(midi::noteOff(nota + 36));
-}
-
-void salvar(ServicosSom& servicos, const QString& chave, const QString& valor)
-{
-    servicos.configuracoes.SaveSetting(kConf, chave, valor);
 }
 
 void falhaSom(frmCalcula& janela, ServicosSom& servicos, bool abriuSaida)
@@ -130,7 +124,7 @@ void mnuSemSom_Click(frmCalcula& janela, ServicosSom& servicos)
 {
     if (!janela.mnuSemSom.Checked()) {
         servicos.midi.close();
-        salvar(servicos, QStringLiteral("Sons"), QStringLiteral("1"));
+        salvarPreferencia(servicos.configuracoes, pref::Sons, QStringLiteral("1"));
     }
     janela.mnuSemSom.setChecked(true);
     janela.mnuSom.setChecked(false);
@@ -151,7 +145,7 @@ void mnuBeep_Click(frmCalcula& janela, ServicosSom& servicos)
     janela.mnuSom.setChecked(false);
     janela.mnuBeep.setChecked(true);
     if (janela.Visible)
-        salvar(servicos, QStringLiteral("Sons"), QStringLiteral("2"));
+        salvarPreferencia(servicos.configuracoes, pref::Sons, QStringLiteral("2"));
 }
 
 void mnuSom_Click(frmCalcula& janela, ServicosSom& servicos)
@@ -165,8 +159,7 @@ void mnuSom_Click(frmCalcula& janela, ServicosSom& servicos)
         return;
     }
 
-    const QString guardado = servicos.configuracoes.GetSetting(kConf, QStringLiteral("Instrumento"),
-                                                               QStringLiteral("0"));
+    const QString guardado = lerPreferencia(servicos.configuracoes, pref::Instrumento);
     QString resposta = guardado;
     if (janela.Visible) {
         const std::optional<QString> escolha = PerguntarInstrumento(servicos.entrada, guardado);
@@ -186,20 +179,19 @@ void mnuSom_Click(frmCalcula& janela, ServicosSom& servicos)
 
     servicos.midi.shortMessage(midi::programChange(*instrumento));
     if (janela.Visible)
-        salvar(servicos, QStringLiteral("Instrumento"), resposta);
+        salvarPreferencia(servicos.configuracoes, pref::Instrumento, resposta);
     janela.mnuSemSom.setChecked(false);
     janela.mnuBeep.setChecked(false);
     janela.mnuSom.setChecked(true);
     if (janela.Visible)
-        salvar(servicos, QStringLiteral("Sons"), QStringLiteral("3"));
+        salvarPreferencia(servicos.configuracoes, pref::Sons, QStringLiteral("3"));
 }
 
 void RestaurarSomMusical(frmCalcula& janela, ServicosSom& servicos)
 {
     if (!servicos.midi.open())
         return;
-    const QString guardado = servicos.configuracoes.GetSetting(kConf, QStringLiteral("Instrumento"),
-                                                               QStringLiteral("0"));
+    const QString guardado = lerPreferencia(servicos.configuracoes, pref::Instrumento);
     if (const std::optional<int> instrumento = InstrumentoValido(guardado))
         servicos.midi.shortMessage(midi::programChange(*instrumento));
     janela.mnuSom.setChecked(true);

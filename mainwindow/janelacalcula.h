@@ -2,6 +2,7 @@
 
 #include "calc/controles.h"
 #include "calc/frmcalcula.h"
+#include "host/preferencias.h"
 #include "mainwindow/servicosjanela.h"
 #include "mainwindow/teclado.h"
 
@@ -192,9 +193,16 @@ private:
     void escolherIdioma(int idioma);
     void aplicarCorVisor(int indice, Cor cor);
 
-    QString conf(const QString& chave, const QString& padrao) const;
-    std::optional<bool> confBool(const QString& chave, bool padrao) const;
-    void salvarConf(const QString& chave, const QString& valor);
+    template <typename T>
+    auto conf(const Preferencia<T>& p) const
+    {
+        return lerPreferencia(servicos_.configuracoes, p);
+    }
+    template <typename T, typename V>
+    void salvarConf(const Preferencia<T>& p, const V& valor)
+    {
+        salvarPreferencia(servicos_.configuracoes, p, valor);
+    }
     bool primeiraCalculadora() const;
     double alturaTelaTwips() const;
     double larguraTelaTwips() const;

@@ -25,11 +25,8 @@
 namespace tarvelo {
 namespace {
 
-// The designed outer height of the normal window and of the mini window, in twips.
+// The designed outer height of the normal window, in twips.
 constexpr double kAlturaDesenhada = 7350;
-constexpr double kAlturaMini = 1365;
-// What the first activation reads for a height that was never saved.
-const QString kNuncaGuardado = QStringLiteral("s");
 
 }  // namespace
 
@@ -84,7 +81,7 @@ bool JanelaCalcula::Form_Load()
     // A number format that is no item of the menu would leave the display without a mask:
     // it counts as the default.
     int formato = 2;
-    if (const auto lido = numeroGuardado(conf(QStringLiteral("Formato"), QStringLiteral("2")))) {
+    if (const auto lido = conf(pref::Formato)) {
         const auto indice = toInteger(*lido);
         if (indice && std::find(frmCalcula::kIndicesNumeral.begin(), frmCalcula::kIndicesNumeral.end(), *indice)
                           != frmCalcula::kIndicesNumeral.end())
@@ -99,7 +96,7 @@ bool JanelaCalcula::Form_Load()
         mnu9.setVisible(false);
     } else {
         // "1", or anything that is no scheme, keeps the designed colours.
-        const QString cor = conf(QStringLiteral("Cor"), QStringLiteral("1"));
+        const QString cor = conf(pref::Cor);
         if (cor == QLatin1String("2"))
             mnuCor2_Click();
         else if (cor == QLatin1String("3"))
@@ -108,40 +105,38 @@ bool JanelaCalcula::Form_Load()
             mnuCor4_Click();
     }
 
-    if (const auto enter = confBool(QStringLiteral("CalcEnter"), false))
+    if (const auto enter = conf(pref::CalcEnter))
         *enter ? mnuEnter_Click() : mnuIgual_Click();
-    if (const auto mmss = confBool(QStringLiteral("CalcTime"), false)) {
+    if (const auto mmss = conf(pref::CalcTime)) {
         form_.mnuTime1.setChecked(*mmss);
         form_.mnuTime2.setChecked(!*mmss);
     }
 
     const bool mini = form_.ModoMini;
     if (primeiraCalculadora()) {
-        const QString chave = mini ? QStringLiteral("MiniHeight") : QStringLiteral("CalcHeight");
-        const QString padrao = QString::number(mini ? kAlturaMini : kAlturaDesenhada);
-        if (const auto altura = numeroGuardado(conf(chave, padrao)); altura && *altura > 0)
+        if (const auto altura = conf(mini ? pref::MiniHeight : pref::CalcHeight); altura && *altura > 0)
             resize(width(), pixels(*altura));
-        const auto letrona = confBool(QStringLiteral("Letrona"), true);
+        const auto letrona = conf(pref::Letrona);
         if ((letrona && !*letrona) || mini)
             mnuGrande_Click();
         restaurarPosicao();
-        if (const auto inserir = confBool(QStringLiteral("InserirTexto"), false))
+        if (const auto inserir = conf(pref::InserirTexto))
             form_.mnuInserir.setChecked(*inserir);
         if (!mini) {
-            if (const auto bandeja = confBool(QStringLiteral("mnuSystray"), true))
+            if (const auto bandeja = conf(pref::Systray))
                 mnuSystray.setChecked(*bandeja);
             mnuFicar.setChecked(!LerRegistro(g.gChaveWindows + QStringLiteral("\\Run"), QStringLiteral("Tarvelo"), 7)
                                      .isEmpty());
         }
         // The activation hotkey Ctrl+Shift+C is one of the global hotkeys of the X11 layer.
-        if (const auto monitor = confBool(QStringLiteral("Monitor"), false))
+        if (const auto monitor = conf(pref::Monitor))
             form_.mnuMonit.setChecked(*monitor);
-        const auto oculte = confBool(QStringLiteral("Oculte"), false);
+        const auto oculte = conf(pref::Oculte);
         if ((oculte && *oculte) || mini) {
             form_.fraTeclado.setVisible(false);
             mnuOcultar.setChecked(true);
         }
-        const auto hotkey = confBool(QStringLiteral("HotKey"), true);
+        const auto hotkey = conf(pref::HotKey);
         if ((hotkey && *hotkey) || mini) {
             mnuHotKey.setChecked(true);
             RegistrarHotKeys();
@@ -163,9 +158,9 @@ bool JanelaCalcula::Form_Load()
     }
 
     if (primeiraCalculadora() && !mini) {
-        if (const auto xp = confBool(QStringLiteral("MenuXP"), true))
+        if (const auto xp = conf(pref::MenuXP))
             mnuXP.setChecked(*xp);
-        const QString sons = conf(QStringLiteral("Sons"), QStringLiteral("1"));
+        const QString sons = conf(pref::Sons);
         if (sons == QLatin1String("1"))
             mnuSemSom_Click();
         else if (sons == QLatin1String("2"))
@@ -183,15 +178,15 @@ bool JanelaCalcula::Form_Load()
         }
     }
 
-    const auto visivel = confBool(QStringLiteral("Visivel"), true);
+    const auto visivel = conf(pref::Visivel);
     if ((visivel && *visivel) || mini) {
         mnuVisivel.setChecked(true);
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
     if (!mini) {
-        if (const auto backup = confBool(QStringLiteral("Backup"), true))
+        if (const auto backup = conf(pref::Backup))
             form_.mnuBackup.setChecked(*backup);
-        if (const auto numLock = confBool(QStringLiteral("NumLock"), false))
+        if (const auto numLock = conf(pref::NumLock))
             form_.mnuNumLock.setChecked(*numLock);
     }
 
@@ -206,8 +201,8 @@ void JanelaCalcula::restaurarPosicao()
     const double alturaTela = alturaTelaTwips();
     const double larguraTela = larguraTelaTwips();
     const QString esquerda = QString::number(qRound(esquerdaPadrao(larguraTela, largura)));
-    const Posicao p = posicaoInicial(conf(QStringLiteral("CalcTop"), QStringLiteral("0")),
-                                     conf(QStringLiteral("CalcLeft"), esquerda), altura, largura, alturaTela,
+    const Posicao p = posicaoInicial(textoPreferencia(servicos_.configuracoes, pref::CalcTop),
+                                     textoPreferencia(servicos_.configuracoes, pref::CalcLeft, esquerda), altura, largura, alturaTela,
                                      larguraTela, form_.ModoMini);
     move(pixels(p.esquerda), pixels(p.topo));
 }
@@ -255,11 +250,11 @@ void JanelaCalcula::Form_Activate()
     form_.JaAtivado = true;
 
     if (form_.ModoMini) {
-        if (conf(QStringLiteral("MiniHeight"), kNuncaGuardado) == kNuncaGuardado)
+        if (!preferenciaGuardada(servicos_.configuracoes, pref::MiniHeight))
             AjudaHotKeys();
-    } else if (conf(QStringLiteral("CalcHeight"), kNuncaGuardado) == kNuncaGuardado && primeiraCalculadora()
+    } else if (!preferenciaGuardada(servicos_.configuracoes, pref::CalcHeight) && primeiraCalculadora()
                && g.gIdioma == 1) {
-        salvarConf(QStringLiteral("CalcHeight"), QString::number(qRound(twips(height()))));
+        salvarConf(pref::CalcHeight, qRound(twips(height())));
     }
     janelas_.descarregar(QStringLiteral("frmStart"));
 }
@@ -318,7 +313,7 @@ void JanelaCalcula::mnuGrande_Click()
     mnuGrande.setChecked(crescer);
     AmpliarTela(crescer);
     if (form_.Visible)
-        salvarConf(QStringLiteral("Letrona"), settingText(mnuGrande.Checked()));
+        salvarConf(pref::Letrona, mnuGrande.Checked());
 }
 
 void JanelaCalcula::AmpliarTela(bool crescer)
@@ -389,31 +384,31 @@ void JanelaCalcula::Form_QueryUnload()
     form_.GravarArquivoFita();
 
     const bool minimizada = isMinimized();
-    const QString altura = QString::number(qRound(twips(height())));
-    const QString topo = QString::number(qRound(twips(y())));
-    const QString esquerda = QString::number(qRound(twips(x())));
+    const int altura = qRound(twips(height()));
+    const int topo = qRound(twips(y()));
+    const int esquerda = qRound(twips(x()));
     if (form_.ModoMini && !minimizada)
-        servicos_.configuracoes.SaveSettings(QStringLiteral("Conf"),
-                                             {{QStringLiteral("MiniHeight"), altura}, {QStringLiteral("CalcLeft"), esquerda}});
+        salvarPreferencias(servicos_.configuracoes, {valorPreferencia(pref::MiniHeight, altura),
+                                                     valorPreferencia(pref::CalcLeft, esquerda)});
     if (!primeiraCalculadora() || form_.ModoMini) {
         host_.Unload();
         return;
     }
 
-    QList<std::pair<QString, QString>> valores = {
-        {QStringLiteral("CalcEnter"), settingText(form_.mnuEnter.Checked())},
-        {QStringLiteral("Oculte"), settingText(mnuOcultar.Checked())},
-        {QStringLiteral("Backup"), settingText(form_.mnuBackup.Checked())},
-        {QStringLiteral("Idioma"), QString::number(g.gIdioma)},
-        {QStringLiteral("HotKey"), settingText(mnuHotKey.Checked())},
+    QList<ValorPreferencia> valores = {
+        valorPreferencia(pref::CalcEnter, form_.mnuEnter.Checked()),
+        valorPreferencia(pref::Oculte, mnuOcultar.Checked()),
+        valorPreferencia(pref::Backup, form_.mnuBackup.Checked()),
+        valorPreferencia(pref::Idioma, g.gIdioma),
+        valorPreferencia(pref::HotKey, mnuHotKey.Checked()),
     };
     if (!minimizada) {
-        valores.append({QStringLiteral("CalcHeight"), altura});
-        valores.append({QStringLiteral("CalcTop"), topo});
-        valores.append({QStringLiteral("CalcLeft"), esquerda});
-        valores.append({QStringLiteral("Letrona"), settingText(mnuGrande.Checked())});
+        valores.append(valorPreferencia(pref::CalcHeight, altura));
+        valores.append(valorPreferencia(pref::CalcTop, topo));
+        valores.append(valorPreferencia(pref::CalcLeft, esquerda));
+        valores.append(valorPreferencia(pref::Letrona, mnuGrande.Checked()));
     }
-    servicos_.configuracoes.SaveSettings(QStringLiteral("Conf"), valores);
+    salvarPreferencias(servicos_.configuracoes, valores);
     if (!form_.mnuSemSom.Checked())
         servicos_.midi.close();
 

@@ -69,7 +69,7 @@ void JanelaCalcula::aplicarEsquema(int numero)
         if (i != numero - 1)
             itens[i]->setChecked(false);
     }
-    salvarConf(QStringLiteral("Cor"), QString::number(numero));
+    salvarConf(pref::Cor, QString::number(numero));
 }
 
 void JanelaCalcula::aplicarCorVisor(int indice, Cor cor)

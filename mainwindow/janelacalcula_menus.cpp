@@ -285,7 +285,7 @@ void JanelaCalcula::mnuSystray_Click()
         mnuSystray.setChecked(true);
         host_.SysTray(3);
     }
-    salvarConf(QStringLiteral("mnuSystray"), settingText(mnuSystray.Checked()));
+    salvarConf(pref::Systray, mnuSystray.Checked());
 }
 
 void JanelaCalcula::mnuIgual_Click()
@@ -304,7 +304,7 @@ void JanelaCalcula::mnuIgual_Click()
     form_.chkMais.Height = form_.chkMenos.Height;
     form_.chkMais.setCaption(QStringLiteral("+"));
     aplicarGeometria();
-    salvarConf(QStringLiteral("CalcEnter"), settingText(false));
+    salvarConf(pref::CalcEnter, false);
 }
 
 void JanelaCalcula::mnuEnter_Click()
@@ -319,7 +319,7 @@ void JanelaCalcula::mnuEnter_Click()
         return;
     form_.mnuEnter.setChecked(true);
     form_.mnuIgual.setChecked(false);
-    salvarConf(QStringLiteral("CalcEnter"), settingText(true));
+    salvarConf(pref::CalcEnter, true);
     // The "+" key grows into a tall Enter key over the "-" key's row.
     form_.chkMais.Top = form_.chkMenos.Top;
     form_.chkMais.Height = mnuGrande.Checked() ? 1095 : 675;
@@ -357,20 +357,20 @@ void JanelaCalcula::mnuFicar_Click()
 void JanelaCalcula::mnuInserir_Click()
 {
     form_.mnuInserir.setChecked(!form_.mnuInserir.Checked());
-    salvarConf(QStringLiteral("InserirTexto"), settingText(form_.mnuInserir.Checked()));
+    salvarConf(pref::InserirTexto, form_.mnuInserir.Checked());
 }
 
 void JanelaCalcula::mnuNumLock_Click()
 {
     form_.mnuNumLock.setChecked(!form_.mnuNumLock.Checked());
-    salvarConf(QStringLiteral("NumLock"), settingText(form_.mnuNumLock.Checked()));
+    salvarConf(pref::NumLock, form_.mnuNumLock.Checked());
     ManterNumLock(form_.mnuNumLock.Checked(), servicos_.numLock);
 }
 
 void JanelaCalcula::mnuXP_Click()
 {
     mnuXP.setChecked(!mnuXP.Checked());
-    salvarConf(QStringLiteral("MenuXP"), settingText(mnuXP.Checked()));
+    salvarConf(pref::MenuXP, mnuXP.Checked());
     servicos_.mensagens.show(fTexto(218), mb::Information);
 }
 
@@ -382,7 +382,7 @@ void JanelaCalcula::mnuVisivel_Click()
     // Changing the flag takes the window down; it comes back where it was.
     if (visivel)
         show();
-    salvarConf(QStringLiteral("Visivel"), settingText(mnuVisivel.Checked()));
+    salvarConf(pref::Visivel, mnuVisivel.Checked());
 }
 
 void JanelaCalcula::mnuSemSom_Click()
@@ -414,23 +414,6 @@ void JanelaCalcula::AjudaHotKeys()
 {
     SilenciarNota(form_, servicos_.midi);
     servicos_.mensagens.show(textoAjudaHotKeys(globais().gIdioma, globais().gCrLf2), mb::Information);
-}
-
-// ---- settings ----------------------------------------------------------------------------------
-
-QString JanelaCalcula::conf(const QString& chave, const QString& padrao) const
-{
-    return servicos_.configuracoes.GetSetting(QStringLiteral("Conf"), chave, padrao);
-}
-
-std::optional<bool> JanelaCalcula::confBool(const QString& chave, bool padrao) const
-{
-    return servicos_.configuracoes.GetBoolSetting(QStringLiteral("Conf"), chave, padrao);
-}
-
-void JanelaCalcula::salvarConf(const QString& chave, const QString& valor)
-{
-    servicos_.configuracoes.SaveSetting(QStringLiteral("Conf"), chave, valor);
 }
 
 }  // namespace tarvelo

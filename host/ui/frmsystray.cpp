@@ -139,11 +139,20 @@ QAction* frmSysTray::mnuAlarme(int index) const
     return index == 0 ? mnuAlarme0_ : nullptr;
 }
 
-QString frmSysTray::lerConfiguracao(const QString& chave, const QString& padrao) const
+QString frmSysTray::lerConfiguracao(const PreferenciaNumero& p) const
 {
+    const QString padrao = QString::number(p.padrao);
     if (!servicos_.GetSetting)
         return padrao;
-    return servicos_.GetSetting(QStringLiteral("Conf"), chave, padrao);
+    return servicos_.GetSetting(p.secao.toString(), p.chave.toString(), padrao);
+}
+
+bool frmSysTray::lerConfiguracao(const PreferenciaSimNao& p) const
+{
+    if (!servicos_.GetSetting)
+        return p.padrao;
+    return settingBool(servicos_.GetSetting(p.secao.toString(), p.chave.toString(), settingText(p.padrao)))
+        .value_or(p.padrao);
 }
 
 void frmSysTray::Form_Load()
@@ -156,7 +165,7 @@ void frmSysTray::Form_Load()
     }
 
     carregarAmbiente(g_, {servicos_.ambiente, servicos_.caminhoExe,
-                          lerConfiguracao(QStringLiteral("Idioma"), QStringLiteral("0"))});
+                          lerConfiguracao(pref::Idioma)});
 
     const QString nome = servicos_.nomeCanal.isEmpty() ? CanalInstancia::nomePadrao(g_.gPastaApp) : servicos_.nomeCanal;
     canal_ = new CanalInstancia(nome, this);
@@ -177,8 +186,7 @@ void frmSysTray::Form_Load()
         }
     }
 
-    const QString segur = lerConfiguracao(QStringLiteral("Segur"), QStringLiteral("0"));
-    mnuProteger_->setChecked(settingBool(segur).value_or(false));
+    mnuProteger_->setChecked(lerConfiguracao(pref::Segur));
 
     const CanalInstancia::Reivindicacao reivindicacao = canal_->reivindicar();
     if (descarregando_) {

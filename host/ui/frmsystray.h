@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/ui/canalinstancia.h"
 #include "host/ui/janelas.h"
 #include "platform/clock.h"
@@ -111,7 +112,9 @@ private:
     void tmrTray_Timer();
     void iconeAtivado(int motivo);
     void mostrarIconeNativo();
-    QString lerConfiguracao(const QString& chave, const QString& padrao) const;
+    // The host reads its few settings through the injected reader, text as stored.
+    QString lerConfiguracao(const PreferenciaNumero& p) const;
+    bool lerConfiguracao(const PreferenciaSimNao& p) const;
 
     RegistroJanelas& janelas_;
     ServicosHost servicos_;

@@ -1,0 +1,112 @@
+#pragma once
+
+// Every setting the program keeps in the settings store, each named once with its section,
+// its type and the value that counts while none is stored. A new setting is one line in the
+// table below; readers and writers go through the typed functions after it, never through
+// section and key texts of their own.
+
+#include "platform/settings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace tarvelo {
+
+template <typename T>
+struct Preferencia {
+    QStringView secao;
+    QStringView chave;
+    T padrao;
+};
+
+// Stored as "True"/"False"; read leniently (any case, or a number).
+using PreferenciaSimNao = Preferencia<bool>;
+// Stored as a whole number; read as any number text.
+using PreferenciaNumero = Preferencia<qint64>;
+// Stored as it stands.
+using PreferenciaTexto = Preferencia<QStringView>;
+
+namespace pref {
+
+inline constexpr QStringView kConf = u"Conf";
+
+// ---- the calculator window ----------------------------------------------------------------
+inline constexpr PreferenciaNumero Formato{kConf, u"Formato", 2};  // index of the number format
+inline constexpr PreferenciaTexto Cor{kConf, u"Cor", u"1"};        // colour scheme "1".."4"
+inline constexpr PreferenciaSimNao CalcEnter{kConf, u"CalcEnter", false};
+inline constexpr PreferenciaSimNao CalcTime{kConf, u"CalcTime", false};
+inline constexpr PreferenciaNumero CalcHeight{kConf, u"CalcHeight", 7350};  // twips
+inline constexpr PreferenciaNumero MiniHeight{kConf, u"MiniHeight", 1365};  // twips
+inline constexpr PreferenciaNumero CalcTop{kConf, u"CalcTop", 0};           // twips
+// Twips; while unset the window stands at the right edge of the screen, worked out at load.
+inline constexpr PreferenciaNumero CalcLeft{kConf, u"CalcLeft", 0};
+inline constexpr PreferenciaSimNao Letrona{kConf, u"Letrona", true};
+inline constexpr PreferenciaSimNao InserirTexto{kConf, u"InserirTexto", false};
+inline constexpr PreferenciaSimNao Systray{kConf, u"mnuSystray", true};
+inline constexpr PreferenciaSimNao Monitor{kConf, u"Monitor", false};
+inline constexpr PreferenciaSimNao Oculte{kConf, u"Oculte", false};
+inline constexpr PreferenciaSimNao HotKey{kConf, u"HotKey", true};
+inline constexpr PreferenciaSimNao MenuXP{kConf, u"MenuXP", true};
+inline constexpr PreferenciaTexto Sons{kConf, u"Sons", u"1"};  // "1" none, "2" beep, "3" musical
+inline constexpr PreferenciaTexto Instrumento{kConf, u"Instrumento", u"0"};  // as the user typed it
+inline constexpr PreferenciaSimNao Visivel{kConf, u"Visivel", true};
+inline constexpr PreferenciaSimNao Backup{kConf, u"Backup", true};
+inline constexpr PreferenciaSimNao NumLock{kConf, u"NumLock", false};
+inline constexpr PreferenciaTexto Porta{kConf, u"Porta", u"LPT1"};  // the roll printer's port
+inline constexpr PreferenciaTexto UltimoArq{kConf, u"UltimoArq", u"Tarvelo.txt"};
+// While unset the tape's own folder, worked out where it is read.
+inline constexpr PreferenciaTexto UltimoPath{kConf, u"UltimoPath", u""};
+
+// ---- the host -----------------------------------------------------------------------------
+inline constexpr PreferenciaNumero Idioma{kConf, u"Idioma", 0};  // 0: from the system's language
+inline constexpr PreferenciaSimNao Segur{kConf, u"Segur", false};
+
+}  // namespace pref
+
+// The stored text, or the default as it would be stored. `padraoAgora` stands in for a
+// default that is worked out at the time of reading.
+QString textoPreferencia(const SettingsStore& store, const PreferenciaSimNao& p);
+QString textoPreferencia(const SettingsStore& store, const PreferenciaNumero& p);
+QString textoPreferencia(const SettingsStore& store, const PreferenciaTexto& p);
+template <typename T>
+QString textoPreferencia(const SettingsStore& store, const Preferencia<T>& p, const QString& padraoAgora)
+{
+    return store.GetSetting(p.secao.toString(), p.chave.toString(), padraoAgora);
+}
+bool preferenciaGuardada(const SettingsStore& store, QStringView secao, QStringView chave);
+template <typename T>
+bool preferenciaGuardada(const SettingsStore& store, const Preferencia<T>& p)
+{
+    return preferenciaGuardada(store, p.secao, p.chave);
+}
+
+// The value, or the default when none is stored; nullopt when the stored text is no value of
+// the type, so that the caller skips that step instead of guessing.
+std::optional<bool> lerPreferencia(const SettingsStore& store, const PreferenciaSimNao& p);
+std::optional<double> lerPreferencia(const SettingsStore& store, const PreferenciaNumero& p);
+QString lerPreferencia(const SettingsStore& store, const PreferenciaTexto& p);
+
+// One value ready to be stored.
+struct ValorPreferencia {
+    QStringView secao;
+    QStringView chave;
+    QString texto;
+};
+ValorPreferencia valorPreferencia(const PreferenciaSimNao& p, bool valor);
+ValorPreferencia valorPreferencia(const PreferenciaNumero& p, qint64 valor);
+ValorPreferencia valorPreferencia(const PreferenciaTexto& p, const QString& valor);
+
+// False when the store could not be written.
+template <typename T, typename V>
+bool salvarPreferencia(SettingsStore& store, const Preferencia<T>& p, const V& valor)
+{
+    const ValorPreferencia v = valorPreferencia(p, valor);
+    return store.SaveSetting(v.secao.toString(), v.chave.toString(), v.texto);
+}
+// Values of one section in one write: all are stored or none.
+bool salvarPreferencias(SettingsStore& store, const QList<ValorPreferencia>& valores);
+
+}  // namespace tarvelo
