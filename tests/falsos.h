@@ -4,11 +4,14 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/filedialog.h"
+#include "platform/inputbox.h"
 #include "platform/keystrokes.h"
 #include "platform/messagebox.h"
 #include "platform/midi.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdint>
@@ -58,6 +61,29 @@ struct TeclasFalsas : KeystrokeService {
 struct RelogioFalso : ClockService {
     QDateTime agora{QDate(2025, 3, 5), QTime(9, 5, 7)};
     QDateTime now() const override { return agora; }
+};
+
+// Answers input boxes from a script; once it runs out, Cancel.
+struct EntradaRoteiro : InputService {
+    QStringList respostas;  // taken in order; "" once they run out
+    QStringList perguntas;
+    QString ask(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        perguntas << prompt + QLatin1Char('|') + title + QLatin1Char('|') + defaultText;
+        return respostas.isEmpty() ? QString() : respostas.takeFirst();
+    }
+};
+
+struct DialogoRoteiro : FileDialogService {
+    QString escolhido;  // empty: the user cancels
+    std::vector<FileDialogRequest> pedidos;
+    bool ShowFileDialog(FileDialogRequest& request) override
+    {
+        pedidos.push_back(request);
+        request.fileName = escolhido;
+        request.fileTitle = escolhido.isEmpty() ? QString() : QFileInfo(escolhido).fileName();
+        return !escolhido.isEmpty();
+    }
 };
 
 }  // namespace tarvelo::teste

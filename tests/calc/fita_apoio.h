@@ -16,6 +16,8 @@
 
 namespace tarvelo::teste_fita {
 
+using teste::DialogoRoteiro;
+using teste::EntradaRoteiro;
 using teste::visivel;
 
 struct MensagensRoteiro : MessageService {
@@ -33,28 +35,6 @@ struct MensagensRoteiro : MessageService {
         if (enquantoAberta)
             enquantoAberta();
         return resposta;
-    }
-};
-
-struct EntradaRoteiro : InputService {
-    QStringList respostas;  // taken in order; "" once they run out
-    QStringList perguntas;
-    QString ask(const QString& prompt, const QString& title, const QString& defaultText) override
-    {
-        perguntas << prompt + QLatin1Char('|') + title + QLatin1Char('|') + defaultText;
-        return respostas.isEmpty() ? QString() : respostas.takeFirst();
-    }
-};
-
-struct DialogoRoteiro : FileDialogService {
-    QString escolhido;  // empty: the user cancels
-    std::vector<FileDialogRequest> pedidos;
-    bool ShowFileDialog(FileDialogRequest& request) override
-    {
-        pedidos.push_back(request);
-        request.fileName = escolhido;
-        request.fileTitle = escolhido.isEmpty() ? QString() : QFileInfo(escolhido).fileName();
-        return !escolhido.isEmpty();
     }
 };
 

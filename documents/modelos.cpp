@@ -1,0 +1,150 @@
+#include "documents/modelos.h"
+
+#include "platform/settings.h"
+
+#include <cmath>
+
+namespace tarvelo {
+namespace {
+
+const QString kMes = QStringLiteral("Mês");
+
+QList<CampoModelo> camposCheque()
+{
+    const QString cidade = QStringLiteral("txtCidade");
+    return {
+        {"txtValor", "lblValorT", "lblValorL", "lblValorW", 10, 454, 177, {}},
+        {"txtExtenso1", "lblExtenso1T", "lblExtenso1L", "lblExtenso1W", 38, 68, 563, {}},
+        {"txtExtenso2", "lblExtenso2T", "lblExtenso2L", "lblExtenso2W", 62, 8, 605, {}},
+        {"txtFavorecido", "txtFavorecidoT", "txtFavorecidoL", "txtFavorecidoW", 86, 18, 573, {}},
+        {cidade, "txtCidadeT", "txtCidadeL", "txtCidadeW", 112, 262, 167, {}},
+        {"txtDia", {}, "lblDiaL", "txtDiaW", 112, 444, 25, cidade},
+        {"txt" + kMes, {}, "lbl" + kMes + "L", "txt" + kMes + "W", 112, 480, 97, cidade},
+        {"txtAno", {}, "lblAnoL", "txtAnoW", 112, 580, 43, cidade},
+        {"txtReserva", "txtReservaT", "txtReservaL", "txtReservaW", 156, 12, 97, {}},
+    };
+}
+
+QList<CampoModelo> camposPromissoria()
+{
+    const QString dia = QStringLiteral("txtDia");
+    const QString credor = QStringLiteral("txtCredor");
+    const QString endereco = QStringLiteral("txtEndereço");
+    return {
+        {dia, "txtDiaT", "lblDiaL", "txtDiaW", 10, 492, 25, {}},
+        {"txt" + kMes, {}, "lbl" + kMes + "L", "lbl" + kMes + "W", 10, 554, 105, dia},
+        {"txtAno", {}, "lblAnoL", "lblAnoW", 10, 698, 53, dia},
+        {"txtNumero", "txtNumeroT", "txtNumeroL", "txtNumeroW", 38, 218, 63, {}},
+        {"txtValor", "lblValorT", "lblValorL", "lblValorW", 38, 546, 169, {}},
+        {"txtAosDias", "txtAosDiasT", "txtAosDiasL", "txtAosDiasW", 64, 188, 563, {}},
+        {"txtPagarei", "txtPagareiT", "txtPagareiL", "txtPagareiW", 86, 382, 93, {}},
+        {credor, "txtCredorT", "txtCredorL", "txtCredorW", 110, 162, 351, {}},
+        {"txtCredor2", {}, "txtCredor2L", "txtCredor2W", 110, 546, 205, credor},
+        {"txtExtenso1", "lblExtenso1T", "lblExtenso1L", "lblExtenso1W", 150, 240, 515, {}},
+        {"txtExtenso2", "lblExtenso2T", "lblExtenso2L", "lblExtenso2W", 178, 154, 553, {}},
+        {"txtCidade", "txtCidadeT", "txtCidadeL", "txtCidadeW", 206, 200, 237, {}},
+        {"txtEmitente", "txtEmitenteT", "txtEmitenteL", "txtEmitenteW", 230, 154, 283, {}},
+        {"txtEmitente2", "txtEmitente2T", "txtEmitente2L", "txtEmitente2W", 254, 178, 259, {}},
+        {endereco, endereco + "T", endereco + "L", endereco + "W", 278, 154, 283, {}},
+        {"txtReserva", "txtReservaT", "txtReservaL", "txtReservaW", 50, 4, 97, {}},
+    };
+}
+
+// Reads one stored number over `valor`; a missing key gives the default.
+void lerNumero(const SettingsStore& configuracoes, const QString& secao, const QString& chave, int padrao,
+               int& valor)
+{
+    const QString texto = configuracoes.GetSetting(secao, chave, QString::number(padrao));
+    if (const auto lido = LerPixels(texto))
+        valor = *lido;
+}
+
+}  // namespace
+
+const QList<CampoModelo>& CamposModelo(Documento documento)
+{
+    static const QList<CampoModelo> cheque = camposCheque();
+    static const QList<CampoModelo> promissoria = camposPromissoria();
+    return documento == Documento::Cheque ? cheque : promissoria;
+}
+
+QString SecaoModelo(Documento documento, int indice)
+{
+    return secaoBase(documento) + (indice > 0 ? QString::number(indice) : QString());
+}
+
+QString ChaveNome(Documento documento)
+{
+    return documento == Documento::Cheque ? QStringLiteral("Banco") : QStringLiteral("Modelo");
+}
+
+QString NomePadrao(int indice)
+{
+    return QStringLiteral("Modelo ") + QString::number(indice + 1);
+}
+
+QStringList NomesModelos(const SettingsStore& configuracoes, Documento documento)
+{
+    QStringList nomes;
+    for (int i = 0; i < kModelos; ++i)
+        nomes << configuracoes.GetSetting(SecaoModelo(documento, i), ChaveNome(documento), NomePadrao(i));
+    return nomes;
+}
+
+Leiaute LeiautePadrao(Documento documento)
+{
+    Leiaute leiaute;
+    for (const CampoModelo& c : CamposModelo(documento))
+        leiaute.insert(c.campo, {c.left, c.top, c.width});
+    return leiaute;
+}
+
+void CarregarModelo(const SettingsStore& configuracoes, Documento documento, int indice, Leiaute& leiaute,
+                    std::optional<bool>* ano)
+{
+    const QString secao = SecaoModelo(documento, indice);
+    for (const CampoModelo& c : CamposModelo(documento)) {
+        PosicaoCampo& p = leiaute[c.campo];
+        if (c.lider.isEmpty())
+            lerNumero(configuracoes, secao, c.chaveTop, c.top, p.top);
+        else
+            p.top = leiaute.value(c.lider).top;
+        lerNumero(configuracoes, secao, c.chaveLeft, c.left, p.left);
+    }
+    if (ano && documento == Documento::Cheque) {
+        const auto valor = LerPixels(configuracoes.GetSetting(secao, QStringLiteral("chkAno"), QStringLiteral("0")));
+        *ano = valor ? std::optional<bool>(*valor != 0) : std::nullopt;
+    }
+    for (const CampoModelo& c : CamposModelo(documento))
+        lerNumero(configuracoes, secao, c.chaveWidth, c.width, leiaute[c.campo].width);
+}
+
+QList<std::pair<QString, QString>> ValoresModelo(Documento documento, const QString& nome, const Leiaute& leiaute,
+                                                 bool ano)
+{
+    QList<std::pair<QString, QString>> valores{{ChaveNome(documento), nome}};
+    for (const CampoModelo& c : CamposModelo(documento)) {
+        const PosicaoCampo p = leiaute.value(c.campo, {c.left, c.top, c.width});
+        if (c.lider.isEmpty())
+            valores.append({c.chaveTop, QString::number(p.top)});
+        valores.append({c.chaveLeft, QString::number(p.left)});
+    }
+    if (documento == Documento::Cheque)
+        valores.append({QStringLiteral("chkAno"), ano ? QStringLiteral("1") : QStringLiteral("0")});
+    for (const CampoModelo& c : CamposModelo(documento))
+        valores.append({c.chaveWidth, QString::number(leiaute.value(c.campo, {c.left, c.top, c.width}).width)});
+    return valores;
+}
+
+std::optional<int> LerPixels(const QString& texto)
+{
+    QString numero = texto.trimmed();
+    numero.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double valor = numero.toDouble(&ok);
+    if (!ok || !std::isfinite(valor) || std::fabs(valor) > 1e6)
+        return std::nullopt;
+    return static_cast<int>(std::lround(valor));
+}
+
+}  // namespace tarvelo

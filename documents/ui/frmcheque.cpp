@@ -1,0 +1,265 @@
+#include "documents/ui/frmcheque.h"
+
+#include "controls/xpbutton.h"
+#include "documents/backupcheques.h"
+#include "documents/favorecidos.h"
+#include "documents/quebraextenso.h"
+#include "host/globais.h"
+#include "host/texto.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/filedialog.h"
+#include "platform/messagebox.h"
+#include "platform/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+namespace tarvelo {
+namespace {
+
+const QString kFavorecido = QStringLiteral("txtFavorecido");
+const QString kCidade = QStringLiteral("txtCidade");
+const QString kDia = QStringLiteral("txtDia");
+const QString kMes = QStringLiteral("txtMês");
+const QString kAno = QStringLiteral("txtAno");
+const QString kReserva = QStringLiteral("txtReserva");
+
+}  // namespace
+
+frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, RegistroJanelas* janelas)
+    : JanelaDocumento(Documento::Cheque, QStringLiteral("frmCheque"), servicos, entrega, janelas, QSize(658, 277))
+{
+    setWindowTitle(QStringLiteral(" Imprimir Cheque Bancário "));
+    QLineEdit* favorecido = criarCampo(kFavorecido, QStringLiteral(" Favorecido "), Qt::AlignLeft, true);
+    lstFavorecido = new QListWidget(this);
+    lstFavorecido->setObjectName(QStringLiteral("lstFavorecido"));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    lstFavorecido->setFont(tahoma);
+    lstFavorecido->setToolTip(QStringLiteral(" Lista dos Favorecidos "));
+    lstFavorecido->resize(250, 100);
+    lstFavorecido->hide();
+    QLineEdit* cidade = criarCampo(kCidade, QStringLiteral(" Cidade Local "), Qt::AlignRight, true);
+    cidade->setText(QStringLiteral("CIDADE - UF"));
+    QLineEdit* dia = criarCampo(kDia, QStringLiteral(" Dia "), Qt::AlignHCenter, true);
+    QLineEdit* mes = criarCampo(kMes, QStringLiteral(" Mês "), Qt::AlignHCenter, true);
+    QLineEdit* ano = criarCampo(kAno, QStringLiteral(" Ano "), Qt::AlignRight, true);
+    QPlainTextEdit* reserva = criarCampoMultilinha(kReserva, QStringLiteral(" Campo Reserva "), 29);
+    QLineEdit* extenso1 = criarCampo(QStringLiteral("txtExtenso1"), QStringLiteral(" Extenso na Linha 1 "), Qt::AlignLeft, false);
+    QLineEdit* extenso2 = criarCampo(QStringLiteral("txtExtenso2"), QStringLiteral(" Extenso na Linha 2 "), Qt::AlignLeft, false);
+    QLineEdit* valor = criarCampo(QStringLiteral("txtValor"), QStringLiteral(" Valor do Cheque "), Qt::AlignRight, false);
+    valor->setText(entrega.valor);
+
+    criarFerramentas(QStringLiteral("&Ajustar Campos no Cheque  (mover)"));
+    chkAno = new QCheckBox(QStringLiteral("&Usar 4 dígitos para o ANO"), this);
+    chkAno->setObjectName(QStringLiteral("chkAno"));
+    chkAno->setFont(chkNegrito->font());
+    chkAno->adjustSize();
+    connect(chkAno, &QCheckBox::toggled, this, &frmCheque::chkAno_Click);
+    cmdBackup = new XPButton(this);
+    cmdBackup->setObjectName(QStringLiteral("cmdBackup"));
+    cmdBackup->setCaption(QStringLiteral("&Backup"));
+    cmdBackup->setFont(cmdConf->font());
+    cmdBackup->resize(44, 24);
+    connect(cmdBackup, &XPButton::Click, this, &frmCheque::cmdBackup_Click);
+
+    ordenarTab({favorecido, lstFavorecido, cidade, dia, mes, ano, chkNegrito, chkAno, Check2, lstCopias, reserva,
+                cmdConf, cmdImprimir, cbModelo, cmdSalvar, extenso1, extenso2, valor, cmdBackup, cmdHelp});
+    connect(favorecido, &QLineEdit::textChanged, this, &frmCheque::txtFavorecido_Change);
+    connect(lstFavorecido, &QListWidget::currentRowChanged, this, &frmCheque::lstFavorecido_Click);
+    Form_Load();
+}
+
+void frmCheque::Form_Load()
+{
+    aplicarPonteiroMao({chkNegrito, chkAno, Check2, cbModelo, lstCopias});
+    definirTexto(kCidade, baseSetting(QStringLiteral("Cidade"), texto(kCidade)));
+    chkNegrito->setChecked(baseSetting(QStringLiteral("Negrito"), QStringLiteral("0")).trimmed() == QStringLiteral("1"));
+    const QDate hoje = servicos_.relogio.now().date();
+    definirTexto(kDia, formatDate(hoje, u"dd"));
+    definirTexto(kMes, formatDate(hoje, u"mmmm").toUpper());
+    definirTexto(kAno, formatDate(hoje, chkAno->isChecked() ? u"yyyy" : u"yy"));
+    carregarComum();
+    lstFavorecido->addItems(LerFavorecidos(ArquivoFavorecidos()));
+    if (lstFavorecido->count() < 2)
+        definirTexto(kFavorecido, baseSetting(QStringLiteral("Favorecido"), texto(kFavorecido)));
+}
+
+QList<JanelaDocumento::Ferramenta> frmCheque::ferramentas() const
+{
+    return {{cmdConf, 88, 18},    {cmdImprimir, 62, 18}, {cmdSalvar, 62, 502}, {cbModelo, 88, 502},
+            {lblCopias, 92, 176}, {lstCopias, 62, 176},  {chkNegrito, 92, 256}, {Check2, 56, 256},
+            {chkAno, 74, 256},    {cmdBackup, 88, 454}};
+}
+
+int frmCheque::limiteExtenso() const
+{
+    return kQuebraCheque;
+}
+
+QString frmCheque::textoAjuda() const
+{
+    return fTexto(999);
+}
+
+bool frmCheque::enterAvanca() const
+{
+    return texto(kReserva).isEmpty();
+}
+
+void frmCheque::aposAtivar()
+{
+    campo(kFavorecido)->setFocus();
+}
+
+void frmCheque::aposCarregarModelo(const std::optional<bool>& ano)
+{
+    if (ano)
+        chkAno->setChecked(*ano);
+}
+
+void frmCheque::aposMoverCampos()
+{
+    const QWidget* favorecido = campo(kFavorecido);
+    lstFavorecido->move(favorecido->x(), favorecido->y() + favorecido->height());
+}
+
+QList<QStringList> frmCheque::linhas() const
+{
+    return {{kCidade, kDia, kMes, kAno}};
+}
+
+QList<QStringList> frmCheque::ordemBanda() const
+{
+    return {{QStringLiteral("txtValor")}, {QStringLiteral("txtExtenso1")}, {QStringLiteral("txtExtenso2")},
+            {kFavorecido}, {kReserva}, {kCidade, kDia, kMes, kAno}};
+}
+
+QList<QWidget*> frmCheque::ferramentasImpressao() const
+{
+    return {cmdImprimir, cmdSalvar, cmdConf,  cmdBackup, lstFavorecido, chkAno,   Check2,
+            cbModelo,    chkNegrito, lblLocal, cmdHelp,   lblCopias,     lstCopias};
+}
+
+QStringList frmCheque::camposMaiusculos() const
+{
+    return {kFavorecido, kCidade};
+}
+
+QList<std::pair<QString, QString>> frmCheque::textosGuardados() const
+{
+    return {{QStringLiteral("Favorecido"), texto(kFavorecido)},
+            {QStringLiteral("Cidade"), texto(kCidade)},
+            {QStringLiteral("Negrito"), chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}};
+}
+
+bool frmCheque::antesDeImprimir()
+{
+    return AnexarFavorecido(ArquivoFavorecidos(), texto(kFavorecido));
+}
+
+bool frmCheque::anoDoModelo() const
+{
+    return chkAno->isChecked();
+}
+
+void frmCheque::chkAno_Click()
+{
+    definirTexto(kAno, formatDate(servicos_.relogio.now().date(), chkAno->isChecked() ? u"yyyy" : u"yy"));
+    cmdSalvar->setEnabled(true);
+}
+
+// ---- payee list -----------------------------------------------------------------------------
+
+void frmCheque::txtFavorecido_Change()
+{
+    if (lstFavorecido->count() == 0)
+        return;
+    QStringList linhas;
+    for (int i = 0; i < lstFavorecido->count(); ++i)
+        linhas << lstFavorecido->item(i)->text();
+    const int achado = BuscarFavorecido(linhas, texto(kFavorecido));
+    if (achado >= 0)
+        lstFavorecido->setCurrentRow(achado);
+    else
+        lstFavorecido->setCurrentRow(-1);
+}
+
+void frmCheque::lstFavorecido_GotFocus()
+{
+    listaComFoco_ = true;
+    if (lstFavorecido->count() == 0)
+        return;
+    if (lstFavorecido->currentRow() < 0)
+        lstFavorecido->setCurrentRow(0);
+    definirTexto(kFavorecido, lstFavorecido->currentItem()->text());
+}
+
+void frmCheque::lstFavorecido_Click()
+{
+    const QListWidgetItem* item = lstFavorecido->currentItem();
+    if (listaComFoco_ && item && !item->text().isEmpty())
+        definirTexto(kFavorecido, item->text());
+}
+
+bool frmCheque::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == campo(kFavorecido) && evento->type() == QEvent::KeyPress) {
+        lstFavorecido->show();
+        lstFavorecido->raise();
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Down || tecla == Qt::Key_Up) {
+            lstFavorecido->setFocus();
+            return true;
+        }
+    } else if (objeto == lstFavorecido) {
+        if (evento->type() == QEvent::FocusIn)
+            lstFavorecido_GotFocus();
+        else if (evento->type() == QEvent::FocusOut)
+            listaComFoco_ = false;
+        else if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Delete)
+            servicos_.mensagens.show(QStringLiteral("Para excluir (deletar) algum favorecido, é necessário que você "
+                                                    "edite o arquivo FAVORECIDOS.TXT, disponível no seguinte local:") +
+                                         globais().gCrLf2 + globais().gPastaApp + QStringLiteral("favorecidos.txt"),
+                                     mb::Information);
+    } else if (objeto == campo(kCidade) && evento->type() == QEvent::FocusIn) {
+        lstFavorecido->hide();
+    }
+    return JanelaDocumento::eventFilter(objeto, evento);
+}
+
+// ---- model backup ---------------------------------------------------------------------------
+
+void frmCheque::cmdBackup_Click()
+{
+    FileDialogRequest pedido;
+    pedido.fileName = QStringLiteral("BackupCheques.reg");
+    pedido.hideReadOnly = true;
+    pedido.filter = QStringLiteral("Registro do Windows (*.reg)|*.reg");
+    pedido.filterIndex = 1;
+    pedido.initDir = globais().gPastaApp;
+    pedido.title = QStringLiteral(" Salvar BACKUP das configurações dos cheques");
+    pedido.defaultExt = QStringLiteral("*.reg");
+    pedido.flags = fd::OverwritePrompt | fd::PathMustExist;
+    if (!servicos_.arquivos.ShowFileDialog(pedido))
+        return;
+    const auto texto = TextoBackupCheques(servicos_.configuracoes, tamanhoTwips());
+    QSaveFile arquivo(pedido.fileName);
+    if (!texto || !arquivo.open(QIODevice::WriteOnly) || arquivo.write(*texto) != texto->size() || !arquivo.commit()) {
+        servicos_.mensagens.show(fTexto(30), mb::Critical);
+        return;
+    }
+    servicos_.mensagens.show(QStringLiteral("Backup das configurações concluído com sucesso!") + globais().gCrLf2 +
+                                 QStringLiteral("Para restaurar as configurações, basta executar (abrir) este arquivo:") +
+                                 QLatin1Char('\r') + pedido.fileName,
+                             mb::Information);
+}
+
+}  // namespace tarvelo

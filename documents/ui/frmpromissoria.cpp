@@ -1,0 +1,236 @@
+#include "documents/ui/frmpromissoria.h"
+
+#include "calc/extenso.h"
+#include "controls/xpbutton.h"
+#include "documents/promissoria.h"
+#include "documents/quebraextenso.h"
+#include "host/globais.h"
+#include "host/texto.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/messagebox.h"
+#include "platform/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace tarvelo {
+namespace {
+
+const QString kDia = QStringLiteral("txtDia");
+const QString kMes = QStringLiteral("txtMês");
+const QString kAno = QStringLiteral("txtAno");
+const QString kNumero = QStringLiteral("txtNumero");
+const QString kCredor = QStringLiteral("txtCredor");
+const QString kCredor2 = QStringLiteral("txtCredor2");
+const QString kCidade = QStringLiteral("txtCidade");
+const QString kEmitente = QStringLiteral("txtEmitente");
+const QString kEmitente2 = QStringLiteral("txtEmitente2");
+const QString kEndereco = QStringLiteral("txtEndereço");
+const QString kPagarei = QStringLiteral("txtPagarei");
+const QString kTipoMes = QStringLiteral("TipoMês");
+
+constexpr qint64 kTamanhoMaximoImagem = 16 * 1024 * 1024;
+constexpr int kLadoMaximoImagem = 4096;
+
+// The settings that keep the last texts of the note, with their fields.
+const QList<std::pair<QString, QString>>& textosDaNota()
+{
+    static const QList<std::pair<QString, QString>> textos{
+        {QStringLiteral("Pagarei"), kPagarei},   {QStringLiteral("Credor"), kCredor},
+        {QStringLiteral("Credor2"), kCredor2},   {QStringLiteral("Cidade"), kCidade},
+        {QStringLiteral("Emitente"), kEmitente}, {QStringLiteral("Emitente2"), kEmitente2},
+        {QStringLiteral("Endereço"), kEndereco},
+    };
+    return textos;
+}
+
+}  // namespace
+
+QImage ImagemDeFundo(const QString& pasta)
+{
+    const QStringList achados =
+        QDir(pasta).entryList({QStringLiteral("imagem.bmp")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString& nome : achados) {
+        const QFileInfo info(QDir(pasta).filePath(nome));
+        if (nome.compare(QStringLiteral("IMAGEM.BMP"), Qt::CaseInsensitive) != 0 || info.size() > kTamanhoMaximoImagem)
+            continue;
+        QImageReader leitor(info.filePath());
+        const QSize tamanho = leitor.size();
+        if (!tamanho.isValid() || tamanho.width() > kLadoMaximoImagem || tamanho.height() > kLadoMaximoImagem)
+            continue;
+        const QImage imagem = leitor.read();
+        if (!imagem.isNull())
+            return imagem;
+    }
+    return {};
+}
+
+frmPromissoria::frmPromissoria(const ServicosDocumento& servicos, const Entrega& entrega, RegistroJanelas* janelas)
+    : JanelaDocumento(Documento::Promissoria, QStringLiteral("frmPromissoria"), servicos, entrega, janelas,
+                      QSize(796, 324))
+{
+    setWindowTitle(QStringLiteral(" Imprimir Nota Promissória"));
+    const auto esquerda = Qt::AlignLeft;
+    QList<QWidget*> ordem{
+        criarCampo(kDia, QStringLiteral(" Dia "), Qt::AlignHCenter, false),
+        criarCampo(kMes, QStringLiteral(" Mês "), Qt::AlignHCenter, false),
+        criarCampo(kAno, QStringLiteral(" Ano "), Qt::AlignHCenter, false),
+        criarCampo(kNumero, QStringLiteral(" Número deste Documento "), Qt::AlignHCenter, true),
+        criarCampo(QStringLiteral("txtValor"), QStringLiteral(" Valor da Promissória "), Qt::AlignRight, false),
+        criarCampo(QStringLiteral("txtAosDias"), QStringLiteral(" Dia por Extenso "), esquerda, false),
+        criarCampo(kPagarei, QStringLiteral(" Pagarei/Pagaremos "), esquerda, true),
+        criarCampo(kCredor, QStringLiteral(" Empresa/Pessoa Credora "), esquerda, true),
+        criarCampo(kCredor2, QStringLiteral(" CPF/CGC do Credor"), esquerda, true),
+        criarCampo(QStringLiteral("txtExtenso1"), QStringLiteral(" Extenso na Linha 1 "), esquerda, false),
+        criarCampo(QStringLiteral("txtExtenso2"), QStringLiteral(" Extenso na Linha 2 "), esquerda, false),
+        criarCampo(kCidade, QStringLiteral(" Praça de Pagamento "), esquerda, true),
+        criarCampo(kEmitente, QStringLiteral(" Emitente (Devedor) "), esquerda, true),
+        criarCampo(kEmitente2, QStringLiteral(" CPF/CGC do Emitente "), esquerda, true),
+        criarCampo(kEndereco, QStringLiteral(" Endereço do Emitente "), esquerda, true),
+    };
+    QWidget* reserva = criarCampo(QStringLiteral("txtReserva"), QStringLiteral(" Campo Reserva "), esquerda, true);
+    definirTexto(kPagarei, QStringLiteral("pagarei"));
+    definirTexto(kCredor, QStringLiteral("NOME DA EMPRESA/PESSOA CREDORA"));
+    definirTexto(kCredor2, QStringLiteral("CPF/CGC DO CREDOR"));
+    definirTexto(kCidade, QStringLiteral("CIDADE - UF"));
+    definirTexto(kEmitente, QStringLiteral("NOME DO EMITENTE"));
+    definirTexto(kEmitente2, QStringLiteral("CPF/CGC DO EMITENTE"));
+    definirTexto(kEndereco, QStringLiteral("ENDEREÇO DO EMITENTE"));
+    definirTexto(QStringLiteral("txtValor"), entrega.valor);
+
+    criarFerramentas(QStringLiteral("&Ajustar Campos na Promissória  (mover)"));
+    ordem << Check2 << chkNegrito << cmdConf << cmdImprimir << cbModelo << cmdSalvar << lstCopias << cmdHelp << reserva;
+    ordenarTab(ordem);
+    Form_Load();
+}
+
+void frmPromissoria::Form_Load()
+{
+    aplicarPonteiroMao({Check2, chkNegrito, cbModelo, lstCopias});
+    definirFundo(ImagemDeFundo(globais().gPastaApp));
+    definirTexto(kNumero, ProximoNumero(baseSetting(QStringLiteral("Numero"), QStringLiteral("0"))));
+    for (const auto& [chave, nome] : textosDaNota())
+        definirTexto(nome, baseSetting(chave, texto(nome)));
+    chkNegrito->setChecked(baseSetting(QStringLiteral("Negrito"), QStringLiteral("0")).trimmed() == QStringLiteral("1"));
+    carregarComum();
+
+    const QDate hoje = servicos_.relogio.now().date();
+    vencimento_ = dateValue(entrega_.vencimento, currentLocale(), hoje).value_or(QDate());
+    if (!vencimento_.isValid())
+        return;
+    mostrarData(baseSetting(kTipoMes, QStringLiteral("3")).trimmed() == QStringLiteral("2"));
+    MessageService& mensagens = servicos_.mensagens;
+    definirTexto(QStringLiteral("txtAosDias"), DiaPorExtenso(vencimento_, [&mensagens](const QString& numero) {
+                     return ConverterExtenso(numero, false, mensagens);
+                 }));
+}
+
+void frmPromissoria::mostrarData(bool numerico)
+{
+    const DataNota data = DataDaNota(vencimento_, numerico);
+    definirTexto(kDia, data.dia);
+    definirTexto(kMes, data.mes);
+    definirTexto(kAno, data.ano);
+}
+
+void frmPromissoria::txtMes_DblClick()
+{
+    if (!vencimento_.isValid())
+        return;
+    const bool eraNumerico = texto(kMes).size() == 2;
+    mostrarData(!eraNumerico);
+    const int largura = campo(kDia)->width();
+    campo(kMes)->resize(eraNumerico ? 105 : largura, campo(kMes)->height());
+    campo(kAno)->resize(eraNumerico ? 53 : largura, campo(kAno)->height());
+    cmdSalvar->setEnabled(true);
+}
+
+bool frmPromissoria::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::MouseButtonDblClick &&
+        (objeto == campo(kDia) || objeto == campo(kMes) || objeto == campo(kAno))) {
+        txtMes_DblClick();
+        return true;
+    }
+    return JanelaDocumento::eventFilter(objeto, evento);
+}
+
+QList<JanelaDocumento::Ferramenta> frmPromissoria::ferramentas() const
+{
+    return {{cmdConf, 88, 482},    {cmdImprimir, 62, 482}, {cmdSalvar, 62, 640},   {cbModelo, 88, 640},
+            {lblCopias, 116, 492}, {lstCopias, 120, 572},  {chkNegrito, 108, 640}, {Check2, 144, 640}};
+}
+
+int frmPromissoria::limiteExtenso() const
+{
+    return kQuebraPromissoria;
+}
+
+QString frmPromissoria::textoAjuda() const
+{
+    const QString& duas = globais().gCrLf2;
+    return fTexto(999) + duas +
+           QStringLiteral("- Para mudar a data de vencimento entre extenso e númerico, dê clique duplo sobre o dia, "
+                          "mês ou ano.") +
+           duas + QStringLiteral("NOVIDADE:") + duas +
+           QStringLiteral("- Se desejar imprimir a promissória com uma imagem de fundo, basta salvar uma imagem "
+                          "qualquer com o nome de IMAGEM.bmp (formato bitmap do Windows) dentro da seguinte pasta:") +
+           duas + globais().gPastaApp;
+}
+
+void frmPromissoria::aposAtivar()
+{
+    const QScreen* tela = screen();
+    if (tela && tela->geometry().width() * 15 < 12000)
+        servicos_.mensagens.show(fTexto(947), mb::Exclamation, windowTitle());
+}
+
+void frmPromissoria::aoFechar()
+{
+    servicos_.configuracoes.SaveSetting(secaoBase(documento()), kTipoMes, QString::number(texto(kMes).size()));
+}
+
+QList<QStringList> frmPromissoria::linhas() const
+{
+    return {{kDia, kMes, kAno}, {kCredor, kCredor2}};
+}
+
+QList<QStringList> frmPromissoria::ordemBanda() const
+{
+    return {{QStringLiteral("txtValor")}, {kNumero}, {QStringLiteral("txtAosDias")}, {kPagarei}, {kEmitente},
+            {kEmitente2}, {kEndereco}, {QStringLiteral("txtExtenso1")}, {QStringLiteral("txtExtenso2")},
+            {QStringLiteral("txtReserva")}, {kCidade}, {kDia, kMes, kAno}, {kCredor, kCredor2}};
+}
+
+QList<QWidget*> frmPromissoria::ferramentasImpressao() const
+{
+    return {cmdImprimir, cmdSalvar, cmdConf, Check2, cbModelo, chkNegrito, lblLocal, cmdHelp, lblCopias, lstCopias};
+}
+
+QStringList frmPromissoria::camposMaiusculos() const
+{
+    return {kCredor, kCidade, kEmitente, kEndereco};
+}
+
+QList<std::pair<QString, QString>> frmPromissoria::textosGuardados() const
+{
+    QList<std::pair<QString, QString>> valores{{QStringLiteral("Numero"), texto(kNumero)}};
+    for (const auto& [chave, nome] : textosDaNota())
+        valores.append({chave, texto(nome)});
+    valores.append({QStringLiteral("Negrito"), chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
+    return valores;
+}
+
+void frmPromissoria::gravarExtrasDoModelo()
+{
+    servicos_.configuracoes.SaveSetting(secaoBase(documento()), QStringLiteral("Negrito"),
+                                        chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+}  // namespace tarvelo

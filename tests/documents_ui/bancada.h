@@ -1,0 +1,66 @@
+#pragma once
+
+// A document window's world for tests: its own program folder and settings, a fixed
+// clock (05/03/2025), pt-BR, and recording message boxes, input boxes, save dialog and
+// printers.
+
+#include "documents/documento.h"
+#include "falsos.h"
+#include "host/globais.h"
+#include "impressorafalsa.h"
+#include "platform/localeinfo.h"
+#include "platform/registry.h"
+#include "platform/settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvelo::teste {
+
+class BancadaDocumentos : public ::testing::Test {
+protected:
+    BancadaDocumentos() : globais_(valoresGlobais(pasta.path())) {}
+
+    static Globais valoresGlobais(const QString& pasta)
+    {
+        Globais g;
+        g.gPastaApp = pasta + QLatin1Char('/');
+        return g;
+    }
+
+    QString arquivo(const QString& nome) const { return pasta.filePath(nome); }
+    void gravar(const QString& nome, const QByteArray& bytes)
+    {
+        QFile f(arquivo(nome));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray ler(const QString& nome) const
+    {
+        QFile f(arquivo(nome));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString setting(const QString& secao, const QString& chave) const
+    {
+        return configuracoes.GetSetting(secao, chave, QStringLiteral("(missing)"));
+    }
+
+    QTemporaryDir pasta;
+    ScopedGlobais globais_;
+    ScopedLocale locale_{LocaleInfo::brazil()};
+    Registry registro{pasta.filePath(QStringLiteral("registry"))};
+    SettingsStore configuracoes{registro};
+    MensagensFalsas mensagens;
+    EntradaRoteiro entrada;
+    RelogioFalso relogio;
+    ImpressoraFalsa impressoras;
+    DialogoRoteiro arquivos;
+    ServicosDocumento servicos{mensagens, entrada, relogio, configuracoes, impressoras, arquivos};
+
+    const Entrega cheque{QStringLiteral("***1.234,56 "),
+                         QStringLiteral("(UM MIL, DUZENTOS E TRINTA E QUATRO REAIS E CINQUENTA E SEIS CENTAVOS)"), {}};
+    const Entrega nota{QStringLiteral("***10,00"), QStringLiteral("(DEZ REAIS)"), QStringLiteral("15/03/2025")};
+};
+
+}  // namespace tarvelo::teste

@@ -1,0 +1,110 @@
+#include "bancada.h"
+
+#include "documents/quebraextenso.h"
+#include "controls/xpbutton.h"
+#include "documents/ui/frmcheque.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace tarvelo;
+using namespace tarvelo::teste;
+
+namespace {
+
+class Cheque : public BancadaDocumentos {};
+
+TEST_F(Cheque, LoadsTheHandOverTodaysDateAndTheStoredCity)
+{
+    frmCheque janela(servicos, cheque);
+    EXPECT_EQ(janela.texto("txtValor"), QStringLiteral("***1.234,56 "));
+    EXPECT_EQ(janela.texto("txtCidade"), QStringLiteral("CIDADE - UF"));
+    EXPECT_EQ(janela.texto("txtDia"), QStringLiteral("05"));
+    EXPECT_EQ(janela.texto(QStringLiteral("txtMês")), QStringLiteral("MARÇO"));
+    EXPECT_EQ(janela.texto("txtAno"), QStringLiteral("25"));
+    EXPECT_FALSE(janela.alterado());
+    EXPECT_EQ(janela.cbModelo->count(), 9);
+    EXPECT_EQ(janela.lstCopias->currentText(), QStringLiteral("01"));
+    EXPECT_EQ(janela.campo("txtValor")->geometry(), QRect(454, 10, 177, 17));
+
+    janela.Form_Activate();
+    const LinhasExtenso linhas = QuebraExtenso(cheque.extenso, kQuebraCheque);
+    EXPECT_EQ(janela.texto("txtExtenso1"), linhas.linha1);
+    EXPECT_EQ(janela.texto("txtExtenso2"), linhas.linha2);
+    EXPECT_TRUE(linhas.linha2.startsWith(QStringLiteral("CENTAVOS) *")));
+    janela.Form_Activate();  // again, as after the printer choice: the same two lines
+    EXPECT_EQ(janela.texto("txtExtenso1"), linhas.linha1);
+}
+
+TEST_F(Cheque, TheModelsYearDigitsAndTheStoredTexts)
+{
+    configuracoes.SaveSetting("Cheque", "Cidade", QStringLiteral("SÃO PAULO - SP"));
+    configuracoes.SaveSetting("Cheque3", "chkAno", "1");
+    configuracoes.SaveSetting("Cheque3", "Banco", "BANCO X");
+    frmCheque janela(servicos, cheque);
+    EXPECT_EQ(janela.texto("txtCidade"), QStringLiteral("SÃO PAULO - SP"));
+    EXPECT_EQ(janela.cbModelo->itemText(3), QStringLiteral("BANCO X"));
+
+    janela.cbModelo->setCurrentIndex(3);
+    janela.cbModelo_Click();
+    EXPECT_EQ(janela.texto("txtAno"), QStringLiteral("2025"));
+    EXPECT_TRUE(janela.chkAno->isChecked());
+    EXPECT_FALSE(janela.alterado());
+
+    janela.chkAno->setChecked(false);
+    EXPECT_EQ(janela.texto("txtAno"), QStringLiteral("25"));
+    EXPECT_TRUE(janela.alterado());
+}
+
+TEST_F(Cheque, ThePayeeListFollowsWhatIsTyped)
+{
+    gravar("favorecidos.txt", "ANA\r\nJOAO\r\nJOSE\r\nmaria\r\n");
+    configuracoes.SaveSetting("Cheque", "Favorecido", "ANTIGO");
+    frmCheque janela(servicos, cheque);
+    QLineEdit* favorecido = janela.txt("txtFavorecido");
+    EXPECT_EQ(favorecido->text(), QString());  // two or more payees: the field starts empty
+    ASSERT_EQ(janela.lstFavorecido->count(), 4);
+
+    const std::pair<const char*, int> casos[] = {{"jo", 1}, {"jos", 2}, {"x", -1}, {"ma", -1}, {"", 0}};
+    for (const auto& [digitado, linha] : casos) {
+        favorecido->setText(QString::fromLatin1(digitado));
+        EXPECT_EQ(janela.lstFavorecido->currentRow(), linha) << digitado;
+        EXPECT_EQ(favorecido->text(), QString::fromLatin1(digitado));  // the list has no focus: nothing copied
+    }
+}
+
+TEST_F(Cheque, OnePayeeInTheFileLeavesTheStoredPayee)
+{
+    gravar("favorecidos.txt", "ANA\r\n");
+    configuracoes.SaveSetting("Cheque", "Favorecido", "ANTIGO");
+    frmCheque janela(servicos, cheque);
+    EXPECT_EQ(janela.texto("txtFavorecido"), QStringLiteral("ANTIGO"));
+}
+
+TEST_F(Cheque, ClosingSavesTheSizeAndAsksAboutAnUnsavedLayout)
+{
+    {
+        frmCheque janela(servicos, cheque);
+        janela.Check2->setChecked(true);
+        janela.cmdSalvar->setEnabled(true);
+        mensagens.resposta = mb::No;
+        janela.Unload();
+    }
+    ASSERT_EQ(mensagens.vistas.size(), 1u);
+    EXPECT_EQ(mensagens.vistas[0].texto, QStringLiteral("Deseja salvar as alterações feitas em \"MODELO 1\" ?"));
+    EXPECT_EQ(mensagens.vistas[0].flags, mb::YesNo | mb::Question | mb::DefaultButton2);
+    EXPECT_EQ(setting("Cheque", "Width"), QStringLiteral("9990"));  // (658 + 8) x 15
+    EXPECT_EQ(setting("Cheque", "Height"), QStringLiteral("4605"));
+    EXPECT_EQ(setting("Cheque", "Banco"), QStringLiteral("(missing)"));
+
+    // The size comes back, and the tool bar follows the height.
+    configuracoes.SaveSetting("Cheque", "Height", "6105");
+    frmCheque janela(servicos, cheque);
+    EXPECT_EQ(janela.height(), 377);
+    EXPECT_EQ(janela.cmdImprimir->y(), 377 + 30 - 62);
+}
+
+}  // namespace
