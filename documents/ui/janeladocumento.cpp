@@ -254,9 +254,10 @@ QString JanelaDocumento::texto(const QString& nome) const
 
 void JanelaDocumento::definirTexto(const QString& nome, const QString& texto)
 {
-    if (QLineEdit* linha = txt(nome))
+    if (QLineEdit* linha = txt(nome)) {
         linha->setText(texto);
-    else if (auto* bloco = qobject_cast<QPlainTextEdit*>(campo(nome)))
+        linha->home(false);  // shown from its start, as printed
+    } else if (auto* bloco = qobject_cast<QPlainTextEdit*>(campo(nome)))
         bloco->setPlainText(texto);
 }
 
