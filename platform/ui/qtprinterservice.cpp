@@ -8,14 +8,6 @@
 #include <memory>
 
 namespace tarvelo {
-namespace {
-
-// The screen's pixel as the window images measure it: 96 to the inch, whatever the
-// monitor, so that a field lands on the same spot of the paper on every computer.
-constexpr double kPixelsPerInch = 96.0;
-
-}  // namespace
-
 QtPrinterService QtPrinterService::pdf(const QString& path)
 {
     QtPrinterService service;
@@ -78,8 +70,8 @@ bool QtPrinterService::printForm(const QPicture& image)
     QPainter painter;
     if (!painter.begin(printer.get()))
         return false;
-    const double scale = printer->resolution() / kPixelsPerInch;
-    painter.scale(scale, scale);
+    // A picture plays back scaled from the screen's 96 pixels to the inch to the printer's
+    // resolution, text included.
     painter.drawPicture(0, 0, image);
     return painter.end();
 }

@@ -3,6 +3,7 @@
 #include "controls/xpbutton.h"
 #include "documents/ui/frmcheque.h"
 #include "documents/ui/frmpromissoria.h"
+#include "platform/ui/qtprinterservice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <functional>
@@ -180,6 +182,28 @@ TEST_F(Impressao, AFailedJobSaysSoAndStillClosesWithTheTextsKept)
     EXPECT_FALSE(janela.isVisible());
     EXPECT_EQ(setting("Promissoria", "Credor"), QStringLiteral("LOJA"));
     EXPECT_EQ(setting("Promissoria", "Numero"), QStringLiteral("00001"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Impressao, OnAPdfPrinterTheFieldsStandWhereTheModelPutsThem)
+{
+    QTemporaryDir saida;
+    const QString pdf = saida.filePath(QStringLiteral("cheque.pdf"));
+    QtPrinterService real = QtPrinterService::pdf(pdf);
+    ServicosDocumento comPdf{mensagens, entrada, relogio, configuracoes, real, arquivos};
+    frmCheque janela(comPdf, cheque);
+    janela.show();
+    janela.Form_Activate();
+    janela.definirTexto("txtFavorecido", QStringLiteral("Maria"));
+    janela.cmdImprimir_Click();
+    EXPECT_EQ(mensagens.vistas.back().texto, QStringLiteral("Enviado para impressora"));
+    QFile arquivo(pdf);
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+    EXPECT_EQ(QString::fromLatin1(arquivo.readAll()).count(pagina), 1);
 }
 
 }  // namespace
