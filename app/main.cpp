@@ -2,9 +2,11 @@
 #include "host/globais.h"
 #include "host/ui/frmstart.h"
 #include "host/ui/frmsystray.h"
+#include "host/ui/icone.h"
 #include "host/ui/janelas.h"
 #include "mainwindow/calculadorapadrao.h"
 #include "mainwindow/servicosjanela.h"
+#include "platform/desktopentry.h"
 #include "platform/settings.h"
 
 #include <QApplication>
@@ -88,6 +90,9 @@ int Main(QApplication& app)
     servicos.GetSetting = [](const QString& secao, const QString& chave, const QString& padrao) {
         return settings().GetSetting(secao, chave, padrao);
     };
+    servicos.SaveSetting = [](const QString& secao, const QString& chave, const QString& valor) {
+        settings().SaveSetting(secao, chave, valor);
+    };
     frmSysTray host(janelas, servicos);
     frmStart splash([&host] { host.Form_Load(); });
     janelas.registrar(QStringLiteral("frmStart"), &splash);
@@ -135,6 +140,9 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
+    QApplication::setDesktopFileName(tarvelo::kDesktopId);
+    QApplication::setWindowIcon(tarvelo::iconePrograma());
     QApplication::setQuitOnLastWindowClosed(false);
     return tarvelo::Main(app);
 }

@@ -17,13 +17,13 @@ std::optional<Hive> hiveFromCode(int hiveCode)
     }
 }
 
-void GravarRegistro(const QString& subKey, const QString& valueName, const QString& data, int hiveCode,
+bool GravarRegistro(const QString& subKey, const QString& valueName, const QString& data, int hiveCode,
                     int valueType)
 {
     const auto hive = hiveFromCode(hiveCode);
     // Keeps a start-with-the-session value from pointing at a copy run from a floppy.
     if (!hive || data.contains(QLatin1StringView("A:\\"), Qt::CaseSensitive))
-        return;
+        return false;
     std::optional<RegistryValue> value;
     if (valueType == kRegSz) {
         if (data.size() <= kMaxValueDataLength)
@@ -36,7 +36,7 @@ void GravarRegistro(const QString& subKey, const QString& valueName, const QStri
     }
     // The key is opened (and created) before the value is set, so a DWORD that does not
     // read still leaves the key behind.
-    registry().update(*hive, [&](HiveData& hiveData) {
+    const bool saved = registry().update(*hive, [&](HiveData& hiveData) {
         RegistryKey* key = hiveData.create(subKey);
         if (!key || !isValidValueName(valueName))
             return false;
@@ -44,6 +44,7 @@ void GravarRegistro(const QString& subKey, const QString& valueName, const QStri
             key->set(valueName, *value);
         return true;
     });
+    return saved && value.has_value();
 }
 
 QString LerRegistro(const QString& subKey, const QString& valueName, int hiveCode)
@@ -57,10 +58,10 @@ QString LerRegistro(const QString& subKey, const QString& valueName, int hiveCod
     return nul < 0 ? text : text.left(nul);
 }
 
-void ApagarRegistro(const QString& subKey, const QString& valueName, int hiveCode)
+bool ApagarRegistro(const QString& subKey, const QString& valueName, int hiveCode)
 {
-    if (const auto hive = hiveFromCode(hiveCode))
-        registry().deleteValue(*hive, subKey, valueName);
+    const auto hive = hiveFromCode(hiveCode);
+    return hive && registry().deleteValue(*hive, subKey, valueName);
 }
 
 }  // namespace tarvelo

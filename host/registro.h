@@ -17,18 +17,20 @@ inline constexpr int kRegDword = 4;
 // 2 HKEY_DYN_DATA; any other code names no hive.
 std::optional<Hive> hiveFromCode(int hiveCode);
 
-// The three registry value routines over registry(). None of them reports a failure:
-// each does its work or quietly does less.
+// The three registry value routines over registry(). None of them shows a failure: each
+// does its work or quietly does less, and the two writers tell their caller which.
 
 // Writes `data` as text (valueType 1) or as a DWORD (the data read as a 32-bit integer;
 // data that is no such integer writes no value), creating the key and its parents. Data
-// holding "A:\" (exactly that case) is not written and nothing is created.
-void GravarRegistro(const QString& subKey, const QString& valueName, const QString& data, int hiveCode,
+// holding "A:\" (exactly that case) is not written and nothing is created. True when the
+// value was written and saved.
+bool GravarRegistro(const QString& subKey, const QString& valueName, const QString& data, int hiveCode,
                     int valueType);
 // The value as text up to its first NUL character, a DWORD as its decimal text; "" when
 // the hive, key or value is missing.
 QString LerRegistro(const QString& subKey, const QString& valueName, int hiveCode);
-// Deletes the one value; a missing key or value changes nothing.
-void ApagarRegistro(const QString& subKey, const QString& valueName, int hiveCode);
+// Deletes the one value; a missing key or value changes nothing. True when the value is
+// gone from the saved hive.
+bool ApagarRegistro(const QString& subKey, const QString& valueName, int hiveCode);
 
 }  // namespace tarvelo

@@ -9,12 +9,14 @@
 #include "platform/keystrokes.h"
 #include "platform/messagebox.h"
 #include "platform/midi.h"
+#include "platform/power.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace tarvelo::teste {
@@ -34,10 +36,23 @@ struct MensagensFalsas : MessageService {
     };
     std::vector<Vista> vistas;
     int resposta = mb::No;
+    // Runs while a box is open, as timers do inside a real one.
+    std::function<void()> enquantoAberta;
     int show(const QString& text, int flags, const QString&) override
     {
         vistas.push_back({text, flags});
+        if (enquantoAberta)
+            enquantoAberta();
         return resposta;
+    }
+};
+
+struct EnergiaFalsa : PowerService {
+    int pedidos = 0;
+    bool powerOff() override
+    {
+        ++pedidos;
+        return true;
     }
 };
 

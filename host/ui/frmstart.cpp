@@ -1,5 +1,7 @@
 #include "host/ui/frmstart.h"
 
+#include "host/ui/icone.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -64,22 +66,15 @@ void frmStart::paintEvent(QPaintEvent*)
     p.setPen(QColor(0x9F, 0xB8, 0xD9));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    // A strip of paper tape with its total block, the program's emblem.
-    const QRect fita(24, 22, 70, 106);
-    p.fillRect(fita, QColor(0xFA, 0xF7, 0xEC));
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    for (int y = fita.top() + 14; y < fita.bottom() - 22; y += 12)
-        p.drawLine(fita.left() + 10, y, fita.right() - 10, y);
-    p.setPen(QPen(QColor(0x1F, 0x3A, 0x68), 2));
-    p.drawLine(fita.left() + 8, fita.bottom() - 18, fita.right() - 8, fita.bottom() - 18);
-    p.drawLine(fita.left() + 8, fita.bottom() - 14, fita.right() - 8, fita.bottom() - 14);
+    // The program's emblem, its icon.
+    p.drawPixmap(QRect(24, 27, 96, 96), iconePrograma().pixmap(96, 96));
 
     QFont titulo(QStringLiteral("Liberation Sans"));
     titulo.setPixelSize(40);
     titulo.setBold(true);
     p.setFont(titulo);
     p.setPen(Qt::white);
-    p.drawText(QRect(110, 0, kLargura - 120, kAltura), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Tarvelo"));
+    p.drawText(QRect(136, 0, kLargura - 146, kAltura), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Tarvelo"));
 }
 
 }  // namespace tarvelo

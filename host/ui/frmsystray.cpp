@@ -3,60 +3,21 @@
 #include "host/ambiente.h"
 #include "host/comando.h"
 #include "host/texto.h"
+#include "host/ui/icone.h"
+#include "platform/blanks.h"
+#include "platform/ui/logindpower.h"
+#include "platform/ui/qtservices.h"
 #include "platform/settings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 
 namespace tarvelo {
 namespace {
-
-// The tray images: a small calculator, and the same with its colours swapped for the
-// blink, so the change shows on light and dark panels alike.
-QIcon desenharIcone(bool alternado)
-{
-    const QColor corpo = alternado ? QColor(0xF2, 0xC1, 0x2E) : QColor(0x1F, 0x3A, 0x68);
-    const QColor visor = alternado ? QColor(0x1F, 0x3A, 0x68) : QColor(0xE8, 0xF0, 0xD8);
-    const QColor tecla = alternado ? QColor(0x1F, 0x3A, 0x68) : QColor(0xF2, 0xC1, 0x2E);
-    QIcon icone;
-    for (const int lado : {16, 32}) {
-        QPixmap imagem(lado, lado);
-        imagem.fill(Qt::transparent);
-        QPainter p(&imagem);
-        const int u = lado / 16;
-        p.fillRect(QRect(2 * u, 0, 12 * u, 16 * u), corpo);
-        p.fillRect(QRect(4 * u, 2 * u, 8 * u, 3 * u), visor);
-        for (int linha = 0; linha < 3; ++linha) {
-            for (int coluna = 0; coluna < 3; ++coluna)
-                p.fillRect(QRect((4 + 3 * coluna) * u, (7 + 3 * linha) * u, 2 * u, 2 * u), tecla);
-        }
-        p.end();
-        icone.addPixmap(imagem);
-    }
-    return icone;
-}
-
-QString aparar(QString texto)
-{
-    while (texto.startsWith(QLatin1Char(' ')))
-        texto.remove(0, 1);
-    while (texto.endsWith(QLatin1Char(' ')))
-        texto.chop(1);
-    return texto;
-}
-
-// A caption from the catalogue; a topic the catalogue lacks keeps the caption the item
-// has, so no menu item is ever left blank.
-void legendar(QAction* acao, const QString& texto)
-{
-    if (acao && !texto.isEmpty())
-        acao->setText(texto);
-}
 
 void deixarEventosCorrerem()
 {
@@ -71,9 +32,19 @@ frmSysTray::frmSysTray(RegistroJanelas& janelas, ServicosHost servicos, Globais&
     setObjectName(QStringLiteral("frmSysTray"));
     if (!servicos_.relogio)
         servicos_.relogio = std::make_shared<SystemClock>();
-    Pic1_[0] = desenharIcone(false);
-    Pic1_[2] = desenharIcone(true);
+    Pic1_[0] = iconePrograma(false);
+    Pic1_[2] = iconePrograma(true);
     criarMenu();
+    if (!servicos_.mensagens)
+        servicos_.mensagens = std::make_shared<QtMessageService>();
+    if (!servicos_.entrada)
+        servicos_.entrada = std::make_shared<QtInputService>();
+    if (!servicos_.energia)
+        servicos_.energia = std::make_shared<LogindPowerService>();
+    if (!servicos_.beep)
+        servicos_.beep = [] { QApplication::beep(); };
+    tmrTempo.setInterval(500);
+    connect(&tmrTempo, &QTimer::timeout, this, &frmSysTray::tmrTempo_Timer);
     tmrTray.setInterval(200);
     connect(&tmrTray, &QTimer::timeout, this, &frmSysTray::tmrTray_Timer);
 }
@@ -89,16 +60,6 @@ void frmSysTray::criarMenu()
     mnu0_ = std::make_unique<QMenu>();
     mnu0_->setObjectName(QStringLiteral("mnu0"));
 
-    // A click on a tick item must not tick it by itself: its handler decides, as the
-    // armed state of an alarm depends on what the user answers.
-    const auto marcavel = [this](QAction* acao, std::function<void()> handler) {
-        acao->setCheckable(true);
-        connect(acao, &QAction::triggered, this, [acao, handler = std::move(handler)](bool marcado) {
-            acao->setChecked(!marcado);
-            handler();
-        });
-    };
-
     mnuSystray_ = mnu0_->addAction(QStringLiteral("Exibir Calculadora    Ctrl+Shift+C"));
     mnuSystray_->setObjectName(QStringLiteral("mnuSystray"));
     QFont negrito = mnuSystray_->font();
@@ -111,17 +72,14 @@ void frmSysTray::criarMenu()
     mnuUtil_ = mnu0_->addMenu(QStringLiteral("Utilitário&s"));
     mnuUtil_->setObjectName(QStringLiteral("mnuUtil"));
 
-    mnuAlarme0_ = mnuUtil_->addAction(QStringLiteral("Agendar Horário para Alarme"));
-    mnuAlarme0_->setObjectName(QStringLiteral("mnuAlarme(0)"));
-    marcavel(mnuAlarme0_, [this] { mnuAlarme_Click(0); });
-
     mnuDesligar_ = mnuUtil_->addAction(QStringLiteral("Agendar Horário para Desligar o PC"));
     mnuDesligar_->setObjectName(QStringLiteral("mnuDesligar"));
-    marcavel(mnuDesligar_, [this] { mnuDesligar_Click(); });
+    ligarMarcavel(mnuDesligar_, this, [this] { mnuDesligar_Click(); });
+    adicionarAlarme()->setText(QStringLiteral("Agendar Horário para Alarme"));
 
     mnuProteger_ = mnuUtil_->addAction(QStringLiteral("Proteger Configurações do Windows"));
     mnuProteger_->setObjectName(QStringLiteral("mnuProteger"));
-    marcavel(mnuProteger_, [this] { mnuProteger_Click(); });
+    ligarMarcavel(mnuProteger_, this, [this] { mnuProteger_Click(); });
 
     mnuUtil_->addSeparator();
     mnuAtalho_ = mnuUtil_->addAction(QStringLiteral("Criar Atalho no Menu Iniciar do Windows"));
@@ -136,7 +94,7 @@ void frmSysTray::criarMenu()
 
 QAction* frmSysTray::mnuAlarme(int index) const
 {
-    return index == 0 ? mnuAlarme0_ : nullptr;
+    return index >= 0 && index < AlarmesNoMenu() ? mnuAlarme_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 QString frmSysTray::lerConfiguracao(const PreferenciaNumero& p) const
@@ -153,6 +111,14 @@ bool frmSysTray::lerConfiguracao(const PreferenciaSimNao& p) const
         return p.padrao;
     return settingBool(servicos_.GetSetting(p.secao.toString(), p.chave.toString(), settingText(p.padrao)))
         .value_or(p.padrao);
+}
+
+void frmSysTray::gravarConfiguracao(const PreferenciaSimNao& p, bool valor) const
+{
+    if (!servicos_.SaveSetting)
+        return;
+    const ValorPreferencia v = valorPreferencia(p, valor);
+    servicos_.SaveSetting(v.secao.toString(), v.chave.toString(), v.texto);
 }
 
 void frmSysTray::Form_Load()
@@ -240,6 +206,7 @@ void frmSysTray::Unload()
     descarregando_ = true;
     g_.gFechando = true;
     SysTray(4);
+    tmrTempo.stop();
     tmrTray.stop();
     for (const QString& nome : RegistroJanelas::ordemDeFechamento())
         janelas_.descarregar(nome);
@@ -311,14 +278,33 @@ void frmSysTray::iconeAtivado(int motivo)
     }
 }
 
+// A click on a tick item must not tick it by itself: its handler decides, as the armed
+// state of an alarm depends on what the user answers.
+void frmSysTray::ligarMarcavel(QAction* acao, QObject* contexto, std::function<void()> handler)
+{
+    acao->setCheckable(true);
+    QObject::connect(acao, &QAction::triggered, contexto, [acao, handler = std::move(handler)](bool marcado) {
+        acao->setChecked(!marcado);
+        handler();
+    });
+}
+
+void frmSysTray::legendar(QAction* acao, const QString& texto)
+{
+    // A topic the catalogue lacks keeps the caption the item has, so no menu item is ever
+    // left blank.
+    if (acao && !texto.isEmpty())
+        acao->setText(texto);
+}
+
 void frmSysTray::fTraduzir(bool pular)
 {
     if (pular)
         return;
     legendar(mnuSystray_, fTexto(81, QStringLiteral("   Ctrl+Shift+C")));
     legendar(mnuUtil_->menuAction(), fTexto(83));
-    legendar(mnuAlarme0_, aparar(fTexto(67)));
-    legendar(mnuDesligar_, aparar(fTexto(70)));
+    legendar(mnuAlarme_.front(), trimBlanks(fTexto(67)));
+    legendar(mnuDesligar_, trimBlanks(fTexto(70)));
     legendar(mnuProteger_, fTexto(84));
     legendar(mnuAtalho_, fTexto(85));
     legendar(mnuSair_, fTexto(87));
@@ -349,14 +335,6 @@ void frmSysTray::mnuSair_Click()
 {
     Unload();
 }
-
-// Alarms, the timed power-off, the settings protection and the shortcut have their
-// items in the menu; scheduling and acting on them is not part of the program yet, so
-// their handlers leave every tick as it is.
-void frmSysTray::mnuAlarme_Click(int) {}
-void frmSysTray::mnuDesligar_Click() {}
-void frmSysTray::mnuProteger_Click() {}
-void frmSysTray::mnuAtalho_Click() {}
 
 void frmSysTray::ComandoEncaminhado(const QString& texto)
 {
@@ -393,7 +371,11 @@ bool frmSysTray::BandejaDisponivel() const
 
 bool frmSysTray::AlarmeArmado() const
 {
-    return mnuAlarme0_->isChecked();
+    for (const QAction* alarme : mnuAlarme_) {
+        if (alarme->isChecked())
+            return true;
+    }
+    return false;
 }
 
 bool frmSysTray::DesligarArmado() const
@@ -424,8 +406,9 @@ void frmSysTray::PiscarIcone()
 
 void frmSysTray::tmrTray_Timer()
 {
-    // The alarm beeps and the power-off come first in a tick; with nothing armed the
-    // tick only blinks.
+    if (desligarNoTick())
+        return;
+    beepsDosAlarmes();
     if (tmrTrayTag_.isEmpty())
         ContaPiscadas = 0;
     if (tmrTrayTag_ == QLatin1String("0")) {

@@ -5,6 +5,9 @@
 #include "host/ui/canalinstancia.h"
 #include "host/ui/janelas.h"
 #include "platform/clock.h"
+#include "platform/inputbox.h"
+#include "platform/messagebox.h"
+#include "platform/power.h"
 
 #include <QIcon>
 #include <QObject>
@@ -14,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -25,6 +29,15 @@ namespace tarvelo {
 struct ServicosHost {
     // The settings store of application "TQ": section, key, default.
     std::function<QString(const QString&, const QString&, const QString&)> GetSetting;
+    // Section, key, value.
+    std::function<void(const QString&, const QString&, const QString&)> SaveSetting;
+    // Message and input boxes of the tray's utilities; none given are Qt's own.
+    std::shared_ptr<MessageService> mensagens;
+    std::shared_ptr<InputService> entrada;
+    // The power-off of the timed shutdown; none given is logind's.
+    std::shared_ptr<PowerService> energia;
+    // The alarm and warning beep; none given is the desktop's own.
+    std::function<void()> beep;
     // The clock whose time goes with a forwarded command line.
     std::shared_ptr<const ClockService> relogio = std::make_shared<SystemClock>();
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -72,6 +85,10 @@ public:
     void mnuDesligar_Click();
     void mnuProteger_Click();
     void mnuAtalho_Click();
+    // The alarm clock (every 500 ms) and the tray's beeps, blinking and power-off (every
+    // 200 ms).
+    void tmrTempo_Timer();
+    void tmrTray_Timer();
 
     // A later start's command line with its time: brings the calculator to the front and
     // opens the tool its first four characters name.
@@ -96,6 +113,7 @@ public:
     QMenu* mnuUtil() const { return mnuUtil_; }
     QAction* mnuSystray() const { return mnuSystray_; }
     QAction* mnuAlarme(int index) const;
+    int AlarmesNoMenu() const { return static_cast<int>(mnuAlarme_.size()); }
     QAction* mnuDesligar() const { return mnuDesligar_; }
     QAction* mnuProteger() const { return mnuProteger_; }
     QAction* mnuAtalho() const { return mnuAtalho_; }
@@ -109,12 +127,20 @@ signals:
 
 private:
     void criarMenu();
-    void tmrTray_Timer();
+    static void legendar(QAction* acao, const QString& texto);
+    static void ligarMarcavel(QAction* acao, QObject* contexto, std::function<void()> handler);
+    QAction* adicionarAlarme();
+    // The power-off and alarm steps of a tray tick; true when the power-off has run.
+    bool desligarNoTick();
+    void beepsDosAlarmes();
+    bool horaVence(const QString& texto, bool (*janela)(QTime, QTime)) const;
+    void recusarAgendamento();
     void iconeAtivado(int motivo);
     void mostrarIconeNativo();
     // The host reads its few settings through the injected reader, text as stored.
     QString lerConfiguracao(const PreferenciaNumero& p) const;
     bool lerConfiguracao(const PreferenciaSimNao& p) const;
+    void gravarConfiguracao(const PreferenciaSimNao& p, bool valor) const;
 
     RegistroJanelas& janelas_;
     ServicosHost servicos_;
@@ -128,7 +154,11 @@ private:
     std::unique_ptr<QMenu> mnu0_;
     QMenu* mnuUtil_ = nullptr;
     QAction* mnuSystray_ = nullptr;
-    QAction* mnuAlarme0_ = nullptr;
+    // The alarm items: the list only grows, a freed item is used again.
+    std::vector<QAction*> mnuAlarme_;
+    QStringList sHoraAlarme;
+    QStringList sMotivoAlarme;
+    QString sHoraDesligar;
     QAction* mnuDesligar_ = nullptr;
     QAction* mnuProteger_ = nullptr;
     QAction* mnuAtalho_ = nullptr;
@@ -140,6 +170,9 @@ private:
     bool iconeNativoPendente_ = false;
     int iconeMostrado_ = 0;
 
+    QTimer tmrTempo;
+    // Set while an alarm's message is open: the clock keeps ticking inside it.
+    bool mostrandoAlarme_ = false;
     QTimer tmrTray;
     QString tmrTrayTag_;     // blink phase: "0" normal image shown, "1" alternate, "" between runs
     QString tmrTempoTag_;    // "1" while an alarm's message is open or the power-off is near

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "esperar.h"
+#include "falsos.h"
 
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
@@ -68,17 +69,9 @@ private:
     bool carregada_ = false;
 };
 
-class RelogioFixo final : public ClockService {
-public:
-    explicit RelogioFixo(QDateTime agora) : agora_(std::move(agora)) {}
-    QDateTime now() const override { return agora_; }
-
-private:
-    QDateTime agora_;
-};
-
-// Services of a host whose data folder is `pasta`: its own channel, a fixed clock at
-// 14:03:27, settings from the map, no desktop tray unless asked.
+// Services of a host whose data folder is `pasta`: its own channel, a clock at 14:03:27,
+// settings from the map, scripted boxes that answer No and Cancel, no desktop tray unless
+// asked.
 inline ServicosHost servicosDeTeste(const QString& pasta, QMap<QString, QString> configuracao = {},
                                     bool bandeja = false)
 {
@@ -86,10 +79,17 @@ inline ServicosHost servicosDeTeste(const QString& pasta, QMap<QString, QString>
     s.GetSetting = [configuracao](const QString& secao, const QString& chave, const QString& padrao) {
         return configuracao.value(secao + QLatin1Char('/') + chave, padrao);
     };
-    s.relogio = std::make_shared<RelogioFixo>(QDateTime(QDate(2025, 3, 5), QTime(14, 3, 27)));
+    auto relogio = std::make_shared<RelogioFalso>();
+    relogio->agora = QDateTime(QDate(2025, 3, 5), QTime(14, 3, 27));
+    s.relogio = relogio;
+    s.mensagens = std::make_shared<MensagensFalsas>();
+    s.entrada = std::make_shared<EntradaRoteiro>();
+    s.energia = std::make_shared<EnergiaFalsa>();
+    s.beep = [] {};
     QProcessEnvironment ambiente;
     ambiente.insert(QStringLiteral("TARVELO_HOME"), pasta);
     s.ambiente = ambiente;
+    s.caminhoExe = QStringLiteral("/opt/Tarvelo 9/tarvelo");
     s.esperaFechamentoMs = 5000;
     s.bandejaDisponivel = [bandeja] { return bandeja; };
     return s;
@@ -102,8 +102,18 @@ struct Copia {
         : calculadora(diario)
     {
         g.gComando = comando;
+        relogio->agora = QDateTime(QDate(2025, 3, 5), QTime(14, 3, 27));
         janelas.registrar(QStringLiteral("frmCalcula"), &calculadora);
-        host = std::make_unique<frmSysTray>(janelas, servicosDeTeste(pasta, std::move(configuracao), bandeja), g);
+        ServicosHost s = servicosDeTeste(pasta, std::move(configuracao), bandeja);
+        s.relogio = relogio;
+        s.mensagens = mensagens;
+        s.entrada = entrada;
+        s.energia = energia;
+        s.beep = [this] { ++beeps; };
+        s.SaveSetting = [this](const QString& secao, const QString& chave, const QString& valor) {
+            gravadas[secao + QLatin1Char('/') + chave] = valor;
+        };
+        host = std::make_unique<frmSysTray>(janelas, std::move(s), g);
         QObject::connect(host.get(), &frmSysTray::descarregado, [this] { ++descarregamentos; });
     }
     ~Copia()
@@ -113,6 +123,12 @@ struct Copia {
     }
 
     Diario diario;
+    std::shared_ptr<RelogioFalso> relogio = std::make_shared<RelogioFalso>();
+    std::shared_ptr<MensagensFalsas> mensagens = std::make_shared<MensagensFalsas>();
+    std::shared_ptr<EntradaRoteiro> entrada = std::make_shared<EntradaRoteiro>();
+    std::shared_ptr<EnergiaFalsa> energia = std::make_shared<EnergiaFalsa>();
+    int beeps = 0;
+    QMap<QString, QString> gravadas;
     Globais g;
     RegistroJanelas janelas;
     CalculadoraFalsa calculadora;
