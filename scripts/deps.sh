@@ -12,6 +12,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick xauth
   fonts-liberation fonts-dejavu-core
   dbus
+  desktop-file-utils appstream
 )
 
 missing=()
