@@ -3,6 +3,7 @@
 #include "calc/controles.h"
 #include "calc/frmcalcula.h"
 #include "host/preferencias.h"
+#include "mainwindow/ajuda.h"
 #include "mainwindow/servicosjanela.h"
 #include "mainwindow/teclado.h"
 
@@ -122,6 +123,8 @@ public:
     void RegistrarHotKeys();
     void RemoverHotKeys();
     void AjudaHotKeys();
+    // The help menu's commands over this window's services.
+    AjudaCalcula ajuda();
 
     QString ArquivoFita() const;
 

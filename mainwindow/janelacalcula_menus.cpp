@@ -242,15 +242,15 @@ void JanelaCalcula::criarMenus()
          [this] { mnuIgual_Click(); }, Qt::Key_F9, true);
 
     // ---- ? ------------------------------------------------------------------------------------
-    // The tips, the about box and the support mail come with the help texts; their items
-    // show, greyed.
-    QMenu* ajuda = submenu(nullptr, M("mnu9"), mnu9, QStringLiteral("?"));
-    item(ajuda, M("mnuAjuda"), mnuAjuda, QStringLiteral("&Ajuda"), {}, Qt::Key_F1);
-    item(ajuda, M("mnuCalc"), mnuCalc, QStringLiteral("&Sobre a Calculadora"), {}, Qt::Key_F11);
-    ajuda->addSeparator();
-    item(ajuda, M("mnuEmail"), mnuEmail, QStringLiteral("&Enviar e-mail ao suporte técnico"), {});
+    QMenu* menuAjuda = submenu(nullptr, M("mnu9"), mnu9, QStringLiteral("?"));
+    item(menuAjuda, M("mnuAjuda"), mnuAjuda, QStringLiteral("&Ajuda"), [this] { ajuda().mnuAjuda_Click(); }, Qt::Key_F1);
+    item(menuAjuda, M("mnuCalc"), mnuCalc, QStringLiteral("&Sobre a Calculadora"), [this] { ajuda().mnuCalc_Click(); },
+         Qt::Key_F11);
+    menuAjuda->addSeparator();
+    item(menuAjuda, M("mnuEmail"), mnuEmail, QStringLiteral("&Enviar e-mail ao suporte técnico"),
+         [this] { ajuda().mnuEmail_Click(); });
     // Only ever a popup, over the time display.
-    QMenu* tempo = submenu(ajuda, M("mnuTime"), mnuTime, QStringLiteral("Configurar tempo"));
+    QMenu* tempo = submenu(menuAjuda, M("mnuTime"), mnuTime, QStringLiteral("Configurar tempo"));
     mnuTime.setVisible(false);
     item(tempo, M("mnuTime1"), form_.mnuTime1, QStringLiteral("MM:SS"), [this] { form_.mnuTime1_Click(); }, {}, true);
     item(tempo, M("mnuTime2"), form_.mnuTime2, QStringLiteral("HH:MM:SS"), [this] { form_.mnuTime2_Click(); }, {},
@@ -408,6 +408,12 @@ void JanelaCalcula::RegistrarHotKeys()
 void JanelaCalcula::RemoverHotKeys()
 {
     // Nothing is grabbed yet (see RegistrarHotKeys).
+}
+
+AjudaCalcula JanelaCalcula::ajuda()
+{
+    return AjudaCalcula({servicos_.mensagens, [](const QString& alvo) { return AbrirExterno(alvo); },
+                         [this] { showMinimized(); }, [this] { AjudaHotKeys(); }});
 }
 
 void JanelaCalcula::AjudaHotKeys()
