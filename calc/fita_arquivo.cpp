@@ -82,6 +82,14 @@ std::optional<EstadoFita> LerEstadoFita(QByteArrayView bytes)
     return estado;
 }
 
+bool EstadoFitaDanificado(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t'))
+        ++i;
+    return !bytes.isEmpty() && (i == bytes.size() || bytes[i] != kAspas);
+}
+
 QString ArquivoFita(QStringView pastaApp, QStringView tagHost)
 {
     QStringView pasta = pastaApp;

@@ -22,8 +22,9 @@ struct EstadoFita {
     friend bool operator==(const EstadoFita&, const EstadoFita&) = default;
 };
 
-// A state file is a day's tape, far below this; anything larger is not ours to load.
-inline constexpr qsizetype kMaiorArquivoFita = 16 * 1024 * 1024;
+// A state file is a day's tape, far below this; anything larger is not ours to load, and
+// the program never writes one larger.
+inline constexpr qsizetype kMaiorArquivoFita = 64 * 1024 * 1024;
 
 // The record: each text between double quotes, separated by commas, ended by CR LF, in
 // Windows-1252. The form has no escape for a double quote, so one that slipped into a
@@ -36,6 +37,10 @@ QByteArray EscreverEstadoFita(const EstadoFita& estado);
 // runs to the next comma or line end. Fields missing at the end are empty. nullopt when
 // the bytes are too many to be a state file.
 std::optional<EstadoFita> LerEstadoFita(QByteArrayView bytes);
+
+// Bytes that are no record of ours: every record starts with the quoted date. Empty bytes
+// are no record at all, not a damaged one.
+bool EstadoFitaDanificado(QByteArrayView bytes);
 
 // `ArquivoFita`: "calc", the host's Tag and ".fita" in the program folder.
 QString ArquivoFita(QStringView pastaApp, QStringView tagHost);

@@ -13,14 +13,13 @@
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
+#include "platform/fileio.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tarvelo {
 
@@ -55,44 +54,6 @@ QString ArquivoBackup()
     return globais().gPastaApp + QStringLiteral("calcula.txt");
 }
 
-bool anexarArquivo(const QString& caminho, QByteArrayView bytes)
-{
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const qint64 antes = arquivo.size();
-    if (arquivo.write(bytes.data(), bytes.size()) == bytes.size() && arquivo.flush()) {
-        arquivo.close();
-        return arquivo.error() == QFileDevice::NoError;
-    }
-    arquivo.resize(antes);
-    return false;
-}
-
-bool gravarArquivo(const QString& caminho, QByteArrayView bytes)
-{
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
-    if (arquivo.write(bytes.data(), bytes.size()) != bytes.size()) {
-        arquivo.cancelWriting();
-        return false;
-    }
-    return arquivo.commit();
-}
-
-std::optional<QByteArray> lerArquivo(const QString& caminho, qint64 limite)
-{
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly) || arquivo.size() > limite)
-        return std::nullopt;
-    // The size may change under us: never take more than the limit.
-    QByteArray bytes = arquivo.read(limite + 1);
-    if (bytes.size() > limite || arquivo.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
 int ShellDoSistema::open(const QString& target)
 {
     return AbrirExterno(target);
@@ -113,15 +74,15 @@ bool frmCalcula::backupAoLimpar()
         return true;
     const QString caminho = ArquivoBackup();
     const QString bloco = BlocoBackup(txtFita.Text(), servicos_.relogio.now().time());
-    if (!anexarArquivo(caminho, toAnsi(bloco))) {
+    if (const FileResult anexado = appendToFile(caminho, toAnsi(bloco)); !anexado) {
         // The tape is now the only copy of these calculations: it stays until a clear
         // manages to back it up. At load only the calculation starts anew.
-        if (Visible)
-            servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
-        else
+        avisarGravacao(caminho, anexado.error, fTexto(172, QDir::toNativeSeparators(caminho)));
+        if (!Visible)
             LimpaTudo();
         return false;
     }
+    avisos_.gravou(caminho);
     if (Visible && QFileInfo(caminho).size() >= kBackupGrande) {
         servicos_.mensagens.show(fTexto(173), mb::Exclamation);
         mnuMostraBack_Click();
@@ -171,7 +132,7 @@ void frmCalcula::mnuSalvar_Click()
     if (!servicosFita_.arquivos || !servicosFita_.arquivos->ShowFileDialog(pedido) || pedido.fileName.isEmpty())
         return;
 
-    if (!gravarArquivo(pedido.fileName, toAnsi(txtFita.Text() + kQuebra))) {
+    if (!writeFileAtomically(pedido.fileName, toAnsi(txtFita.Text() + kQuebra))) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }

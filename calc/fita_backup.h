@@ -3,13 +3,9 @@
 #include "platform/localeinfo.h"
 #include "platform/shell.h"
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <QTime>
-
-#include <optional>
 
 namespace tarvelo {
 
@@ -24,17 +20,6 @@ QString BlocoBackup(QStringView fita, QTime hora, const LocaleInfo& locale = cur
 
 // The backup file "calcula.txt" in the program folder.
 QString ArquivoBackup();
-
-// Appends the bytes to the file, creating it when missing. False when they could not all
-// be written; the file is then cut back to its old size, so it never ends in half a block.
-bool anexarArquivo(const QString& caminho, QByteArrayView bytes);
-
-// Replaces the file as a whole: a new file is written and then renamed over the old one,
-// so a failure at any point leaves the old file as it was.
-bool gravarArquivo(const QString& caminho, QByteArrayView bytes);
-
-// The file's bytes; nullopt when it cannot be read or holds more than `limite` bytes.
-std::optional<QByteArray> lerArquivo(const QString& caminho, qint64 limite);
 
 // The desktop's handler through the program's `AbrirExterno`.
 class ShellDoSistema final : public ShellService {

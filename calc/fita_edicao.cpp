@@ -200,6 +200,7 @@ void frmCalcula::txtFita_LostFocus()
     KeyPreview = true;
     definirModoFita(ModoFita::Armada);
     SelecionarEntrada();
+    estadoMudou(true);
 }
 
 void frmCalcula::mnuLocalizar_Click()

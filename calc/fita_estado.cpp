@@ -6,13 +6,25 @@
 #include "calc/frmcalcula.h"
 
 #include "host/globais.h"
+#include "host/texto.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
+#include "platform/fileio.h"
 #include "platform/numbertext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace tarvelo {
 
 namespace {
+
+// How long a change may wait for the state file: a kill loses at most this much.
+constexpr int kEsperaGravacaoMs = 2000;
 
 // A caption or entry of the calculator is a number, a symbol or a counter; a longer field
 // is damage and goes no further than this.
@@ -30,8 +42,28 @@ QString campoCurto(const QString& campo, const QString& inicial, bool numero = f
 
 }  // namespace
 
+void frmCalcula::estadoMudou(bool agora)
+{
+    if (!gravarAoMudar_)
+        return;
+    if (agora)
+        tmrGravar_.start(0);
+    else if (!tmrGravar_.isActive())
+        tmrGravar_.start(kEsperaGravacaoMs);
+}
+
+void frmCalcula::avisarGravacao(const QString& arquivo, const QString& motivo, const QString& texto)
+{
+    if (Visible) {
+        avisos_.falhou(arquivo, motivo, texto);
+        return;
+    }
+    QTimer::singleShot(0, &tmrGravar_, [this, arquivo, motivo, texto] { avisos_.falhou(arquivo, motivo, texto); });
+}
+
 bool frmCalcula::GravarArquivoFita()
 {
+    tmrGravar_.stop();
     EstadoFita estado;
     estado.data = shortDate(servicos_.relogio.now().date());
     estado.fita = txtFita.Text();
@@ -40,14 +72,44 @@ bool frmCalcula::GravarArquivoFita()
     estado.entrada = txtEntrada.Text();
     estado.visor = lblVisor[0].Caption();
     estado.contador = lblVisor[1].Caption();
-    return gravarArquivo(ArquivoFita(globais().gPastaApp, TagHost), EscreverEstadoFita(estado));
+    const QString caminho = ArquivoFita(globais().gPastaApp, TagHost);
+    const QByteArray registro = EscreverEstadoFita(estado);
+    // Never a file the next load would refuse.
+    FileResult gravado{registro.size() > kMaiorArquivoFita ? qt_error_string(EFBIG) : naoSubstituir_};
+    if (gravado)
+        gravado = writeFileAtomically(caminho, registro);
+    if (!gravado) {
+        avisarGravacao(caminho, gravado.error);
+        return false;
+    }
+    avisos_.gravou(caminho);
+    return true;
+}
+
+void frmCalcula::guardarArquivoDanificado(const QString& caminho)
+{
+    const QString guardado = damagedFileName(caminho);
+    if (std::rename(QFile::encodeName(caminho).constData(), QFile::encodeName(guardado).constData()) != 0) {
+        naoSubstituir_ = qt_error_string(errno);
+        avisarGravacao(caminho, naoSubstituir_);
+        return;
+    }
+    avisarGravacao(caminho, {}, fTexto(1102, QDir::toNativeSeparators(guardado)));
 }
 
 void frmCalcula::CarregarArquivoFita()
 {
+    const QString caminho = ArquivoFita(globais().gPastaApp, TagHost);
+    removeStaleTemporaryFiles(QFileInfo(caminho).path(), {QFileInfo(caminho).fileName()});
+    gravarAoMudar_ = true;
+    naoSubstituir_.clear();
+
     std::optional<EstadoFita> estado;
-    if (const auto bytes = lerArquivo(ArquivoFita(globais().gPastaApp, TagHost), kMaiorArquivoFita))
-        estado = LerEstadoFita(*bytes);
+    const FileRead arquivo = readRegularFile(caminho, kMaiorArquivoFita);
+    if (arquivo.ok() && !EstadoFitaDanificado(arquivo.bytes))
+        estado = LerEstadoFita(arquivo.bytes);
+    else if (arquivo.status != FileRead::Status::Missing)
+        guardarArquivoDanificado(caminho);
     const EstadoFita lido = estado.value_or(EstadoFita{});
 
     txtFita.setText(textoParaFita(lido.fita));
@@ -64,6 +126,8 @@ void frmCalcula::CarregarArquivoFita()
     txtEntrada.setText(entrada);
     lblVisor[0].setCaption(campoCurto(lido.visor, QStringLiteral("0"), true));
     lblVisor[1].setCaption(campoCurto(lido.contador, QStringLiteral("000"), true));
+    // What was restored is what the file holds already.
+    tmrGravar_.stop();
 }
 
 }  // namespace tarvelo

@@ -32,13 +32,21 @@ frmCalcula::frmCalcula(const ServicosCalcula& servicos) : servicos_(servicos)
     chkVirgula.CheckBoxBehaviour = true;
     chkVirgula.setCaption(globais().gDecimal);
 
+    tmrGravar_.setSingleShot(true);
+    QObject::connect(&tmrGravar_, &QTimer::timeout, [this] { GravarArquivoFita(); });
     ligarControles();
 }
 
 void frmCalcula::ligarControles()
 {
-    txtFita.Change = [this] { txtFita_Change(); };
-    txtEntrada.Change = [this] { txtEntrada_Change(); };
+    txtFita.Change = [this] {
+        txtFita_Change();
+        estadoMudou();
+    };
+    txtEntrada.Change = [this] {
+        txtEntrada_Change();
+        estadoMudou();
+    };
     txtEntrada.GotFocus = [this] { txtEntrada_GotFocus(); };
     for (int i = 0; i < static_cast<int>(lblVisor.size()); ++i)
         lblVisor[i].Change = [this, i] { lblVisor_Change(i); };

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "calc/controles.h"
+#include "host/avisogravacao.h"
 
 #include <QString>
 #include <QStringView>
+#include <QTimer>
 
 #include <array>
 #include <map>
@@ -203,7 +205,9 @@ public:
     void mnuBackup_Click();
     void mnuMostraBack_Click();
     void mnuSalvar_Click();
-    // The tape state file of this calculator: written by the window's close, read by its load.
+    // The tape state file of this calculator: read by the window's load, written by its
+    // close and, once loaded, as the tape changes: at once after a total, a clear or an
+    // edit, otherwise at most 2 s after a change. A failed write is told to the user.
     bool GravarArquivoFita();
     void CarregarArquivoFita();
 
@@ -290,12 +294,23 @@ private:
     // ==== Tape services (private) ====
     void ligarFita();
     bool backupAoLimpar();
+    // The state file is due: `agora` as soon as the present handler returns, otherwise
+    // within the coalescing delay. Nothing before the state was loaded.
+    void estadoMudou(bool agora = false);
+    void guardarArquivoDanificado(const QString& caminho);
+    // At load the window is not on screen yet: the message follows it from the event loop.
+    void avisarGravacao(const QString& arquivo, const QString& motivo, const QString& texto = {});
     bool monitorarClipboard(QString& texto, QString& numero);
     ServicosFita servicosFita_;
     bool emTick_ = false;
     // ==== end of the tape services ====
 
     const ServicosCalcula servicos_;
+    AvisoGravacao avisos_{servicos_.mensagens};
+    QTimer tmrGravar_;
+    bool gravarAoMudar_ = false;
+    // Why the state file must not be replaced (an unusable one that could not be kept aside).
+    QString naoSubstituir_;
     ModoFita modoFita_ = ModoFita::Armada;
     TextBox* foco_ = nullptr;
     bool desfazendo_ = false;

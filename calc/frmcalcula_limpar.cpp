@@ -14,6 +14,7 @@ void frmCalcula::mnuLimpar_Click()
         return;
     txtFita.setText(CabecalhoFita(servicos_.relogio.now().date(), globais().gFormatoData));
     LimpaTudo();
+    estadoMudou(true);
 }
 
 }  // namespace tarvelo

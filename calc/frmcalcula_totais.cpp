@@ -139,6 +139,7 @@ void frmCalcula::FecharCalculo(const TextoFita& texto)
     const qsizetype manter = std::clamp<qsizetype>(texto.manter, 0, txtFita.length());
     txtFita.replace(manter, txtFita.length() - manter, acrescimo);
     modoFita_ = anterior == ModoFita::Edicao ? anterior : ModoFita::Armada;
+    estadoMudou(true);
 
     txtEntrada_GotFocus();
     lblVisor[1].setCaption(QStringLiteral("000"));

@@ -1,6 +1,7 @@
 #include "mainwindow/servicosjanela.h"
 
 #include "calc/fita_backup.h"
+#include "host/avisogravacao.h"
 #include "platform/clock.h"
 #include "platform/rawport.h"
 #include "platform/settings.h"
@@ -29,6 +30,7 @@ public:
 struct ServicosDoSistema::Dados {
     QtClipboardService clipboard;
     QtMessageService mensagens;
+    AvisoGravacao avisoConfiguracoes{mensagens};
     QtInputService entrada;
     QtFileDialogService arquivos;
     ShellDoSistema shell;
@@ -40,8 +42,18 @@ struct ServicosDoSistema::Dados {
     DeviceRawPort porta;
 };
 
-ServicosDoSistema::ServicosDoSistema() : d_(std::make_unique<Dados>()) {}
-ServicosDoSistema::~ServicosDoSistema() = default;
+ServicosDoSistema::ServicosDoSistema() : d_(std::make_unique<Dados>())
+{
+    // Every settings write of the program, wherever it comes from, is told when it fails.
+    registry().onWriteFailed = [aviso = &d_->avisoConfiguracoes](const QString& arquivo, const QString& motivo) {
+        aviso->falhou(arquivo, motivo);
+    };
+}
+
+ServicosDoSistema::~ServicosDoSistema()
+{
+    registry().onWriteFailed = nullptr;
+}
 
 ServicosJanela ServicosDoSistema::servicos()
 {

@@ -1,9 +1,10 @@
 #include "platform/desktopentry.h"
 
+#include "platform/fileio.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tarvelo {
 
@@ -51,16 +52,7 @@ QString xdgFolder(const QProcessEnvironment& env, const char* variable, const ch
 
 bool writeDesktopFile(const QString& path, const QByteArray& bytes)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && writeFileAtomically(path, bytes).ok();
 }
 
 MenuEntry::MenuEntry(const QProcessEnvironment& env)

@@ -1,12 +1,13 @@
 #include "platform/regedit.h"
 
 #include "platform/ansi.h"
+#include "platform/fileio.h"
 #include "platform/regsyntax.h"
 #include "platform/settings.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QSet>
+
+#include <cerrno>
 
 namespace tarvelo {
 namespace {
@@ -164,17 +165,13 @@ bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error)
 
 bool importRegedit4File(Registry& registry, const QString& fileName, QString* error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot open %1: %2").arg(fileName, file.errorString());
+    // A script over the limit is passed on as far as it goes: the parser refuses it.
+    const FileRead read = readRegularFile(fileName, kMaxRegistryFileBytes, Oversize::KeepHead);
+    if (read.status == FileRead::Status::Missing || read.status == FileRead::Status::Unreadable) {
+        *error = QStringLiteral("cannot open %1: %2").arg(fileName, read.error.isEmpty() ? qt_error_string(ENOENT) : read.error);
         return false;
     }
-    const QByteArray bytes = file.read(kMaxRegistryFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return importRegedit4(registry, bytes, error);
+    return importRegedit4(registry, read.bytes, error);
 }
 
 std::optional<QByteArray> exportRegedit4(Registry& registry, Hive hive, QStringView path, QString* error)
@@ -199,9 +196,8 @@ bool exportRegedit4File(Registry& registry, Hive hive, QStringView path, const Q
     const auto bytes = exportRegedit4(registry, hive, path, error);
     if (!bytes)
         return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
+    if (const FileResult written = writeFileAtomically(fileName, *bytes); !written) {
+        *error = QStringLiteral("cannot write %1: %2").arg(fileName, written.error);
         return false;
     }
     return true;

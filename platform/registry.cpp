@@ -1,18 +1,19 @@
 #include "platform/registry.h"
 
+#include "platform/fileio.h"
 #include "platform/regsyntax.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QSet>
 #include <QUtf8StringView>
 
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include <algorithm>
 
@@ -285,6 +286,10 @@ Registry::Registry(QString folder) : folder_(std::move(folder))
 {
     if (!folder_.isEmpty() && !folder_.endsWith(u'/'))
         folder_ += u'/';
+    QStringList hiveFiles;
+    for (const Hive hive : kAllHives)
+        hiveFiles << QFileInfo(hiveFilePath(hive)).fileName();
+    removeStaleTemporaryFiles(folder_, hiveFiles);
 }
 
 Registry::~Registry() = default;
@@ -314,21 +319,19 @@ Registry::Loaded Registry::load(Hive hive) const
 {
     Loaded result;
     const QString path = hiveFilePath(hive);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.readable = !QFileInfo::exists(path);
+    FileRead read = readRegularFile(path, kMaxRegistryFileBytes, Oversize::KeepHead);
+    if (read.status == FileRead::Status::Missing)
+        return result;
+    if (read.status == FileRead::Status::Unreadable) {
+        result.readable = false;
+        result.error = read.error;
         return result;
     }
     // The stamp of the open file, so that it describes exactly the bytes read even when
     // another copy replaces the file meanwhile.
-    struct stat st {};
-    if (fstat(file.handle(), &st) == 0)
-        result.stamp = stampOf<FileStamp>(st);
-    result.bytes = file.read(kMaxRegistryFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.readable = false;
-        return result;
-    }
+    result.stamp = stampOf<FileStamp>(read.info);
+    // A file over the limit is read as far as it goes; the report marks it damaged.
+    result.bytes = std::move(read.bytes);
     result.data = readHiveFile(result.bytes, hive, &result.report);
     if (result.report.damaged())
         qCWarning(lcRegistry) << "registry file" << path << "is damaged:" << result.report.badLines
@@ -352,32 +355,37 @@ const HiveData& Registry::current(Hive hive)
     return cache.data;
 }
 
-bool Registry::keepDamagedCopy(const QString& path) const
+QString Registry::keepDamagedCopy(const QString& path) const
 {
-    const QString base = path + QStringLiteral(".damaged-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = base;
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = base + u'-' + QString::number(n);
-    if (!QFile::copy(path, target)) {
-        qCWarning(lcRegistry) << "could not keep a copy of the damaged file" << path << "; not rewriting it";
-        return false;
-    }
+    const QString target = damagedFileName(path);
+    QFile file(path);
+    if (!file.copy(target))
+        return file.errorString();
     qCWarning(lcRegistry) << "the damaged registry file was kept as" << target;
-    return true;
+    return {};
+}
+
+bool Registry::writeFailed(const QString& path, const QString& reason) const
+{
+    qCWarning(lcRegistry) << "cannot write" << path << ":" << reason;
+    if (onWriteFailed)
+        onWriteFailed(path, reason);
+    return false;
 }
 
 bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
 {
-    if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
-        qCWarning(lcRegistry) << "cannot create the registry folder" << folder_;
-        return false;
-    }
     const QString path = hiveFilePath(hive);
+    if (folder_.isEmpty() || !QDir().mkpath(folder_))
+        return writeFailed(path, qt_error_string(errno));
     QLockFile lock(path + QStringLiteral(".lock"));
+    errno = 0;
     if (!lock.tryLock(kLockWaitMs)) {
-        qCWarning(lcRegistry) << "registry file" << path << "stays locked; change not written";
-        return false;
+        // A lock file that cannot be written (a full disk) leaves the system's reason behind.
+        const int error = errno;
+        return writeFailed(path, qt_error_string(lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK
+                                                 : error != 0                               ? error
+                                                                                            : EACCES));
     }
 
     // Always from the file itself: another copy may have written since we last looked.
@@ -385,8 +393,7 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
     Cache& cache = cache_[static_cast<std::size_t>(hive)];
     if (!fresh.readable) {
         cache.valid = false;
-        qCWarning(lcRegistry) << "cannot read" << path << "; change not written";
-        return false;
+        return writeFailed(path, fresh.error);
     }
     cache = {true, fresh.stamp, fresh.data};
 
@@ -396,18 +403,14 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
     const QByteArray bytes = writeHiveFile(data, hive);
     if (fresh.stamp.exists ? bytes == fresh.bytes : bytes == writeHiveFile(HiveData(), hive))
         return true;  // nothing to change on disk
-    if (bytes.size() > kMaxRegistryFileBytes) {
-        qCWarning(lcRegistry) << "registry file" << path << "would pass the size limit; change not written";
-        return false;
+    if (bytes.size() > kMaxRegistryFileBytes)
+        return writeFailed(path, qt_error_string(EFBIG));
+    if (fresh.report.damaged()) {
+        if (const QString error = keepDamagedCopy(path); !error.isEmpty())
+            return writeFailed(path, error);
     }
-    if (fresh.report.damaged() && !keepDamagedCopy(path))
-        return false;
-
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        qCWarning(lcRegistry) << "cannot write" << path << ":" << out.errorString();
-        return false;
-    }
+    if (const FileResult written = writeFileAtomically(path, bytes); !written)
+        return writeFailed(path, written.error);
     FileStamp written;
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0)

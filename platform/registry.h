@@ -157,6 +157,9 @@ public:
     // returns false to abandon them all.
     bool update(Hive hive, const std::function<bool(HiveData&)>& change);
 
+    // Told of every change that could not be stored: the hive file and the system's reason.
+    std::function<void(const QString& file, const QString& reason)> onWriteFailed;
+
 private:
     struct FileStamp {
         bool exists = false;
@@ -166,6 +169,7 @@ private:
     };
     struct Loaded {
         bool readable = true;
+        QString error;  // why it is not readable
         FileStamp stamp;
         QByteArray bytes;
         HiveData data;
@@ -179,7 +183,9 @@ private:
 
     Loaded load(Hive hive) const;
     const HiveData& current(Hive hive);
-    bool keepDamagedCopy(const QString& path) const;
+    // The reason a copy could not be made; empty when it was.
+    QString keepDamagedCopy(const QString& path) const;
+    bool writeFailed(const QString& path, const QString& reason) const;
 
     QString folder_;
     std::array<Cache, kAllHives.size()> cache_;

@@ -232,20 +232,6 @@ TEST(Salvar, CancelWritesNothingAndAFailedWriteSaysSoAndKeepsTheSettings)
               QStringLiteral("-"));
 }
 
-TEST(Salvar, AWholeFileRewriteNeverLeavesHalfAFile)
-{
-    QTemporaryDir pasta;
-    const QString caminho = pasta.filePath(QStringLiteral("fita.txt"));
-    ASSERT_TRUE(gravarArquivo(caminho, "velho"));
-    ASSERT_TRUE(gravarArquivo(caminho, "novo"));
-    QFile arquivo(caminho);
-    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-    EXPECT_EQ(arquivo.readAll(), QByteArray("novo"));
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("fita.txt")})
-        << "no temporary file stays behind";
-    EXPECT_FALSE(gravarArquivo(pasta.filePath(QStringLiteral("falta/fita.txt")), "x"));
-}
-
 }  // namespace
 
 namespace {

@@ -5,6 +5,7 @@
 #include "calc/fita_arquivo.h"
 #include "calc/fita_backup.h"
 #include "platform/ansi.h"
+#include "platform/fileio.h"
 
 #include <QFile>
 
@@ -28,7 +29,7 @@ QByteArray ler(const QString& caminho)
 
 void escrever(const QString& caminho, const QByteArray& bytes)
 {
-    ASSERT_TRUE(gravarArquivo(caminho, bytes));
+    ASSERT_TRUE(writeFileAtomically(caminho, bytes));
 }
 
 // A window being loaded: not shown yet, as the load finds it.

@@ -1,0 +1,271 @@
+#include "platform/fileio.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tarvelo {
+namespace {
+
+constexpr int kTemporarySuffixLength = 6;
+constexpr qint64 kStaleAfterSeconds = 60;
+
+FileResult failure(int error)
+{
+    return {qt_error_string(error)};
+}
+
+QByteArray nativePath(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// Closes on every path out, keeping the first error that close reports.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // 0, or the errno of a failed close.
+    int close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// 0, or the errno of the write that failed.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    const char* data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (written == 0)
+            return EIO;
+        data += written;
+        left -= written;
+    }
+    return 0;
+}
+
+// Filesystems that cannot sync say so with EINVAL; anything else means the data may be lost.
+int syncFile(int fd)
+{
+    return ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+}
+
+// A rename is only durable once the folder holding both names is synced; after the rename
+// the new file is in place either way, so a folder that cannot be synced is no failure.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+QString randomSuffix()
+{
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < kTemporarySuffixLength; ++i)
+        suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+    return suffix;
+}
+
+bool isTemporarySuffix(QStringView suffix)
+{
+    if (suffix.size() != kTemporarySuffixLength)
+        return false;
+    for (const QChar c : suffix)
+        if (!(c.isDigit() || (c.unicode() < 0x80 && c.isLetter())))
+            return false;
+    return true;
+}
+
+// The file a write really replaces: the target of a symbolic link, the path itself otherwise.
+QString writeTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+}  // namespace
+
+FileResult writeFileAtomically(const QString& path, QByteArrayView bytes)
+{
+    const QString target = writeTarget(path);
+    QString temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = target + QLatin1Char('.') + randomSuffix();
+        fd = ::open(nativePath(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return failure(errno);
+    }
+    if (fd < 0)
+        return failure(EEXIST);
+    Descriptor file(fd);
+
+    // The new file keeps the permissions the user gave the old one.
+    struct stat old {};
+    if (::stat(nativePath(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(file.get(), old.st_mode & 07777);
+
+    int error = writeAll(file.get(), bytes);
+    if (error == 0)
+        error = syncFile(file.get());
+    if (const int closeError = file.close(); error == 0)
+        error = closeError;
+    if (error == 0 && ::rename(nativePath(temporary).constData(), nativePath(target).constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(nativePath(temporary).constData());
+        return failure(error);
+    }
+    syncFolder(QFileInfo(target).absolutePath());
+    return {};
+}
+
+FileResult appendToFile(const QString& path, QByteArrayView bytes)
+{
+    // Non-blocking, so that a FIFO put in the file's place is refused instead of waited on.
+    Descriptor file(::open(nativePath(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (!file.valid())
+        return failure(errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return failure(errno);
+    if (!S_ISREG(info.st_mode))
+        return failure(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    int error = writeAll(file.get(), bytes);
+    if (error == 0)
+        error = syncFile(file.get());
+    if (error != 0) {
+        // The cut-back must not fail for lack of space: it only frees blocks.
+        if (::ftruncate(file.get(), info.st_size) == 0)
+            ::fsync(file.get());
+        return failure(error);
+    }
+    if (const int closeError = file.close())
+        return failure(closeError);
+    return {};
+}
+
+FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
+{
+    FileRead result;
+    const QByteArray native = nativePath(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) {
+        // A link whose target is gone is there, and is no file we can read.
+        const int error = errno;
+        struct stat link {};
+        const bool dangling = error == ENOENT && ::lstat(native.constData(), &link) == 0;
+        if (error != ENOENT || dangling) {
+            result.status = FileRead::Status::Unreadable;
+            result.error = qt_error_string(error);
+        }
+        return result;
+    }
+    const auto refuse = [&result](int error) {
+        result.status = FileRead::Status::Unreadable;
+        result.error = qt_error_string(error);
+        return result;
+    };
+    // Checked before opening: opening a device can have effects of its own.
+    if (!S_ISREG(info.st_mode))
+        return refuse(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    Descriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file.valid())
+        return refuse(errno);
+    // Whatever is open now is what counts: the name may have been replaced meanwhile.
+    if (::fstat(file.get(), &info) != 0)
+        return refuse(errno);
+    if (!S_ISREG(info.st_mode))
+        return refuse(EINVAL);
+    result.info = info;
+    if (info.st_size > limit && oversize == Oversize::Refuse) {
+        result.status = FileRead::Status::TooLarge;
+        result.error = qt_error_string(EFBIG);
+        return result;
+    }
+    // The size may change under us: never take more than one byte past the limit.
+    QByteArray bytes(static_cast<qsizetype>(std::min<qint64>(info.st_size, limit + 1)), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (bytes.size() > limit)
+                break;
+            bytes.resize(std::min<qint64>(bytes.size() + 4096, limit + 1));
+        }
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return refuse(errno);
+        }
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    result.status = bytes.size() > limit ? FileRead::Status::TooLarge : FileRead::Status::Ok;
+    if (result.status == FileRead::Status::TooLarge)
+        result.error = qt_error_string(EFBIG);
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+void removeStaleTemporaryFiles(const QString& folder, const QStringList& names)
+{
+    const QDir dir(folder);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QString& name : names) {
+        const QString prefix = name + QLatin1Char('.');
+        const QFileInfoList found =
+            dir.entryInfoList({prefix + QString(kTemporarySuffixLength, QLatin1Char('?'))}, QDir::Files | QDir::Hidden);
+        for (const QFileInfo& info : found) {
+            if (info.isSymLink() || !isTemporarySuffix(QStringView(info.fileName()).sliced(prefix.size())))
+                continue;
+            if (info.lastModified().secsTo(now) > kStaleAfterSeconds)
+                QFile::remove(info.filePath());
+        }
+    }
+}
+
+QString damagedFileName(const QString& path)
+{
+    const QString base =
+        path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo(name).exists() || QFileInfo(name).isSymLink(); ++n)
+        name = base + QLatin1Char('-') + QString::number(n);
+    return name;
+}
+
+}  // namespace tarvelo

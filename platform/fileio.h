@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <sys/stat.h>
+
+namespace tarvelo {
+
+// The one way the program writes and reads the files it keeps. A full disk, a kill or a
+// power cut at any moment leaves either the old file or the new one, never a cut one, and
+// a failure is always reported with the system's reason ("No space left on device").
+
+// The outcome of a write: empty error text means the bytes are on disk.
+struct FileResult {
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+    explicit operator bool() const { return ok(); }
+};
+
+// Replaces the whole file: the bytes go to a temporary file beside it ("<name>.XXXXXX"),
+// every write, the flush and the fsync are checked, then it is renamed over the file and
+// the folder is synced. On any failure the temporary file is removed and the old file is
+// left untouched. A symbolic link is followed: its target is replaced, the link stays.
+FileResult writeFileAtomically(const QString& path, QByteArrayView bytes);
+
+// Adds the bytes at the end of a regular file, creating it when missing. When not all of
+// them reach the disk the file is cut back to its old size, so it never ends in a part.
+FileResult appendToFile(const QString& path, QByteArrayView bytes);
+
+// A file read whole. Only a regular file is opened, without blocking: a FIFO, a device, a
+// folder or a dangling link is Unreadable and never waited on. A file over `limit` bytes is
+// TooLarge; with Oversize::KeepHead its first limit + 1 bytes come with it, for a reader
+// that takes what it can of a file cut at the limit.
+struct FileRead {
+    enum class Status { Ok, Missing, Unreadable, TooLarge };
+    Status status = Status::Missing;
+    QByteArray bytes;
+    QString error;         // why it is Unreadable or TooLarge
+    struct stat info {};   // of the file read (status Ok and TooLarge)
+    bool ok() const { return status == Status::Ok; }
+};
+enum class Oversize { Refuse, KeepHead };
+FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize = Oversize::Refuse);
+
+// Removes the temporary files a killed write left beside `names` in `folder` (the pattern
+// of writeFileAtomically), once they are older than a minute: a younger one may belong to
+// a write still running in another copy of the program.
+void removeStaleTemporaryFiles(const QString& folder, const QStringList& names);
+
+// A name beside `path` for keeping a damaged file: "<path>.damaged-yyyyMMdd-HHmmss", with
+// "-2", "-3"... when that exists already.
+QString damagedFileName(const QString& path);
+
+}  // namespace tarvelo

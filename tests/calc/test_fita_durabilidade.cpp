@@ -1,0 +1,179 @@
+// The tape and the settings survive a full disk, a kill and odd files in their place, and
+// the user hears of every save that failed, once.
+
+#include "fita_apoio.h"
+
+#include "arquivos.h"
+#include "discopequeno.h"
+#include "esperar.h"
+
+#include "calc/fita_arquivo.h"
+#include "host/avisogravacao.h"
+#include "host/texto.h"
+#include "platform/fileio.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace tarvelo;
+using namespace tarvelo::teste;
+using namespace tarvelo::teste_fita;
+
+namespace {
+
+void escrever(const QString& caminho, const QByteArray& bytes)
+{
+    ASSERT_TRUE(writeFileAtomically(caminho, bytes).ok());
+}
+
+// Lets the writes and messages that wait for the event loop run.
+void deixarCorrer()
+{
+    esperarAte([] { return false; }, 20);
+}
+
+const QByteArray kRegistroDeHoje = "\"05/03/2025\",\" 05/03/2025 qua           \r\n =========================\r\n"
+                                   "                       7 +\r\n\",\"7\",\"+\",\"0\",\"7\",\"001\"\r\n";
+
+TEST(DiscoCheio, TheTapeAndItsBackupStayAsTheyWereAndTheUserIsToldOnce)
+{
+    DiscoPequeno disco;
+    TARVELO_EXIGIR_DISCO_PEQUENO(disco);
+    Bancada b;
+    b.calc.mnuBackup.setChecked(true);
+    globais().gPastaApp = disco.path() + QLatin1Char('/');
+    const QString fita = disco.filePath(QStringLiteral("calc1.fita"));
+    const QString backup = disco.filePath(QStringLiteral("calcula.txt"));
+    escrever(fita, kRegistroDeHoje);
+    // A whole page: on tmpfs the free end of a file's last page takes an append even on a full disk.
+    const QByteArray blocoAntigo = QByteArray(4094, 'o') + "\r\n";
+    escrever(backup, blocoAntigo);
+    disco.encher();
+    const QStringList antes = conteudoDaPasta(disco.path());
+
+    b.teclas(QStringLiteral("4321+1234+"));
+    EXPECT_FALSE(b.calc.GravarArquivoFita());
+    b.teclas(QStringLiteral("1="));
+    EXPECT_FALSE(b.calc.GravarArquivoFita());
+    const QString naTela = b.calc.txtFita.Text();
+    b.calc.mnuLimpar_Click();
+    b.calc.mnuLimpar_Click();
+    deixarCorrer();
+
+    EXPECT_EQ(lerTudo(fita), kRegistroDeHoje);
+    EXPECT_EQ(lerTudo(backup), blocoAntigo);
+    EXPECT_EQ(conteudoDaPasta(disco.path()), antes);
+    EXPECT_EQ(b.calc.txtFita.Text(), naTela) << "a tape not backed up is not cleared";
+    ASSERT_EQ(b.mensagens.vistas.size(), 2u);
+    EXPECT_EQ(b.mensagens.vistas[0].texto, AvisoGravacao::textoFalha(fita, qt_error_string(ENOSPC)));
+    EXPECT_EQ(b.mensagens.vistas[1].texto, fTexto(172, backup));
+}
+
+TEST(DiscoCheio, ASettingIsNotStoredAndTheUserIsToldOnce)
+{
+    DiscoPequeno disco;
+    TARVELO_EXIGIR_DISCO_PEQUENO(disco);
+    Registry registro(disco.filePath(QStringLiteral("registry")));
+    SettingsStore configuracoes(registro);
+    ASSERT_TRUE(configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Cor"), QStringLiteral("1")));
+    const QString colmeia = registro.hiveFilePath(Hive::CurrentUser);
+    const QByteArray antes = lerTudo(colmeia);
+    MensagensFalsas mensagens;
+    AvisoGravacao aviso(mensagens);
+    registro.onWriteFailed = [&aviso](const QString& arquivo, const QString& motivo) { aviso.falhou(arquivo, motivo); };
+    disco.encher();
+    const QStringList arquivos = conteudoDaPasta(registro.folder());
+
+    EXPECT_FALSE(configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Cor"), QString(8000, u'2')));
+    EXPECT_FALSE(configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Cor"), QString(8000, u'3')));
+
+    EXPECT_EQ(lerTudo(colmeia), antes);
+    EXPECT_EQ(conteudoDaPasta(registro.folder()), arquivos);
+    ASSERT_EQ(mensagens.vistas.size(), 1u);
+    EXPECT_TRUE(mensagens.vistas[0].texto.contains(colmeia));
+    EXPECT_TRUE(mensagens.vistas[0].texto.contains(qt_error_string(ENOSPC)));
+}
+
+TEST(ArquivoFitaEstranho, NothingIsWaitedOnNorLostAndTheUserIsToldOnce)
+{
+    struct Caso {
+        const char* nome;
+        std::function<void(const QString&)> criar;
+        bool guardado;  // kept aside, with the one message
+    };
+    const Caso casos[] = {
+        {"fifo", [](const QString& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0); }, true},
+        {"folder", [](const QString& c) { ASSERT_TRUE(QDir().mkpath(c)); }, true},
+        {"dangling link", [](const QString& c) { ASSERT_TRUE(QFile::link(c + QStringLiteral("-gone"), c)); }, true},
+        {"0 bytes", [](const QString& c) { escrever(c, {}); }, false},
+        {"over the limit",
+         [](const QString& c) {
+             QFile f(c);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(f.write("\"05/03/2025\",\"") > 0 && f.resize(kMaiorArquivoFita + 1));
+         },
+         true},
+        {"garbage", [](const QString& c) { escrever(c, QByteArray(64 * 1024, '\x9c')); }, true},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        Bancada b;
+        b.calc.Visible = false;
+        b.calc.mnuBackup.setChecked(true);
+        const QString fita = b.pasta() + QStringLiteral("calc1.fita");
+        caso.criar(fita);
+        QElapsedTimer relogio;
+        relogio.start();
+        b.calc.CarregarArquivoFita();
+        EXPECT_LT(relogio.elapsed(), 2000);
+        EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(b.cabecalho));
+        deixarCorrer();
+
+        const QStringList guardados = QDir(b.pasta()).entryList({QStringLiteral("calc1.fita.damaged-*")},
+                                                                QDir::AllEntries | QDir::System);
+        EXPECT_EQ(guardados.size(), caso.guardado ? 1 : 0);
+        ASSERT_EQ(b.mensagens.vistas.size(), caso.guardado ? 1u : 0u);
+        if (caso.guardado)
+            EXPECT_TRUE(b.mensagens.vistas[0].texto.contains(guardados.value(0)));
+        // The fresh tape was written in its place.
+        EXPECT_TRUE(lerTudo(fita).startsWith("\"05/03/2025\",\" 05/03/2025 qua"));
+    }
+}
+
+TEST(GravacaoContinua, TotalsAndClearsAreWrittenAtOnceAndAnOldTapeIsBackedUpOnce)
+{
+    Bancada b;
+    b.calc.Visible = false;
+    b.calc.mnuBackup.setChecked(true);
+    const QString fita = b.pasta() + QStringLiteral("calc1.fita");
+    escrever(fita, "\"04/03/2025\",\" 04/03/2025 ter           \r\n =========================\r\n"
+                   "                       9 +\r\n\",\"9\",\"+\",\"0\",\"9\",\"001\"\r\n");
+    b.calc.CarregarArquivoFita();
+    deixarCorrer();
+    const QByteArray umBackup = b.backup();
+    ASSERT_FALSE(umBackup.isEmpty());
+    EXPECT_TRUE(lerTudo(fita).startsWith("\"05/03/2025\"")) << "the state is marked as backed up at once";
+
+    // A kill now and a restart: the old tape is not backed up a second time.
+    const QString pasta = b.pasta();
+    Bancada depois;
+    depois.calc.Visible = false;
+    depois.calc.mnuBackup.setChecked(true);
+    globais().gPastaApp = pasta;
+    depois.calc.CarregarArquivoFita();
+    deixarCorrer();
+    EXPECT_EQ(depois.backup(), umBackup);
+
+    depois.calc.Visible = true;
+    depois.calc.SetFocus(depois.calc.txtEntrada);
+    depois.teclas(QStringLiteral("8506+240="));
+    deixarCorrer();
+    EXPECT_TRUE(lerTudo(fita).contains("                   8.746 T\r\n")) << lerTudo(fita).constData();
+}
+
+}  // namespace

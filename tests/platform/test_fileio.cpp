@@ -1,0 +1,183 @@
+#include "platform/fileio.h"
+
+#include "arquivos.h"
+#include "discopequeno.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <utime.h>
+
+using namespace tarvelo;
+using namespace tarvelo::teste;
+
+namespace {
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+void age(const QString& path, int seconds)
+{
+    const time_t when = QDateTime::currentSecsSinceEpoch() - seconds;
+    const struct utimbuf times = {when, when};
+    ASSERT_EQ(::utime(QFile::encodeName(path).constData(), &times), 0);
+}
+
+TEST(FileIo, AWriteReplacesTheFileKeepingItsModeAndALinkPointingAtIt)
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.txt"));
+    const QString link = dir.filePath(QStringLiteral("link.txt"));
+    put(real, "old contents");
+    ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(real, link));
+
+    const FileResult result = writeFileAtomically(link, "new");
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(lerTudo(real), "new");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(conteudoDaPasta(dir.path()), (QStringList{QStringLiteral("link.txt"), QStringLiteral("real.txt")}));
+}
+
+TEST(FileIo, AWriteIntoAMissingFolderSaysWhy)
+{
+    QTemporaryDir dir;
+    const FileResult result = writeFileAtomically(dir.filePath(QStringLiteral("missing/x.txt")), "x");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.error, qt_error_string(ENOENT));
+}
+
+TEST(FileIo, OnAFullDiskTheOldFilesStayAsTheyWereAndNothingIsLeftBehind)
+{
+    DiscoPequeno disco;
+    TARVELO_EXIGIR_DISCO_PEQUENO(disco);
+    const QString whole = disco.filePath(QStringLiteral("calc1.fita"));
+    const QString log = disco.filePath(QStringLiteral("calcula.txt"));
+    const QByteArray old(10841, 'a');
+    put(whole, old);
+    put(log, "first block\r\n");
+    disco.encher();
+    const QStringList before = conteudoDaPasta(disco.path());
+
+    const FileResult write = writeFileAtomically(whole, QByteArray(20000, 'b'));
+    const FileResult append = appendToFile(log, QByteArray(20000, 'c'));
+
+    EXPECT_EQ(write.error, qt_error_string(ENOSPC));
+    EXPECT_EQ(append.error, qt_error_string(ENOSPC));
+    EXPECT_EQ(lerTudo(whole), old);
+    EXPECT_EQ(lerTudo(log), "first block\r\n");
+    EXPECT_EQ(conteudoDaPasta(disco.path()), before);
+}
+
+TEST(FileIo, AnAppendThatOnlyPartlyFitsIsCutBack)
+{
+    DiscoPequeno disco;
+    TARVELO_EXIGIR_DISCO_PEQUENO(disco);
+    const QString log = disco.filePath(QStringLiteral("calcula.txt"));
+    put(log, "first block\r\n");
+    // More than the whole file system: some of it is written before the disk is full.
+    const FileResult append = appendToFile(log, QByteArray(128 * 1024, 'c'));
+    EXPECT_EQ(append.error, qt_error_string(ENOSPC));
+    EXPECT_EQ(lerTudo(log), "first block\r\n");
+    // Then the space is back and the same append goes through.
+    EXPECT_TRUE(appendToFile(log, "second\r\n").ok());
+    EXPECT_EQ(lerTudo(log), "first block\r\nsecond\r\n");
+}
+
+TEST(FileIo, OnlyRegularFilesAreReadAndNoneIsWaitedOn)
+{
+    QTemporaryDir dir;
+    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    ASSERT_TRUE(QFile::link(path("gone"), path("dangling")));
+    put(path("empty"), {});
+    put(path("small"), "12345");
+    {
+        // Over the limit without writing it: a sparse file.
+        QFile big(path("big"));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(1024 * 1024 + 1));
+    }
+
+    struct Case {
+        const char* name;
+        FileRead::Status status;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"missing", FileRead::Status::Missing, {}},
+        {"fifo", FileRead::Status::Unreadable, {}},
+        {"folder", FileRead::Status::Unreadable, {}},
+        {"dangling", FileRead::Status::Unreadable, {}},
+        {"/dev/zero", FileRead::Status::Unreadable, {}},
+        {"big", FileRead::Status::TooLarge, {}},
+        {"empty", FileRead::Status::Ok, {}},
+        {"small", FileRead::Status::Ok, "12345"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QElapsedTimer clock;
+        clock.start();
+        const QString name = QString::fromLatin1(c.name);
+        const FileRead read = readRegularFile(name.startsWith(u'/') ? name : path(c.name), 1024 * 1024);
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(read.status, c.status);
+        if (c.status == FileRead::Status::Ok)
+            EXPECT_EQ(read.bytes, c.bytes);
+        EXPECT_EQ(read.error.isEmpty(), c.status == FileRead::Status::Ok || c.status == FileRead::Status::Missing);
+    }
+    // Nor is anything written into them.
+    EXPECT_FALSE(appendToFile(path("fifo"), "x").ok());
+    EXPECT_FALSE(appendToFile(path("folder"), "x").ok());
+}
+
+TEST(FileIo, StaleTemporaryFilesOfOurOwnFilesGoAndNothingElse)
+{
+    QTemporaryDir dir;
+    const QString keep[] = {QStringLiteral("calc1.fita"), QStringLiteral("calc1.fita.Ab3dE9"),
+                            QStringLiteral("calc1.fita.damaged-20250305-090507"), QStringLiteral("calc1.fita.abc"),
+                            QStringLiteral("notes.txt.Zz9Yy8")};
+    for (const QString& name : keep) {
+        put(dir.filePath(name), "x");
+        age(dir.filePath(name), 3600);
+    }
+    // The young one may be a write in progress in another copy.
+    age(dir.filePath(QStringLiteral("calc1.fita.Ab3dE9")), 5);
+    for (const char* stale : {"calc1.fita.q1W2e3", "HKEY_CURRENT_USER.reg.Xy12Ab"}) {
+        put(dir.filePath(QString::fromLatin1(stale)), "x");
+        age(dir.filePath(QString::fromLatin1(stale)), 120);
+    }
+
+    removeStaleTemporaryFiles(dir.path(), {QStringLiteral("calc1.fita"), QStringLiteral("HKEY_CURRENT_USER.reg")});
+
+    QStringList expected(std::begin(keep), std::end(keep));
+    expected.sort();
+    EXPECT_EQ(conteudoDaPasta(dir.path()), expected);
+}
+
+TEST(FileIo, DamagedNamesNeverMeetAnExistingFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("calc1.fita"));
+    const QString first = damagedFileName(path);
+    EXPECT_TRUE(first.startsWith(path + QStringLiteral(".damaged-")));
+    put(first, "x");
+    const QString second = damagedFileName(path);
+    EXPECT_NE(second, first);
+    EXPECT_FALSE(QFileInfo::exists(second));
+}
+
+}  // namespace
