@@ -2,23 +2,34 @@
 
 #include "host/comando.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <deque>
 #include <memory>
+#include <sys/types.h>
+#include <vector>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace tarvelo {
 
-// The channel between the running copy and later starts: a local socket that only this
-// user can reach. Listening on it is what marks a copy as the running one. A socket file
-// left behind by a copy that died answers nobody, so it counts as no running copy.
+// The channel between the running copy and later starts: a Unix-domain socket in a folder
+// only this user can reach. Listening on it is what marks a copy as the running one. A
+// socket file left behind by a copy that died answers nobody, so it counts as no running
+// copy; a name that belongs to anyone else is never used.
 //
-// Every wait here runs a nested event loop with a deadline, so a copy that waits for
-// another in the same process (the tests) or for the network never blocks its own
-// receiver, and nothing waits forever.
+// What arrives is read into a queue and handled from the event loop one message at a
+// time, never inside another message's handling (which may open a window and run events).
+// A peer gets a bounded share: connections past the cap push out the longest idle one,
+// those past the rate wait in the backlog for the next second, a connection idle for 5 s
+// is closed, and one that floods the queue is dropped.
+//
+// Every wait of a later start runs events with a deadline, so a copy that waits for
+// another in the same process (the tests) never blocks its own receiver, and nothing
+// waits forever.
 class CanalInstancia final : public QObject {
     Q_OBJECT
 
@@ -26,14 +37,17 @@ public:
     explicit CanalInstancia(QString nome, QObject* parent = nullptr);
     ~CanalInstancia() override;
 
-    // The program's channel for this user and data folder: a socket in $XDG_RUNTIME_DIR
-    // (private to the user), else in the temporary folder with the user id in its name.
-    // Copies on different data folders (TARVELO_HOME) never see each other, so each
-    // folder's tape state has one writer.
+    // The program's channel for this user and data folder, in the user's private folder
+    // (pastaPrivada). Copies on different data folders (TARVELO_HOME) never see each other,
+    // so each folder's tape state has one writer. Empty when no private folder exists.
     static QString nomePadrao(const QString& pastaDados);
+    // $XDG_RUNTIME_DIR when it is the user's own and closed to others; else a folder of
+    // ours, mode 0700, in the temporary folder, then in the user's cache folder, each taken
+    // only when it is the user's own and closed to others. Empty when none is.
+    static QString pastaPrivada();
 
     const QString& nome() const { return nome_; }
-    bool escutando() const;
+    bool escutando() const { return servidor_ >= 0; }
 
     // A copy answers on the channel.
     bool haCopiaRodando(int esperaMs = 1000);
@@ -55,17 +69,39 @@ public:
     // sees it gone.
     void encerrar();
 
+    // Limits of what the running copy takes.
+    static constexpr int kMaxConexoes = 32;
+    static constexpr int kMaxConexoesPorSegundo = 100;
+    static constexpr int kMaxFila = 64;
+    static constexpr int kOciosaMs = 5000;
+
 signals:
     void comandoRecebido(const QString& texto);
     void fechamentoPedido();
 
 private:
-    void novaConexao();
-    std::unique_ptr<QLocalSocket> conectar(int esperaMs);
-    bool enviar(QLocalSocket& socket, const MensagemCanal& mensagem, int esperaMs);
+    struct Conexao;
+
+    void aceitar();
+    void ler(Conexao* conexao);
+    void fechar(Conexao* conexao);
+    void fecharOciosas();
+    void tratarProxima();
+    int conectar(int esperaMs) const;
 
     QString nome_;
-    QLocalServer* servidor_ = nullptr;
+    int servidor_ = -1;
+    ino_t inodeSocket_ = 0;
+    std::unique_ptr<QSocketNotifier> aviso_;
+    std::vector<std::unique_ptr<Conexao>> conexoes_;
+    // Closed while their notifier may still be on the stack; freed at the next event.
+    std::vector<std::unique_ptr<Conexao>> fechadas_;
+    std::deque<MensagemCanal> fila_;
+    bool tratando_ = false;
+    QTimer tmrFila_;
+    QTimer tmrOciosas_;
+    QElapsedTimer segundo_;
+    int aceitasNoSegundo_ = 0;
 };
 
 }  // namespace tarvelo

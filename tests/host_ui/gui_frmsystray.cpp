@@ -1,11 +1,14 @@
 #include "janelasfalsas.h"
 
+#include "arquivos.h"
+
 #include "host/globais.h"
 #include "host/ui/canalinstancia.h"
 #include "host/ui/frmsystray.h"
 #include "platform/localeinfo.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +18,7 @@
 
 #include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -136,6 +140,57 @@ TEST_F(Host, StaleSocketMeansNoRunningCopy)
     Copia depois(pasta.path(), QStringLiteral("data"));
     depois.host->Form_Load();
     ASSERT_TRUE(esperarAte([&] { return nova.diario.contains(QStringLiteral("mnuData_Click")); }));
+}
+
+// An environment variable changed for the life of the guard.
+class VariavelTrocada {
+public:
+    VariavelTrocada(const char* nome, const QString& valor) : nome_(nome), antes_(qgetenv(nome)), havia_(qEnvironmentVariableIsSet(nome))
+    {
+        if (valor.isNull())
+            qunsetenv(nome);
+        else
+            qputenv(nome, QFile::encodeName(valor));
+    }
+    ~VariavelTrocada()
+    {
+        if (havia_)
+            qputenv(nome_, antes_);
+        else
+            qunsetenv(nome_);
+    }
+
+private:
+    const char* nome_;
+    QByteArray antes_;
+    bool havia_;
+};
+
+TEST_F(Host, AChannelNameSomeoneElseCreatedFirstIsNeverUsed)
+{
+    QTemporaryDir temporaria;
+    QTemporaryDir cache;
+    VariavelTrocada semRuntime("XDG_RUNTIME_DIR", QString());
+    VariavelTrocada tmp("TMPDIR", temporaria.path());
+    VariavelTrocada xdgCache("XDG_CACHE_HOME", cache.path());
+    // The folder the channel would take in the shared temporary folder, made first by
+    // someone else: open to all, and another user's where the test may give it away.
+    const QString tomada = temporaria.filePath(QStringLiteral("tarvelo-%1").arg(::getuid()));
+    ASSERT_TRUE(QDir().mkpath(tomada));
+    ASSERT_EQ(::chmod(QFile::encodeName(tomada).constData(), 0777), 0);
+    if (::geteuid() == 0)
+        ASSERT_EQ(::chown(QFile::encodeName(tomada).constData(), 65534, 65534), 0);
+
+    const QString nome = CanalInstancia::nomePadrao(pasta.path() + QLatin1Char('/'));
+    EXPECT_TRUE(nome.startsWith(cache.path() + QLatin1Char('/'))) << nome.toStdString();
+    Copia primeira(pasta.path(), QString());
+    primeira.host->Form_Load();
+    ASSERT_TRUE(primeira.host->canal()->escutando());
+    Copia depois(pasta.path(), QStringLiteral("data"));
+    depois.host->Form_Load();
+    EXPECT_EQ(depois.host->papel(), frmSysTray::Papel::Encerrado);
+    ASSERT_TRUE(esperarAte([&] { return primeira.diario.contains(QStringLiteral("mnuData_Click")); }));
+    EXPECT_TRUE(conteudoDaPasta(tomada).isEmpty());
 }
 
 TEST_F(Host, ClosingWordsCloseTheRunningCopyBeforeGoingOn)

@@ -1,8 +1,16 @@
 #include "programa.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace tarvelo;
 using namespace tarvelo::teste;
@@ -36,6 +44,60 @@ TEST_F(Programa, SigtermRunsTheSameClosePath)
     esperarFimLimpo(*primeira);
     // The channel is closed by the host's unload, and only there.
     EXPECT_FALSE(QFileInfo::exists(canal->nome()));
+}
+
+// A raw connection to the running copy, as any local program of the user could open.
+int conectarCru(const QString& nome)
+{
+    sockaddr_un endereco = {};
+    endereco.sun_family = AF_UNIX;
+    const QByteArray caminho = QFile::encodeName(nome);
+    std::memcpy(endereco.sun_path, caminho.constData(), static_cast<size_t>(caminho.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+TEST_F(Programa, AFloodOfFramesAndIdleConnectionsLeaveItAnsweringLaterStarts)
+{
+    auto primeira = iniciar({QStringLiteral("systray")});
+    ASSERT_TRUE(esperarAte([&] { return rodando(); }, 15000));
+
+    // 20 000 tiny forwarded commands in one stream; each brings the calculator forward.
+    QByteArray enxurrada;
+    for (int i = 0; i < 20000; ++i)
+        enxurrada += QByteArray("C\0\0\0\x01x", 6);
+    const int fd = conectarCru(canal->nome());
+    ASSERT_GE(fd, 0);
+    qsizetype enviado = 0;
+    while (enviado < enxurrada.size()) {
+        const ssize_t n = ::send(fd, enxurrada.constData() + enviado, enxurrada.size() - enviado, MSG_NOSIGNAL);
+        if (n <= 0)
+            break;  // dropped as a flooder: that is the point
+        enviado += n;
+    }
+    ::close(fd);
+
+    std::vector<int> ociosas;
+    for (int i = 0; i < 300; ++i)
+        if (const int c = conectarCru(canal->nome()); c >= 0)
+            ociosas.push_back(c);
+
+    QElapsedTimer relogio;
+    relogio.start();
+    EXPECT_TRUE(canal->encaminhar(QStringLiteral("14:03:27"), 1000));
+    EXPECT_LT(relogio.elapsed(), 1000);
+    for (const int c : ociosas)
+        ::close(c);
+
+    auto depois = iniciar({QStringLiteral("juro")});
+    esperarFimLimpo(*depois);
+    EXPECT_EQ(primeira->state(), QProcess::Running);
+    primeira->terminate();
+    esperarFimLimpo(*primeira);
 }
 
 TEST_F(Programa, WithoutADisplayItSaysSoAndFails)
