@@ -1,5 +1,10 @@
 #include "controls/declares.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
 #include <algorithm>
 
 namespace tarvelo {
@@ -48,6 +53,23 @@ void TileBitmap(DeviceContext& dst, int x, int y, int w, int h, const DeviceCont
         }
         cy += th;
     }
+}
+
+QString TempFolder()
+{
+    const QString temp = QDir::tempPath();
+    if (!temp.isEmpty() && QFileInfo(temp).isDir())
+        return QDir(temp).absolutePath() + QLatin1Char('/');
+    return QCoreApplication::applicationDirPath();
+}
+
+QString MakeTempFileName(const QString& prefix)
+{
+    QTemporaryFile file(TempFolder() + prefix + QStringLiteral("XXXXXX.tmp"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return QString();
+    return file.fileName();
 }
 
 }  // namespace tarvelo

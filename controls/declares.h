@@ -3,6 +3,8 @@
 #include "platform/drawing.h"
 #include "platform/syscolors.h"
 
+#include <QString>
+
 namespace tarvelo {
 
 // An OLE colour as a plain RGB value: system colour codes give the colour the system
@@ -16,5 +18,12 @@ qint32 ResolveColour(OleColour colour, quintptr palette = 0);
 // nothing.
 void TileBitmap(DeviceContext& dst, int x, int y, int w, int h, const DeviceContext& src, int srcW, int srcH,
                 int yOrigin);
+
+// The temporary folder with a trailing "/"; the program's folder when there is none.
+QString TempFolder();
+// A new, empty file of our own in TempFolder() whose name starts with `prefix`, made so
+// that no other process can take the same name meanwhile; its full path, or "" when no
+// file could be made. The caller deletes it when done.
+QString MakeTempFileName(const QString& prefix);
 
 }  // namespace tarvelo

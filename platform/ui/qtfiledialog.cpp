@@ -7,11 +7,19 @@
 
 namespace tarvelo {
 
+QWidget* dialogOwner(WindowHandle owner)
+{
+    if (auto* widget = qobject_cast<QWidget*>(WindowObject(owner)))
+        return widget->window();
+    return QApplication::activeWindow();
+}
+
 bool QtFileDialogService::ShowFileDialog(FileDialogRequest& request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
-    const bool multi = request.multiSelect || (request.flags & fd::AllowMultiSelect);
-    const bool mustExist = request.fileMustExist || (request.flags & fd::FileMustExist);
+    QFileDialog dialog(dialogOwner(request.owner), request.title);
+    const int flags = effectiveFlags(request);
+    const bool multi = flags & fd::AllowMultiSelect;
+    const bool mustExist = flags & fd::FileMustExist;
     if (request.openDialog) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(multi ? QFileDialog::ExistingFiles
@@ -19,7 +27,7 @@ bool QtFileDialogService::ShowFileDialog(FileDialogRequest& request)
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & fd::OverwritePrompt));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(flags & fd::OverwritePrompt));
     }
     if (request.readOnly && request.openDialog)
         dialog.setOption(QFileDialog::ReadOnly, true);
@@ -41,6 +49,11 @@ bool QtFileDialogService::ShowFileDialog(FileDialogRequest& request)
         request.fileName.clear();
         request.fileTitle.clear();
         return false;
+    }
+    if (multi) {
+        request.fileName = joinSelection(dialog.selectedFiles());
+        request.fileTitle.clear();
+        return true;
     }
     const QString chosen = dialog.selectedFiles().constFirst();
     request.fileName = chosen;

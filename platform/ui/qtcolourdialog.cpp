@@ -1,0 +1,24 @@
+#include "platform/ui/qtcolourdialog.h"
+
+#include "platform/ui/qtfiledialog.h"
+
+#include <QColorDialog>
+
+namespace tarvelo {
+
+bool QtColourDialogService::ShowColourDialog(ColourDialogRequest& request)
+{
+    QColorDialog dialog(toQColor(request.colour), dialogOwner(request.owner));
+    if (request.customColours)
+        for (int i = 0; i < 16; ++i)
+            QColorDialog::setCustomColor(i, toQColor((*request.customColours)[i]));
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (request.customColours)
+        for (int i = 0; i < 16; ++i)
+            (*request.customColours)[i] = fromQRgb(QColorDialog::customColor(i).rgb());
+    if (chosen)
+        request.colour = fromQRgb(dialog.selectedColor().rgb());
+    return chosen;
+}
+
+}  // namespace tarvelo
