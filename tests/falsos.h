@@ -4,6 +4,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/colourdialog.h"
 #include "platform/filedialog.h"
 #include "platform/inputbox.h"
 #include "platform/keystrokes.h"
@@ -98,6 +99,17 @@ struct DialogoRoteiro : FileDialogService {
         request.fileName = escolhido;
         request.fileTitle = escolhido.isEmpty() ? QString() : QFileInfo(escolhido).fileName();
         return !escolhido.isEmpty();
+    }
+};
+
+// The colour dialog answered by the test: the request seen last, and the answer.
+struct CoresFalsas : ColourDialogService {
+    ColourDialogRequest visto;
+    std::function<bool(ColourDialogRequest&)> resposta = [](ColourDialogRequest&) { return false; };
+    bool ShowColourDialog(ColourDialogRequest& request) override
+    {
+        visto = request;
+        return resposta(request);
     }
 };
 

@@ -1,35 +1,15 @@
 #include "controls/commondialog.h"
 #include "controls/declares.h"
+#include "falsos.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace tarvelo;
+using namespace tarvelo::teste;
 
 namespace {
-
-struct ScriptedFiles : FileDialogService {
-    FileDialogRequest seen;
-    std::function<bool(FileDialogRequest&)> answer;
-    bool ShowFileDialog(FileDialogRequest& request) override
-    {
-        seen = request;
-        return answer(request);
-    }
-};
-
-struct ScriptedColours : ColourDialogService {
-    ColourDialogRequest seen;
-    std::function<bool(ColourDialogRequest&)> answer;
-    bool ShowColourDialog(ColourDialogRequest& request) override
-    {
-        seen = request;
-        return answer(request);
-    }
-};
 
 const QString kImageFilter = QStringLiteral(
     "ImageList Pictures (*.ICO;*.CUR;*.ANI;*.BMP;*.DIB;*.GIF)|*.ICO;*.CUR;*.ANI;*.BMP;*.GIF|Icon Files "
@@ -48,42 +28,38 @@ TEST(FileDialog, FiltersSplitOnBarsOnlyAndPatternsBecomeQtsForm)
 
 TEST(FileDialog, MultipleSelectionAnswersFolderAndNamesAndNoTitle)
 {
-    ScriptedFiles files;
-    files.answer = [](FileDialogRequest& r) {
-        r.fileName = joinSelection({QStringLiteral("/a/one.ico"), QStringLiteral("/a/two.cur")});
-        r.fileTitle = QStringLiteral("ignored");
-        return true;
-    };
+    DialogoRoteiro files;
+    files.escolhido = joinSelection({QStringLiteral("/a/one.ico"), QStringLiteral("/a/two.cur")});
     QString name;
     QString title = QStringLiteral("t");
     ASSERT_TRUE(ShowFileDialog(files, name, title, true, false, false, false, kImageFilter, 1, QString(),
                                QStringLiteral("Choose Icon to add"), QStringLiteral("ICO"), -1, 0x80200, true));
     EXPECT_EQ(name, QStringLiteral("/a") + QChar(0) + "one.ico" + QChar(0) + "two.cur");
     EXPECT_TRUE(title.isEmpty());
-    EXPECT_EQ(effectiveFlags(files.seen), 0x80200 | fd::FileMustExist);
-    EXPECT_TRUE(files.seen.openDialog);
+    ASSERT_EQ(files.pedidos.size(), 1u);
+    EXPECT_EQ(effectiveFlags(files.pedidos[0]), 0x80200 | fd::FileMustExist);
+    EXPECT_TRUE(files.pedidos[0].openDialog);
 
     EXPECT_EQ(joinSelection({QStringLiteral("/a/one.ico")}), QStringLiteral("/a/one.ico"));
 }
 
 TEST(FileDialog, CancelClearsBothTextsAndHookFlagsAreDropped)
 {
-    ScriptedFiles files;
-    files.answer = [](FileDialogRequest&) { return false; };
+    DialogoRoteiro files;  // cancels
     QString name = QStringLiteral("fita.txt");
     QString title = QStringLiteral("fita");
     EXPECT_FALSE(ShowFileDialog(files, name, title, false, false, false, true, QStringLiteral("T (*.txt)|*.txt"), 1,
                                 QString(), QString(), QStringLiteral("*.txt"), -1, 2050 | 0x60, false));
     EXPECT_TRUE(name.isEmpty());
     EXPECT_TRUE(title.isEmpty());
-    EXPECT_EQ(effectiveFlags(files.seen), 2050 | fd::HideReadOnly);
+    EXPECT_EQ(effectiveFlags(files.pedidos.at(0)), 2050 | fd::HideReadOnly);
     EXPECT_EQ(StripNulls(QStringLiteral("abc") + QChar(0) + "def"), QStringLiteral("abc"));
 }
 
 TEST(ColourDialog, CustomColoursStartAsSystemColoursAndKeepTheUsersChanges)
 {
-    ScriptedColours colours;
-    colours.answer = [](ColourDialogRequest& r) {
+    CoresFalsas colours;
+    colours.resposta = [](ColourDialogRequest& r) {
         (*r.customColours)[3] = 0x123456;
         r.colour = 0x00FFFF00;
         return true;
@@ -92,18 +68,18 @@ TEST(ColourDialog, CustomColoursStartAsSystemColoursAndKeepTheUsersChanges)
     qint32 colour = 0x0000FF;
     ASSERT_TRUE(ShowColourDialog(colours, colour, true, true, false, -1));
     EXPECT_EQ(colour, 0x00FFFF00);
-    EXPECT_EQ(colours.seen.flags, cc::AnyColor | cc::RgbInit | cc::FullOpen);
-    EXPECT_EQ(colours.seen.colour, 0x0000FFu);
+    EXPECT_EQ(colours.visto.flags, cc::AnyColor | cc::RgbInit | cc::FullOpen);
+    EXPECT_EQ(colours.visto.colour, 0x0000FFu);
 
     bool keptSeen = false;
-    colours.answer = [&keptSeen](ColourDialogRequest& r) {
+    colours.resposta = [&keptSeen](ColourDialogRequest& r) {
         keptSeen = (*r.customColours)[3] == 0x123456;
         return false;
     };
     EXPECT_FALSE(ShowColourDialog(colours, colour, false, false, true, -1));
     EXPECT_TRUE(keptSeen);
     EXPECT_EQ(colour, -1);
-    EXPECT_EQ(colours.seen.flags, cc::SolidColor | cc::RgbInit | cc::PreventFullOpen);
+    EXPECT_EQ(colours.visto.flags, cc::SolidColor | cc::RgbInit | cc::PreventFullOpen);
     EXPECT_EQ(CustomColours()[3], 0x123456u);
 }
 

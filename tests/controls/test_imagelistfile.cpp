@@ -2,7 +2,7 @@
 #include "controls/iconfile.h"
 #include "controls/keyedimagelist.h"
 #include "controls/saveicon.h"
-#include "imagefixtures.h"
+#include "imagensteste.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,12 +13,6 @@ using namespace tarvelo;
 using namespace tarvelo::teste;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 qint32 longAt(const QByteArray& bytes, qsizetype at)
 {
@@ -120,7 +114,7 @@ TEST_F(ListFixture, FortySevenIconsGiveTheKnownFile)
 {
     addIcons(47);
     ASSERT_TRUE(list.SaveToFile(path("icons.til")));
-    const QByteArray file = readAll(path("icons.til"));
+    const QByteArray file = readFile(path("icons.til"));
     EXPECT_EQ(file.size(), 54020);
     EXPECT_EQ(file.left(4), QByteArray("\x56\xE4\x45\x57"));
     EXPECT_EQ(longAt(file, 4), ImageListFormatVersion());
@@ -135,7 +129,7 @@ TEST_F(ListFixture, KeysTravelAsTheFileFormText)
     list.setItemKey(1, QStringLiteral("a1"));
     list.setItemKey(3, QStringLiteral("c3"));
     ASSERT_TRUE(list.SaveToFile(path("keys.til")));
-    EXPECT_EQ(readAll(path("keys.til")).right(8), QByteArray("\x61\x31\xFF\xFF\x63\x33\xFF\xFF"));
+    EXPECT_EQ(readFile(path("keys.til")).right(8), QByteArray("\x61\x31\xFF\xFF\x63\x33\xFF\xFF"));
 
     PropertyBag bag;
     list.WriteProperties(bag);
@@ -167,7 +161,7 @@ TEST_F(ListFixture, SavingReplacesALongerFileWhole)
     writeFile(path("old.til"), QByteArray(100000, 'z'));
     addIcons(1);
     ASSERT_TRUE(list.SaveToFile(path("old.til")));
-    EXPECT_EQ(readAll(path("old.til")).size(), 12 + 1148 + 4 + 2);
+    EXPECT_EQ(readFile(path("old.til")).size(), 12 + 1148 + 4 + 2);
 }
 
 TEST_F(ListFixture, LegacyFileWithoutMagicOrKeysReadsTwentyFourBitRecords)
@@ -195,7 +189,7 @@ TEST_F(ListFixture, MalformedFilesGiveTheirErrors)
 {
     addIcons(2);
     ASSERT_TRUE(list.SaveToFile(path("good.til")));
-    const QByteArray good = readAll(path("good.til"));
+    const QByteArray good = readFile(path("good.til"));
     const qsizetype keysAt = 12 + 2 * 1148;
     const auto withLong = [&good](qsizetype at, qint32 value) {
         QByteArray bytes = good;

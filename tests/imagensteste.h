@@ -1,22 +1,46 @@
-#include "imagefixtures.h"
+#pragma once
+
+// Picture files made on the spot for the image-list tests.
 
 #include <QBuffer>
+#include <QByteArray>
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <QImageWriter>
+#include <QPoint>
 #include <QtEndian>
+
+#include <vector>
 
 namespace tarvelo::teste {
 
-namespace {
+// A w x h picture with a solid square of `colour` in the middle and transparent corners,
+// so that colour and transparency both show in a comparison.
+inline QImage squareImage(int w, int h, QColor colour);
+// An ICO file (BMP entry, as Qt writes it) of the picture; as a cursor with a hot spot.
+inline QByteArray icoBytes(const QImage& image);
+inline QByteArray curBytes(const QImage& image, QPoint hotSpot);
+// An animated cursor whose "anih" header declares `declared` frames and whose "fram"
+// list holds `frames`.
+inline QByteArray aniBytes(const std::vector<QByteArray>& frames, int declared);
+inline void writeFile(const QString& path, const QByteArray& bytes);
+// The whole file, empty when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-void appendLong(QByteArray& bytes, quint32 value)
+
+inline void appendLong(QByteArray& bytes, quint32 value)
 {
     char raw[4];
     qToLittleEndian(value, raw);
     bytes.append(raw, 4);
 }
 
-QByteArray chunk(const char* id, const QByteArray& body)
+inline QByteArray chunk(const char* id, const QByteArray& body)
 {
     QByteArray out(id, 4);
     appendLong(out, static_cast<quint32>(body.size()));
@@ -26,9 +50,7 @@ QByteArray chunk(const char* id, const QByteArray& body)
     return out;
 }
 
-}  // namespace
-
-QImage squareImage(int w, int h, QColor colour)
+inline QImage squareImage(int w, int h, QColor colour)
 {
     QImage image(w, h, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -38,7 +60,7 @@ QImage squareImage(int w, int h, QColor colour)
     return image;
 }
 
-QByteArray icoBytes(const QImage& image)
+inline QByteArray icoBytes(const QImage& image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -48,7 +70,7 @@ QByteArray icoBytes(const QImage& image)
     return bytes;
 }
 
-QByteArray curBytes(const QImage& image, QPoint hotSpot)
+inline QByteArray curBytes(const QImage& image, QPoint hotSpot)
 {
     QByteArray bytes = icoBytes(image);
     qToLittleEndian<quint16>(2, bytes.data() + 2);
@@ -57,7 +79,7 @@ QByteArray curBytes(const QImage& image, QPoint hotSpot)
     return bytes;
 }
 
-QByteArray aniBytes(const std::vector<QByteArray>& frames, int declared)
+inline QByteArray aniBytes(const std::vector<QByteArray>& frames, int declared)
 {
     QByteArray header;
     for (const quint32 field : {36u, static_cast<quint32>(declared), static_cast<quint32>(declared), 0u, 0u, 0u,
@@ -70,7 +92,7 @@ QByteArray aniBytes(const std::vector<QByteArray>& frames, int declared)
     return chunk("RIFF", body);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+inline void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))

@@ -1,0 +1,34 @@
+// tarvelo-imagelist FILE: edits the images and keys of an image-list file.
+#include "controls/keyedimagelist.h"
+#include "designpages/editorlistaimagens.h"
+#include "platform/ui/qtcolourdialog.h"
+#include "platform/ui/qtfiledialog.h"
+#include "platform/ui/qtservices.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    using namespace tarvelo;
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: tarvelo-imagelist FILE\n");
+        return 2;
+    }
+    const QString arquivo = QFileInfo(args.at(1)).absoluteFilePath();
+    QtMessageService mensagens;
+    QtFileDialogService arquivos;
+    QtColourDialogService cores;
+    ServicosPaginas servicos{mensagens, arquivos, cores};
+    KeyedImageList lista;
+    lista.userMode = false;
+    if (!EditorListaImagens::abrir(arquivo, lista, mensagens))
+        return 1;
+    EditorListaImagens editor(arquivo, lista, servicos);
+    editor.show();
+    return editor.exec() == QDialog::Accepted ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls/keyedimagelist.h"
+#include "designpages/paginapropriedades.h"
+#include "falsos.h"
+#include "imagensteste.h"
+
+#include <QTemporaryDir>
+
+namespace tarvelo::teste {
+
+// A list of 16 x 16 images and the pages' services, all answered by the test.
+struct PaginasFixture {
+    QTemporaryDir pasta;
+    MensagensFalsas mensagens;
+    DialogoRoteiro arquivos;
+    CoresFalsas cores;
+    ServicosPaginas servicos{mensagens, arquivos, cores};
+    KeyedImageList lista;
+
+    PaginasFixture() { lista.Create(); }
+    QString caminho(const QString& nome) const { return pasta.filePath(nome); }
+    void adicionar(int quantas)
+    {
+        for (int i = 0; i < quantas; ++i)
+            lista.AddFromHandle(Icon{squareImage(16, 16, QColor::fromHsv(i * 40 % 360, 255, 200)), QPoint(), true},
+                                IMAGE_ICON);
+    }
+    // The file dialog answers these files, as a multiple selection does.
+    void escolher(const QStringList& arquivosEscolhidos) { arquivos.escolhido = joinSelection(arquivosEscolhidos); }
+};
+
+}  // namespace tarvelo::teste
