@@ -2,6 +2,7 @@
 
 #include "calc/controles.h"
 #include "host/avisogravacao.h"
+#include "calc/portacalculadora.h"
 
 #include <QString>
 #include <QStringView>
@@ -73,7 +74,7 @@ struct TextoFita {
 
 // The calculator window as a model: its controls, its window-level variables and the
 // engine's handlers working on them. A Qt window shows it and feeds the user's input in.
-class frmCalcula {
+class frmCalcula : public PortaCalculadora {
 public:
     explicit frmCalcula(const ServicosCalcula& servicos);
     frmCalcula(const frmCalcula&) = delete;
@@ -234,6 +235,12 @@ public:
     void mnuAgrupar_Click();
     void mnuExtenso_Click();
     // ==== end of the tape services ====
+
+    // ---- what the tool windows reach (portacalculadora.h; frmcalcula_ferramentas.cpp) ----
+    void AnexarFita(const QString& registro) override;
+    void AcrescentarFita(const QString& texto) override;
+    void DefinirEntrada(const QString& numero) override;
+    bool NumLockMarcado() const override { return mnuNumLock.Checked(); }
 
     // Popup menus belong to the view: it shows the named menu ("mnu4") at the mouse.
     std::function<void(const QString& menu)> PopupMenu;
