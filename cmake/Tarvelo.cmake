@@ -14,6 +14,8 @@ function(tarvelo_library name)
   endif()
   add_library(tarvelo_${name} STATIC ${sources})
   target_include_directories(tarvelo_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  # A folder library may link one that has no sources yet (and so does not exist).
+  list(TRANSFORM ARG_LINK REPLACE "^(tarvelo_.*)$" "$<TARGET_NAME_IF_EXISTS:\\1>")
   target_link_libraries(tarvelo_${name} PUBLIC ${ARG_LINK})
 endfunction()
 

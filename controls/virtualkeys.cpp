@@ -1,5 +1,9 @@
 #include "controls/virtualkeys.h"
 
+#include "platform/ansi.h"
+
+#include <QString>
+
 namespace tarvelo {
 namespace {
 
@@ -98,6 +102,15 @@ int shiftState(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         s |= 4;
     return s;
+}
+
+int characterCode(QChar c)
+{
+    if (c == QLatin1Char('\t') || c.unicode() == 127)
+        return 0;
+    if (c.unicode() < 32)
+        return c.unicode();
+    return fromAnsi(toAnsi(QString(c))) == QString(c) ? c.unicode() : '?';
 }
 
 }  // namespace tarvelo

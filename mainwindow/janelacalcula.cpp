@@ -13,7 +13,6 @@
 #include "mainwindow/frameteclado.h"
 #include "mainwindow/geometria.h"
 #include "mainwindow/visorfita.h"
-#include "platform/ansi.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/syscolors.h"
@@ -93,18 +92,6 @@ int botaoDoMouse(Qt::MouseButton botao)
     case Qt::MiddleButton: return 4;
     default: return 0;
     }
-}
-
-// The character code Form_KeyPress receives for a typed character: the character itself
-// when the tape's code page can hold it, "?" otherwise. Tab moves the focus and Delete
-// types nothing, as in the system's own text boxes.
-int codigoDoCaractere(QChar c)
-{
-    if (c == QLatin1Char('\t') || c.unicode() == 127)
-        return 0;
-    if (c.unicode() < 32)
-        return c.unicode();
-    return fromAnsi(toAnsi(QString(c))) == QString(c) ? c.unicode() : '?';
 }
 
 }  // namespace
@@ -570,7 +557,7 @@ bool JanelaCalcula::teclaAbaixo(QObject* alvo, QKeyEvent* tecla)
     }
 
     for (const QChar c : tecla->text()) {
-        const int KeyAscii = codigoDoCaractere(c);
+        const int KeyAscii = characterCode(c);
         if (KeyAscii == 0)
             continue;
         entrada([this, KeyAscii] { form_.teclar(KeyAscii); });

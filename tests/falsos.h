@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -110,6 +111,37 @@ struct CoresFalsas : ColourDialogService {
     {
         visto = request;
         return resposta(request);
+    }
+};
+
+// Records message boxes with their titles; answers from a script, then OK. `aoMostrar`
+// runs while a box is on screen.
+struct MensagensRoteiro : MessageService {
+    struct Vista {
+        QString texto;
+        int flags;
+        QString titulo;
+    };
+    std::vector<Vista> vistas;
+    std::deque<int> respostas;
+    std::function<void()> aoMostrar;
+    int show(const QString& texto, int flags, const QString& titulo) override
+    {
+        vistas.push_back({texto, flags, titulo});
+        if (aoMostrar)
+            aoMostrar();
+        if (respostas.empty())
+            return mb::Ok;
+        const int r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
+    QStringList textos() const
+    {
+        QStringList t;
+        for (const Vista& v : vistas)
+            t << v.texto;
+        return t;
     }
 };
 

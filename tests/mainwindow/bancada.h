@@ -6,6 +6,8 @@
 
 #include "programateste.h"
 
+#include "falsos.h"
+
 #include "platform/printer.h"
 #include "platform/rawport.h"
 
@@ -47,32 +49,6 @@ struct RespostasRoteiro : InputService {
         const QString r = respostas.front();
         respostas.pop_front();
         return r;
-    }
-};
-
-// Records message boxes; answers from a script, then OK.
-struct MensagensRoteiro : MessageService {
-    struct Vista {
-        QString texto;
-        int flags;
-    };
-    std::vector<Vista> vistas;
-    std::deque<int> respostas;
-    int show(const QString& texto, int flags, const QString&) override
-    {
-        vistas.push_back({texto, flags});
-        if (respostas.empty())
-            return mb::Ok;
-        const int r = respostas.front();
-        respostas.pop_front();
-        return r;
-    }
-    QStringList textos() const
-    {
-        QStringList t;
-        for (const Vista& v : vistas)
-            t << v.texto;
-        return t;
     }
 };
 

@@ -1,0 +1,117 @@
+#pragma once
+
+// The services of a tool window as recording fakes, in the Brazilian locale with its own
+// settings store; a calculator port that records what the tool windows hand over.
+
+#include "calc/portacalculadora.h"
+#include "esperar.h"
+#include "falsos.h"
+#include "host/globais.h"
+#include "host/ui/janelas.h"
+#include "platform/localeinfo.h"
+#include "platform/numlock.h"
+#include "platform/registry.h"
+#include "platform/settings.h"
+#include "tools/ui/janelaferramenta.h"
+
+#include <QMessageBox>
+#include <QStringList>
+#include <QTest>
+#include <QTemporaryDir>
+
+#include <ostream>
+#include <vector>
+
+// QString in failure messages as text.
+inline void PrintTo(const QString& texto, std::ostream* os)
+{
+    *os << '"' << texto.toStdString() << '"';
+}
+
+namespace tarvelo::teste {
+
+struct PortaFalsa : PortaCalculadora {
+    QStringList registros;  // AnexarFita
+    QString fita;           // AcrescentarFita
+    QStringList entradas;   // DefinirEntrada, in order
+    bool numLock = false;
+    QStringList diario;     // every call, in order
+    void AnexarFita(const QString& registro) override
+    {
+        registros << registro;
+        diario << QStringLiteral("AnexarFita");
+    }
+    void AcrescentarFita(const QString& texto) override
+    {
+        fita += texto;
+        diario << QStringLiteral("AcrescentarFita");
+    }
+    void DefinirEntrada(const QString& numero) override
+    {
+        entradas << numero;
+        diario << QStringLiteral("DefinirEntrada ") + numero;
+    }
+    bool NumLockMarcado() const override { return numLock; }
+};
+
+struct NumLockFalso : NumLockService {
+    bool ligado = false;
+    int ligacoes = 0;
+    bool isOn() override { return ligado; }
+    bool switchOn() override
+    {
+        ++ligacoes;
+        return ligado = true;
+    }
+};
+
+// The calculator window as the tool windows reach it: Ativar is what they call.
+struct CalculadoraAtivada : JanelaCalculadora {
+    int ativacoes = 0;
+    bool Carregada() const override { return true; }
+    void Unload() override {}
+    void Show() override {}
+    void Ativar() override { ++ativacoes; }
+    bool Visivel() const override { return true; }
+    void mnuTempo_Click() override {}
+    void mnuJuro_Click() override {}
+    void mnuPeso_Click() override {}
+    void mnuData_Click() override {}
+};
+
+struct ServicosFalsos {
+    ServicosFalsos() { janelas.registrar(QStringLiteral("frmCalcula"), &calculadora); }
+
+    ServicosFerramenta servicos()
+    {
+        return ServicosFerramenta{mensagens, entrada, relogio, configuracoes, numLock, porta, janelas};
+    }
+
+    ScopedLocale locale{LocaleInfo::brazil()};
+    ScopedGlobais globais_;
+    QTemporaryDir pasta;
+    Registry registro{pasta.path()};
+    SettingsStore configuracoes{registro};
+    MensagensRoteiro mensagens;
+    EntradaRoteiro entrada;
+    RelogioFalso relogio;
+    NumLockFalso numLock;
+    PortaFalsa porta;
+    CalculadoraAtivada calculadora;
+    RegistroJanelas janelas;
+};
+
+// Shows a message box until it is active, closes it and makes `janela` active again: what
+// a window sees when one of its messages comes and goes.
+inline bool mensagemVeioEFoi(QWidget& janela)
+{
+    QMessageBox caixa(QMessageBox::Information, QStringLiteral(" Tarvelo"), QStringLiteral("x"));
+    caixa.show();
+    if (!QTest::qWaitForWindowActive(&caixa))
+        return false;
+    caixa.close();
+    janela.activateWindow();
+    return QTest::qWaitForWindowActive(&janela);
+}
+
+}  // namespace tarvelo::teste

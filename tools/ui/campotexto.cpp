@@ -1,0 +1,65 @@
+#include "tools/ui/campotexto.h"
+
+#include <QFocusEvent>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+
+namespace tarvelo {
+
+bool focoDentroDaJanela(const QFocusEvent* evento)
+{
+    switch (evento->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
+CampoTexto::CampoTexto(QWidget* parent) : QLineEdit(parent) {}
+
+void CampoTexto::setLimite(int caracteres)
+{
+    limite_ = caracteres;
+}
+
+qsizetype CampoTexto::espacoLivre() const
+{
+    return limite_ - (text().size() - selectedText().size());
+}
+
+void CampoTexto::keyPressEvent(QKeyEvent* evento)
+{
+    if (limite_ > 0 && !isReadOnly()) {
+        if (evento->matches(QKeySequence::Paste)) {
+            // As the system's fields do: what does not fit is left out.
+            insert(QApplication::clipboard()->text().left(std::max<qsizetype>(0, espacoLivre())));
+            return;
+        }
+        const QString texto = evento->text();
+        if (!texto.isEmpty() && texto[0].isPrint() && espacoLivre() < texto.size())
+            return;
+    }
+    QLineEdit::keyPressEvent(evento);
+}
+
+void CampoTexto::focusInEvent(QFocusEvent* evento)
+{
+    QLineEdit::focusInEvent(evento);
+    if (!focoDentroDaJanela(evento))
+        return;
+    if (selecaoAoFocar_ >= 0)
+        setSelection(0, std::min<int>(selecaoAoFocar_, int(text().size())));
+    emit GotFocus();
+}
+
+void CampoTexto::focusOutEvent(QFocusEvent* evento)
+{
+    QLineEdit::focusOutEvent(evento);
+    if (focoDentroDaJanela(evento))
+        emit LostFocus();
+}
+
+}  // namespace tarvelo

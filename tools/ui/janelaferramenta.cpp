@@ -1,0 +1,219 @@
+#include "tools/ui/janelaferramenta.h"
+
+#include "calc/portacalculadora.h"
+#include "controls/virtualkeys.h"
+#include "host/globais.h"
+#include "host/preferencias.h"
+#include "host/sistema.h"
+#include "tools/ui/campotexto.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QWindow>
+
+namespace tarvelo {
+
+JanelaFerramenta::JanelaFerramenta(const QString& nome, const ServicosFerramenta& servicos, QWidget* parent)
+    : QDialog(parent), nome_(nome), servicos_(servicos)
+{
+    servicos_.janelas.registrar(nome_, this);
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &JanelaFerramenta::janelaAtivaMudou);
+}
+
+JanelaFerramenta::~JanelaFerramenta()
+{
+    servicos_.janelas.remover(nome_, this);
+}
+
+void JanelaFerramenta::definirComportamento(const ComportamentoFerramenta& comportamento)
+{
+    comportamento_ = comportamento;
+    for (QWidget* controle : comportamento_.maos)
+        controle->setCursor(Qt::PointingHandCursor);
+}
+
+int JanelaFerramenta::filtroDecimal(int KeyAscii)
+{
+    if (KeyAscii == ',' || KeyAscii == '.')
+        return globais().gDecimal == QLatin1String(",") ? ',' : '.';
+    if ((KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == 8 || KeyAscii == 13 || KeyAscii == 27)
+        return KeyAscii;
+    return 0;
+}
+
+// ---- closing ---------------------------------------------------------------------------------
+
+void JanelaFerramenta::done(int resultado)
+{
+    if (ocupada_ > 0) {
+        fecharDepois_ = true;
+        resultadoDepois_ = resultado;
+        return;
+    }
+    if (fechada_)
+        return;
+    fechada_ = true;
+    Form_QueryUnload();
+    Form_Unload();
+    QDialog::done(resultado);
+    devolverFoco();
+}
+
+void JanelaFerramenta::devolverFoco()
+{
+    if (!comportamento_.focoNaCalculadora || globais().gFechando)
+        return;
+    if (JanelaCalculadora* calculadora = servicos_.janelas.calculadora())
+        calculadora->Ativar();
+}
+
+JanelaFerramenta::Ocupada::Ocupada(JanelaFerramenta& janela) : janela_(&janela)
+{
+    ++janela.ocupada_;
+}
+
+JanelaFerramenta::Ocupada::~Ocupada()
+{
+    if (!janela_ || --janela_->ocupada_ > 0 || !janela_->fecharDepois_)
+        return;
+    janela_->fecharDepois_ = false;
+    // The command that held the close back is still on the stack: close once it returned.
+    QMetaObject::invokeMethod(
+        janela_.data(), [j = janela_] { j->done(j->resultadoDepois_); }, Qt::QueuedConnection);
+}
+
+// ---- activation ------------------------------------------------------------------------------
+
+void JanelaFerramenta::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    // The desktop may hand the window the keyboard later, or not at all (no window
+    // manager): the window counts as active from its show on.
+    QMetaObject::invokeMethod(
+        this, [this] {
+            if (!ativa_ && !fechada_ && isVisible() && QApplication::activeWindow() == this) {
+                ativa_ = true;
+                ativar();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void JanelaFerramenta::janelaAtivaMudou()
+{
+    QWidget* ativa = QApplication::activeWindow();
+    if (!ativa || fechada_ || !isVisible())
+        return;
+    if (ativa == this) {
+        if (!ativa_) {
+            ativa_ = true;
+            ativar();
+        }
+        return;
+    }
+    // Message boxes, input boxes and popup menus are no windows of the program.
+    if (!dynamic_cast<Janela*>(ativa) && !qobject_cast<QMainWindow*>(ativa))
+        return;
+    ativa_ = false;
+    if (comportamento_.fechaAoDesativar && janelasAbertas_ == 0)
+        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
+}
+
+void JanelaFerramenta::ativar()
+{
+    tornarSempreVisivel();
+    if (QWidget* campo = comportamento_.primeiroCampo; campo && campo->isEnabled() && campo->isVisible())
+        campo->setFocus(Qt::OtherFocusReason);
+    Form_Activate();
+}
+
+void JanelaFerramenta::tornarSempreVisivel()
+{
+    // A stored text that is no truth value counts as True.
+    const bool visivel = lerPreferencia(servicos_.configuracoes, pref::Visivel).value_or(true);
+    QWindow* janela = windowHandle();
+    if (!visivel || !janela || janela->flags().testFlag(Qt::WindowStaysOnTopHint))
+        return;
+    // Through the platform window: changing the widget's flags would hide it, and hiding
+    // a modal dialog ends it.
+    janela->setFlags(janela->flags() | Qt::WindowStaysOnTopHint);
+}
+
+// ---- keys ---------------------------------------------------------------------------------------
+
+bool JanelaFerramenta::eventFilter(QObject* objeto, QEvent* evento)
+{
+    const QEvent::Type tipo = evento->type();
+    if ((tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease) || reenviando_ || fechada_)
+        return false;
+    auto* alvo = qobject_cast<QWidget*>(objeto);
+    // Each key once, at the control that has the focus (a key a control leaves travels on
+    // to its parents).
+    if (!alvo || alvo->window() != this || alvo != (focusWidget() ? focusWidget() : this))
+        return false;
+    auto* tecla = static_cast<QKeyEvent*>(evento);
+    if (tipo == QEvent::KeyRelease) {
+        teclaAcima(tecla);
+        return false;
+    }
+    return teclaAbaixo(alvo, tecla);
+}
+
+bool JanelaFerramenta::teclaAbaixo(QWidget* alvo, QKeyEvent* tecla)
+{
+    auto* campo = qobject_cast<CampoTexto*>(alvo);
+    if (campo && campo->KeyDown)
+        campo->KeyDown(virtualKeyCode(tecla->key(), tecla->modifiers()), shiftState(tecla->modifiers()));
+
+    const QString texto = tecla->text();
+    const int original = texto.size() == 1 ? characterCode(texto[0]) : 0;
+    if (original == 0)
+        return false;
+    if (original == 27) {
+        reject();
+        return true;
+    }
+    if (original == 13 && comportamento_.enter != ComportamentoFerramenta::Enter::Campo) {
+        focusNextChild();
+        if (comportamento_.enter == ComportamentoFerramenta::Enter::TabImediato)
+            QCoreApplication::processEvents();
+        return true;
+    }
+    // Characters only matter to text fields: a button or a check box takes its keys itself.
+    if (!qobject_cast<QLineEdit*>(alvo))
+        return false;
+    int KeyAscii = original;
+    if (comportamento_.filtro)
+        KeyAscii = comportamento_.filtro(KeyAscii);
+    if (KeyAscii != 0 && campo && campo->KeyPress)
+        KeyAscii = campo->KeyPress(KeyAscii);
+    if (KeyAscii == 0)
+        return true;
+    if (KeyAscii == original)
+        return false;
+    entregar(alvo, tecla, KeyAscii);
+    return true;
+}
+
+void JanelaFerramenta::entregar(QWidget* alvo, QKeyEvent* tecla, int KeyAscii)
+{
+    const QChar caractere(KeyAscii);
+    QKeyEvent trocada(QEvent::KeyPress, caractere.toUpper().unicode(), tecla->modifiers(), QString(caractere));
+    reenviando_ = true;
+    QCoreApplication::sendEvent(alvo, &trocada);
+    reenviando_ = false;
+}
+
+void JanelaFerramenta::teclaAcima(QKeyEvent* tecla)
+{
+    if (tecla->isAutoRepeat())
+        return;
+    if (comportamento_.manterNumLock)
+        ManterNumLock(servicos_.calculadora.NumLockMarcado(), servicos_.numLock);
+    if (tecla->key() == Qt::Key_F1 && comportamento_.ajuda)
+        comportamento_.ajuda();
+}
+
+}  // namespace tarvelo
