@@ -14,9 +14,7 @@
 #include "platform/settings.h"
 #include "tools/ui/janelaferramenta.h"
 
-#include <QMessageBox>
 #include <QStringList>
-#include <QTest>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -100,18 +98,5 @@ struct ServicosFalsos {
     CalculadoraAtivada calculadora;
     RegistroJanelas janelas;
 };
-
-// Shows a message box until it is active, closes it and makes `janela` active again: what
-// a window sees when one of its messages comes and goes.
-inline bool mensagemVeioEFoi(QWidget& janela)
-{
-    QMessageBox caixa(QMessageBox::Information, QStringLiteral(" Tarvelo"), QStringLiteral("x"));
-    caixa.show();
-    if (!QTest::qWaitForWindowActive(&caixa))
-        return false;
-    caixa.close();
-    janela.activateWindow();
-    return QTest::qWaitForWindowActive(&janela);
-}
 
 }  // namespace tarvelo::teste

@@ -7,6 +7,7 @@
 #include "tools/ui/janelaferramenta.h"
 
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -56,6 +57,19 @@ protected:
     void Form_Activate() override { ++ativacoes; }
     void Form_QueryUnload() override { ++fechamentos; }
 };
+
+// Shows a message box until it is active, closes it and makes `janela` active again: what
+// a window sees when one of its messages comes and goes.
+inline bool mensagemVeioEFoi(QWidget& janela)
+{
+    QMessageBox caixa(QMessageBox::Information, QStringLiteral(" Tarvelo"), QStringLiteral("x"));
+    caixa.show();
+    if (!QTest::qWaitForWindowActive(&caixa))
+        return false;
+    caixa.close();
+    janela.activateWindow();
+    return QTest::qWaitForWindowActive(&janela);
+}
 
 // Another window of the program.
 class OutraJanela final : public QWidget, public Janela {
