@@ -77,6 +77,13 @@ struct CalculadoraAtivada : JanelaCalculadora {
     void mnuData_Click() override {}
 };
 
+// Another window of the program.
+class OutraJanela final : public QWidget, public Janela {
+public:
+    bool Carregada() const override { return isVisible(); }
+    void Unload() override { close(); }
+};
+
 struct ServicosFalsos {
     ServicosFalsos() { janelas.registrar(QStringLiteral("frmCalcula"), &calculadora); }
 

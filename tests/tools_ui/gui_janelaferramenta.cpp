@@ -71,13 +71,6 @@ inline bool mensagemVeioEFoi(QWidget& janela)
     return QTest::qWaitForWindowActive(&janela);
 }
 
-// Another window of the program.
-class OutraJanela final : public QWidget, public Janela {
-public:
-    bool Carregada() const override { return isVisible(); }
-    void Unload() override { close(); }
-};
-
 class Ferramenta : public ::testing::Test {
 protected:
     ServicosFalsos falsos;
