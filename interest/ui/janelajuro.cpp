@@ -174,14 +174,7 @@ void JanelaJuro::ligar()
         if (valorDinheiro(txtJuroAp->text()) > 0 && !buscando_)
             txtValPrest->setText({});
     });
-    connect(txtParcelas, &QLineEdit::textChanged, this, [this] {
-        esvaziarResultado();
-        const auto n = numberValue(txtParcelas->text());
-        if (n && *n > 250) {
-            mostrar(QStringLiteral("Digite a quantidade de parcelas entre 01 e 250"), mb::Critical, windowTitle());
-            txtParcelas->setText({});
-        }
-    });
+    limitar(txtParcelas, 250, QStringLiteral("Digite a quantidade de parcelas entre 01 e 250"));
     connect(txtDias, &QLineEdit::textChanged, this, [this] { txtDias_Change(); });
     connect(chkVista, &QCheckBox::toggled, this, [this] { chkVista_Click(); });
     connect(txtValFinal, &QLineEdit::textChanged, this, [this] {
@@ -189,10 +182,7 @@ void JanelaJuro::ligar()
     });
     connect(txtValVista, &CampoTexto::LostFocus, this,
             [this] { txtValVista->setText(FormatarValor(txtValVista->text())); });
-    connect(txtValPrest, &CampoTexto::LostFocus, this, [this] {
-        if (valorDinheiro(txtValPrest->text()) != 0)
-            txtValPrest->setText(FormatarValor(txtValPrest->text()));
-    });
+    formatarSeNaoZero(txtValPrest);
 
     connect(cmdCalcular, &XPButton::Click, this, [this] { cmdCalcular_Click(); });
     connect(cmdCapitalizar, &XPButton::Click, this, [this] { cmdCapitalizar_Click(); });
@@ -209,6 +199,27 @@ void JanelaJuro::ligar()
     c.focoNaCalculadora = true;
     c.maos = {chkVista};
     definirComportamento(c);
+}
+
+void JanelaJuro::limitar(CampoTexto* campo, double maximo, const QString& mensagem)
+{
+    connect(campo, &QLineEdit::textChanged, this, [this, campo, maximo, mensagem] {
+        esvaziarResultado();
+        const auto valor = numberValue(campo->text());
+        if (valor && *valor > maximo) {
+            mostrar(mensagem, mb::Critical, windowTitle());
+            campo->setText({});
+        }
+    });
+}
+
+void JanelaJuro::formatarSeNaoZero(CampoTexto* campo)
+{
+    // An empty or zero amount stays as it is, so that it still asks to be solved.
+    connect(campo, &CampoTexto::LostFocus, this, [campo] {
+        if (valorDinheiro(campo->text()) != 0)
+            campo->setText(FormatarValor(campo->text()));
+    });
 }
 
 void JanelaJuro::umSeparador(CampoTexto* campo)

@@ -77,7 +77,11 @@ protected:
     // Refuses "," and "." once the field holds the decimal symbol.
     static void umSeparador(CampoTexto* campo);
     static void soInteiros(CampoTexto* campo);
-    void txtDias_Change();
+    // A count typed above `maximo` brings the message and empties the field.
+    void limitar(CampoTexto* campo, double maximo, const QString& mensagem);
+    // Leaving the field writes its money text, unless it reads 0.
+    void formatarSeNaoZero(CampoTexto* campo);
+    virtual void txtDias_Change();
 
     // The window is built in two halves around the advanced window's extra rows.
     void montarInicio();
