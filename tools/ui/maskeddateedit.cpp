@@ -1,5 +1,7 @@
 #include "tools/ui/maskeddateedit.h"
 
+#include "tools/ui/campotexto.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -90,7 +92,7 @@ void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
 void MaskedDateEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    if (!focoDentroDaJanela(event))
         return;
     emit entered();
     selectAll();
@@ -99,7 +101,7 @@ void MaskedDateEdit::focusInEvent(QFocusEvent* event)
 void MaskedDateEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    if (focoDentroDaJanela(event))
         emit left();
 }
 
