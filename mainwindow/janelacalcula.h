@@ -6,6 +6,7 @@
 #include "mainwindow/ajuda.h"
 #include "mainwindow/servicosjanela.h"
 #include "mainwindow/teclado.h"
+#include "tools/ui/janelaferramenta.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -82,6 +83,9 @@ public:
     void mnuJuro_Click();
     void mnuPeso_Click();
     void mnuData_Click();
+    void mnuRegra_Click();
+    void mnuConverte_Click();
+    void mnuWindows_Click();
     void mnuSystray_Click();
     void mnuEnter_Click();
     void mnuIgual_Click();
@@ -139,7 +143,7 @@ public:
     MenuItem mnuCor1, mnuCor2, mnuCor3, mnuCor4;
     MenuItem mnuPortuguese, mnuEnglish, mnuSpanish, mnuFrench;
     MenuItem mnuAjuda, mnuCalc, mnuEmail;
-    // The tools and documents open nothing yet: their items show, greyed.
+    // The documents and the interest windows open nothing yet: their items show, greyed.
     MenuItem mnuWindows, mnuData, mnuJuro, mnuRegra, mnuPeso, mnuCheque, mnuPromissoria, mnuConverte;
     std::array<MenuItem, 3> mnuImprimir;
     MenuItem mnuMatricial;
@@ -170,6 +174,11 @@ protected:
 
 private:
     class TeclasJanela;
+
+    // The companion calculators' view of the calculator, and the closing of the open
+    // calculation that the date, weight and interest windows ask for first.
+    ServicosFerramenta servicosFerramenta();
+    void fecharCalculo();
 
     void criarControles();
     void desenharTeclado();

@@ -13,6 +13,7 @@
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
+#include "tools/ui/ferramentas.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -113,16 +114,17 @@ void JanelaCalcula::criarMenus()
     connect(opcoes, &QMenu::aboutToShow, this, [this] { entrada([this] { form_.mnu1_Click(); }); });
     item(opcoes, M("mnuOutra"), mnuOutra, QStringLiteral("Abrir O&utra Calculadora Desta"),
          [this] { mnuOutra_Click(); }, Qt::Key_F6);
-    item(opcoes, M("mnuWindows"), mnuWindows, QStringLiteral("Abrir Calculadora do &Windows"), {}, Qt::Key_F7);
+    item(opcoes, M("mnuWindows"), mnuWindows, QStringLiteral("Abrir Calculadora do &Windows"),
+         [this] { mnuWindows_Click(); }, Qt::Key_F7);
     opcoes->addSeparator();
-    item(opcoes, M("mnuData"), mnuData, QStringLiteral("Calcular &Data"), {}, Qt::Key_F5);
+    item(opcoes, M("mnuData"), mnuData, QStringLiteral("Calcular &Data"), [this] { mnuData_Click(); }, Qt::Key_F5);
     item(opcoes, M("mnuTempo"), form_.mnuTempo, QStringLiteral("Calcular Temp&o"), [this] { form_.mnuTempo_Click(); },
          Qt::Key_F8, true);
     item(opcoes, M("mnuJuro"), mnuJuro, QStringLiteral("Calcular &Juro Capitalizado"), {},
          QKeySequence(Qt::CTRL | Qt::Key_J));
-    item(opcoes, M("mnuRegra"), mnuRegra, QStringLiteral("Calcular Regra de &Três"), {},
+    item(opcoes, M("mnuRegra"), mnuRegra, QStringLiteral("Calcular Regra de &Três"), [this] { mnuRegra_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_T));
-    item(opcoes, M("mnuPeso"), mnuPeso, QStringLiteral("Calcula Peso Ideal (IMC)"), {},
+    item(opcoes, M("mnuPeso"), mnuPeso, QStringLiteral("Calcula Peso Ideal (IMC)"), [this] { mnuPeso_Click(); },
          QKeySequence(Qt::SHIFT | Qt::Key_F5));
     opcoes->addSeparator();
     item(opcoes, M("mnuUndo"), form_.mnuUndo, QStringLiteral("Desfa&zer"), [this] { form_.mnuUndo_Click(); },
@@ -140,7 +142,8 @@ void JanelaCalcula::criarMenus()
     item(opcoes, M("mnuCheque"), mnuCheque, QStringLiteral("&Imprimir Cheque"), {}, QKeySequence(Qt::CTRL | Qt::Key_I));
     item(opcoes, M("mnuPromissoria"), mnuPromissoria, QStringLiteral("Imprimir &Nota Promissória"), {},
          QKeySequence(Qt::CTRL | Qt::Key_N));
-    item(opcoes, M("mnuConverte"), mnuConverte, QStringLiteral("Converter &Pesos e Medidas"), {},
+    item(opcoes, M("mnuConverte"), mnuConverte, QStringLiteral("Converter &Pesos e Medidas"),
+         [this] { mnuConverte_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_O));
     opcoes->addSeparator();
     item(opcoes, M("mnuUtil"), mnuUtil, QStringLiteral("Utilitário&s"), [this] { host_.AbrirUtil(); });
@@ -270,11 +273,49 @@ void JanelaCalcula::mnuOutra_Click()
     servicos_.clipboard.clear();
 }
 
-// The tool windows are not part of the program yet: their words and menus are taken and
+// The interest windows are not part of the program yet: their word and menu are taken and
 // open nothing.
 void JanelaCalcula::mnuJuro_Click() {}
-void JanelaCalcula::mnuPeso_Click() {}
-void JanelaCalcula::mnuData_Click() {}
+
+ServicosFerramenta JanelaCalcula::servicosFerramenta()
+{
+    return {servicos_.mensagens, servicos_.entrada, servicos_.relogio, servicos_.configuracoes,
+            servicos_.numLock,   form_,             janelas_};
+}
+
+void JanelaCalcula::fecharCalculo()
+{
+    form_.Form_KeyPress('=');
+    form_.chkIgual.setValue(false);
+    form_.LimpaTudo();
+}
+
+void JanelaCalcula::mnuData_Click()
+{
+    fecharCalculo();
+    AbrirData(servicosFerramenta(), mnuGrande.Checked(), this);
+}
+
+void JanelaCalcula::mnuPeso_Click()
+{
+    fecharCalculo();
+    AbrirPeso(servicosFerramenta(), this);
+}
+
+void JanelaCalcula::mnuRegra_Click()
+{
+    AbrirRegra(servicosFerramenta(), servicos_.impressoras, this);
+}
+
+void JanelaCalcula::mnuConverte_Click()
+{
+    AbrirConverte(servicosFerramenta(), servicos_.clipboard, this);
+}
+
+void JanelaCalcula::mnuWindows_Click()
+{
+    AbrirCalculadoraDoSistema(servicos_.mensagens);
+}
 
 void JanelaCalcula::mnuSystray_Click()
 {

@@ -7,6 +7,7 @@
 #include "platform/settings.h"
 #include "platform/ui/alsamidi.h"
 #include "platform/ui/qtfiledialog.h"
+#include "platform/ui/qtprinterservice.h"
 #include "platform/ui/qtservices.h"
 #include "platform/ui/textprinter.h"
 #include "platform/ui/x11numlock.h"
@@ -40,6 +41,7 @@ struct ServicosDoSistema::Dados {
     X11NumLock numLock;
     QtTextPrinter impressora;
     DeviceRawPort porta;
+    QtPrinterService impressoras;
 };
 
 ServicosDoSistema::ServicosDoSistema() : d_(std::make_unique<Dados>())
@@ -57,9 +59,11 @@ ServicosDoSistema::~ServicosDoSistema()
 
 ServicosJanela ServicosDoSistema::servicos()
 {
-    return {d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
-            d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
-            QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta};
+    ServicosJanela s{d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
+                     d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
+                     QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta};
+    s.impressoras = &d_->impressoras;
+    return s;
 }
 
 }  // namespace tarvelo

@@ -16,6 +16,7 @@ class InputService;
 class MessageService;
 class MidiOut;
 class NumLockService;
+class PrinterService;
 class RawPort;
 class SettingsStore;
 class ShellService;
@@ -42,6 +43,8 @@ struct ServicosJanela {
     RawPort* porta = nullptr;
     // The system's beep; none given is the desktop's own.
     std::function<void()> bip = nullptr;
+    // The printers that window images go to; none given, such a print fails.
+    PrinterService* impressoras = nullptr;
 };
 
 // The real services of the running program, owned in one place.

@@ -18,7 +18,7 @@ namespace {
 
 struct Janela : teste::ServicosFalsos {
     teste::ImpressoraFalsa impressora;
-    frmRegra janela{servicos(), impressora};
+    frmRegra janela{servicos(), &impressora};
     Janela()
     {
         impressora.padrao = QStringLiteral("PDF");

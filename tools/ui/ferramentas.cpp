@@ -18,7 +18,7 @@ void AbrirData(const ServicosFerramenta& servicos, bool grande, QWidget* pai)
     janela.exec();
 }
 
-void AbrirRegra(const ServicosFerramenta& servicos, PrinterService& impressora, QWidget* pai)
+void AbrirRegra(const ServicosFerramenta& servicos, PrinterService* impressora, QWidget* pai)
 {
     frmRegra janela(servicos, impressora, pai);
     janela.exec();

@@ -13,7 +13,7 @@ class PrinterService;
 // The companion calculators as the calculator's menus open them: modal over `pai`, each
 // returning when its window has closed.
 void AbrirData(const ServicosFerramenta& servicos, bool grande, QWidget* pai);
-void AbrirRegra(const ServicosFerramenta& servicos, PrinterService& impressora, QWidget* pai);
+void AbrirRegra(const ServicosFerramenta& servicos, PrinterService* impressora, QWidget* pai);
 void AbrirPeso(const ServicosFerramenta& servicos, QWidget* pai);
 void AbrirConverte(const ServicosFerramenta& servicos, ClipboardService& clipboard, QWidget* pai);
 

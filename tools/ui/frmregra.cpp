@@ -50,7 +50,7 @@ QLabel* rotulo(QWidget* pai, double left, double top, const QString& texto = {})
 
 }  // namespace
 
-frmRegra::frmRegra(const ServicosFerramenta& servicos, PrinterService& impressora, QWidget* parent)
+frmRegra::frmRegra(const ServicosFerramenta& servicos, PrinterService* impressora, QWidget* parent)
     : JanelaFerramenta(QStringLiteral("frmRegra"), servicos, parent), impressora_(impressora)
 {
     criarControles();
@@ -383,7 +383,7 @@ void frmRegra::cmdImprimir_Click()
     QPainter pintor(&imagem);
     render(&pintor);
     pintor.end();
-    if (impressora_.printForm(imagem)) {
+    if (impressora_ && impressora_->printForm(imagem)) {
         mensagem(16, mb::Information);
         return;
     }

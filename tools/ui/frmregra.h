@@ -23,7 +23,8 @@ class frmRegra final : public JanelaFerramenta {
     Q_OBJECT
 
 public:
-    frmRegra(const ServicosFerramenta& servicos, PrinterService& impressora, QWidget* parent = nullptr);
+    // No printer service: printing fails as it does without a printer.
+    frmRegra(const ServicosFerramenta& servicos, PrinterService* impressora, QWidget* parent = nullptr);
 
     // ---- controls, for the tests ---------------------------------------------------------------
     std::array<CampoTexto*, kLinhasRegra> txtValor{}, txtCond{}, txtValor2{}, txtCond2{};
@@ -62,7 +63,7 @@ private:
 
     QButtonGroup* grupo_ = nullptr;
     std::array<Relacao, kLinhasRegra> relacoes_{};
-    PrinterService& impressora_;
+    PrinterService* impressora_;
 };
 
 }  // namespace tarvelo
