@@ -133,8 +133,11 @@ TEST(frmData, LargeLayoutDoublesTheControls)
     teste::ServicosFalsos b;
     frmData normal(b.servicos(), false);
     frmData grande(b.servicos(), true);
-    EXPECT_NEAR(grande.width(), normal.width() * 1.95, 1);
-    EXPECT_NEAR(grande.height(), normal.height() * 1.8, 1);
+    EXPECT_NEAR(grande.width() + 6, (normal.width() + 6) * 1.95, 1) << "outer width";
+    EXPECT_NEAR(grande.height() + 27, (normal.height() + 27) * 1.8, 1) << "outer height";
+    for (QWidget* c : grande.findChildren<QWidget*>())
+        EXPECT_TRUE(grande.rect().contains(c->geometry())) << c->metaObject()->className() << " "
+                                                           << c->objectName().toStdString();
     EXPECT_EQ(grande.txtAnos->geometry(), QRect(normal.txtAnos->x() * 2, normal.txtAnos->y() * 2,
                                                 normal.txtAnos->width() * 2, normal.txtAnos->height() * 2));
     EXPECT_EQ(grande.Check1[0]->x(), grande.txtAnos->x() - 12);

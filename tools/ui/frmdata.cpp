@@ -156,6 +156,10 @@ void frmData::Form_Load(bool grande)
         cmdCalcula[i]->setCaption(fTexto(131 + i));
     cmdCalcula[4]->setCaption(fTexto(209));
     lblBis->setText(fTexto(135));
+    // Sized to its caption, its right edge where it was drawn.
+    const int direita = lblBis->geometry().right();
+    lblBis->adjustSize();
+    lblBis->move(direita - lblBis->width() + 1, lblBis->y());
     for (QLabel* l : lblDat)
         l->adjustSize();
     setWindowTitle(fTexto(136));
@@ -165,7 +169,10 @@ void frmData::Form_Load(bool grande)
 
 void frmData::AmpliarJanela()
 {
-    setFixedSize(int(width() * 1.95), int(height() * 1.8));
+    // The factors were made for the window's outer size, caption and borders included.
+    constexpr int kBordas = 6;
+    constexpr int kTituloEBordas = 27;
+    setFixedSize(int((width() + kBordas) * 1.95) - kBordas, int((height() + kTituloEBordas) * 1.8) - kTituloEBordas);
     for (QWidget* c : std::initializer_list<QWidget*>{lblHoje, cmdCalcula[4], txtAnos, txtMeses, txtSemanas, txtDias})
         dobrar(c);
     lblBis->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
