@@ -99,4 +99,15 @@ TEST_F(Ferramentas, TheWeightWindowLeavesItsBlock)
     EXPECT_TRUE(b.form().txtFita.Text().contains(QStringLiteral(" Result. = Perder 26,00Kg\r\n")));
 }
 
+TEST_F(Ferramentas, F6StartsASecondCalculatorWhoseTotalsComeThroughTheClipboard)
+{
+    Usuario usuario(pasta.path());
+    Bancada b(usuario);
+    b.abrir();
+    b.clipboard.setText(QStringLiteral("42"));
+    QTest::keyClick(b.janela(), Qt::Key_F6);
+    EXPECT_TRUE(b.form().mnuMonit.Checked()) << "the monitor picks up the second calculator's totals";
+    EXPECT_FALSE(b.clipboard.hasText()) << "an old clipboard text is no total of the second calculator";
+}
+
 }  // namespace
