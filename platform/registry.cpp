@@ -373,9 +373,22 @@ bool Registry::writeFailed(const QString& path, const QString& reason) const
     return false;
 }
 
+bool Registry::holdsAlready(const Loaded& loaded, const HiveData& data, Hive hive)
+{
+    const QByteArray bytes = writeHiveFile(data, hive);
+    return loaded.stamp.exists ? bytes == loaded.bytes : bytes == writeHiveFile(HiveData(), hive);
+}
+
 bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
 {
     const QString path = hiveFilePath(hive);
+    // A change that alters nothing needs neither the lock nor the disk, which may be full
+    // or read-only: the program writes back many values just read.
+    if (const Loaded before = load(hive); before.readable && !before.report.damaged()) {
+        HiveData data = before.data;
+        if (change(data) && holdsAlready(before, data, hive))
+            return true;
+    }
     if (folder_.isEmpty() || !QDir().mkpath(folder_))
         return writeFailed(path, qt_error_string(errno));
     QLockFile lock(path + QStringLiteral(".lock"));
@@ -400,9 +413,9 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
     HiveData data = std::move(fresh.data);
     if (!change(data))
         return false;
+    if (holdsAlready(fresh, data, hive))
+        return true;
     const QByteArray bytes = writeHiveFile(data, hive);
-    if (fresh.stamp.exists ? bytes == fresh.bytes : bytes == writeHiveFile(HiveData(), hive))
-        return true;  // nothing to change on disk
     if (bytes.size() > kMaxRegistryFileBytes)
         return writeFailed(path, qt_error_string(EFBIG));
     if (fresh.report.damaged()) {

@@ -186,6 +186,8 @@ private:
     // The reason a copy could not be made; empty when it was.
     QString keepDamagedCopy(const QString& path) const;
     bool writeFailed(const QString& path, const QString& reason) const;
+    // The file already holds exactly `data`.
+    static bool holdsAlready(const Loaded& loaded, const HiveData& data, Hive hive);
 
     QString folder_;
     std::array<Cache, kAllHives.size()> cache_;

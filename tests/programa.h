@@ -1,7 +1,8 @@
 #pragma once
 
-// The program itself, started as a user would, on the offscreen platform and with its own
-// data folder. The build puts it in app/, next to the tests' folder.
+// The program itself, started as a user would, on the test's own platform (offscreen, or
+// the X server of an x11 test) and with its own data folder. The build puts it in app/,
+// next to the tests' folder.
 
 #include "esperar.h"
 #include "host/ui/canalinstancia.h"
@@ -31,7 +32,8 @@ protected:
     {
         auto processo = std::make_unique<QProcess>();
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                        qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")));
         ambiente.insert(QStringLiteral("TARVELO_HOME"), pasta.path());
         processo->setProcessEnvironment(ambiente);
         processo->start(executavel, argumentos);

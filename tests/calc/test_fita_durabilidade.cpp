@@ -91,6 +91,8 @@ TEST(DiscoCheio, ASettingIsNotStoredAndTheUserIsToldOnce)
 
     EXPECT_FALSE(configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Cor"), QString(8000, u'2')));
     EXPECT_FALSE(configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Cor"), QString(8000, u'3')));
+    // Writing back the value just read needs no space and is no failure.
+    EXPECT_TRUE(configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Cor"), QStringLiteral("1")));
 
     EXPECT_EQ(lerTudo(colmeia), antes);
     EXPECT_EQ(conteudoDaPasta(registro.folder()), arquivos);
