@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/filedialog.h"
+#include "platform/fileio.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
 
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 
 namespace tarvelo {
 namespace {
@@ -251,8 +251,7 @@ void frmCheque::cmdBackup_Click()
     if (!servicos_.arquivos.ShowFileDialog(pedido))
         return;
     const auto texto = TextoBackupCheques(servicos_.configuracoes, tamanhoTwips());
-    QSaveFile arquivo(pedido.fileName);
-    if (!texto || !arquivo.open(QIODevice::WriteOnly) || arquivo.write(*texto) != texto->size() || !arquivo.commit()) {
+    if (!texto || !writeFileAtomically(pedido.fileName, *texto)) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }
