@@ -29,6 +29,7 @@ class RegistroJanelas;
 class VisorFita;
 class XPButton;
 class FrameTeclado;
+struct ServicosFerramenta;
 class ImpressoraBobina;
 struct ServicosSom;
 
@@ -175,10 +176,10 @@ protected:
 private:
     class TeclasJanela;
 
-    // The companion calculators' view of the calculator, and the closing of the open
-    // calculation that the date, weight and interest windows ask for first.
+    // The tool windows (janelacalcula_ferramentas.cpp): the open calculation closed as "="
+    // closes it, and what a tool window reaches of the program.
+    void fecharCalculoAberto();
     ServicosFerramenta servicosFerramenta();
-    void fecharCalculo();
 
     void criarControles();
     void desenharTeclado();

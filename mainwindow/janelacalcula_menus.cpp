@@ -120,7 +120,7 @@ void JanelaCalcula::criarMenus()
     item(opcoes, M("mnuData"), mnuData, QStringLiteral("Calcular &Data"), [this] { mnuData_Click(); }, Qt::Key_F5);
     item(opcoes, M("mnuTempo"), form_.mnuTempo, QStringLiteral("Calcular Temp&o"), [this] { form_.mnuTempo_Click(); },
          Qt::Key_F8, true);
-    item(opcoes, M("mnuJuro"), mnuJuro, QStringLiteral("Calcular &Juro Capitalizado"), {},
+    item(opcoes, M("mnuJuro"), mnuJuro, QStringLiteral("Calcular &Juro Capitalizado"), [this] { mnuJuro_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_J));
     item(opcoes, M("mnuRegra"), mnuRegra, QStringLiteral("Calcular Regra de &Três"), [this] { mnuRegra_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -273,32 +273,15 @@ void JanelaCalcula::mnuOutra_Click()
     servicos_.clipboard.clear();
 }
 
-// The interest windows are not part of the program yet: their word and menu are taken and
-// open nothing.
-void JanelaCalcula::mnuJuro_Click() {}
-
-ServicosFerramenta JanelaCalcula::servicosFerramenta()
-{
-    return {servicos_.mensagens, servicos_.entrada, servicos_.relogio, servicos_.configuracoes,
-            servicos_.numLock,   form_,             janelas_};
-}
-
-void JanelaCalcula::fecharCalculo()
-{
-    form_.Form_KeyPress('=');
-    form_.chkIgual.setValue(false);
-    form_.LimpaTudo();
-}
-
 void JanelaCalcula::mnuData_Click()
 {
-    fecharCalculo();
+    fecharCalculoAberto();
     AbrirData(servicosFerramenta(), mnuGrande.Checked(), this);
 }
 
 void JanelaCalcula::mnuPeso_Click()
 {
-    fecharCalculo();
+    fecharCalculoAberto();
     AbrirPeso(servicosFerramenta(), this);
 }
 
