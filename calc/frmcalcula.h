@@ -234,6 +234,8 @@ public:
 
     void mnuAgrupar_Click();
     void mnuExtenso_Click();
+    // Stops the key sound now playing (the document windows open without it).
+    void silenciarNota();
     // ==== end of the tape services ====
 
     // ---- what the tool windows reach (portacalculadora.h; frmcalcula_ferramentas.cpp) ----
@@ -261,7 +263,6 @@ private:
     void trocarOperador(QChar operador);
     void cauda(int tecla);
     void verificarLimite();
-    void silenciarNota();
 
     // Totals (frmcalcula_totais.cpp).
     void AplicarOperador();

@@ -1,5 +1,6 @@
 #include "documents/backupcheques.h"
 
+#include "documents/chaves.h"
 #include "documents/modelos.h"
 #include "platform/ansi.h"
 #include "platform/regedit.h"
@@ -13,8 +14,8 @@ namespace {
 QList<std::pair<QString, QString>> chavesBackup(int indice, QSize janelaTwips)
 {
     QList<std::pair<QString, QString>> chaves{
-        {QStringLiteral("Height"), QString::number(janelaTwips.height())},
-        {QStringLiteral("Width"), QString::number(janelaTwips.width())},
+        {chaves::kAltura, QString::number(janelaTwips.height())},
+        {chaves::kLargura, QString::number(janelaTwips.width())},
         {ChaveNome(Documento::Cheque), NomePadrao(indice)},
     };
     for (const CampoModelo& c : CamposModelo(Documento::Cheque)) {
@@ -24,7 +25,7 @@ QList<std::pair<QString, QString>> chavesBackup(int indice, QSize janelaTwips)
             chaves.append({c.chaveTop, QString::number(c.top)});
         chaves.append({c.chaveLeft, QString::number(c.left)});
     }
-    chaves.append({QStringLiteral("chkAno"), QStringLiteral("0")});
+    chaves.append({chaves::kChkAno, QStringLiteral("0")});
     return chaves;
 }
 

@@ -81,6 +81,8 @@ public:
 
     // ---- menu commands of the window ----------------------------------------------------------
     void mnuOutra_Click();
+    void mnuCheque_Click();
+    void mnuPromissoria_Click();
     void mnuJuro_Click();
     void mnuPeso_Click();
     void mnuData_Click();

@@ -139,8 +139,10 @@ void JanelaCalcula::criarMenus()
     opcoes->addSeparator();
     item(opcoes, M("mnuExtenso"), mnuExtenso, QStringLiteral("Copiar o Visor por &Extenso"),
          [this] { form_.mnuExtenso_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_E));
-    item(opcoes, M("mnuCheque"), mnuCheque, QStringLiteral("&Imprimir Cheque"), {}, QKeySequence(Qt::CTRL | Qt::Key_I));
-    item(opcoes, M("mnuPromissoria"), mnuPromissoria, QStringLiteral("Imprimir &Nota Promissória"), {},
+    item(opcoes, M("mnuCheque"), mnuCheque, QStringLiteral("&Imprimir Cheque"),
+         [this] { mnuCheque_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_I));
+    item(opcoes, M("mnuPromissoria"), mnuPromissoria, QStringLiteral("Imprimir &Nota Promissória"),
+         [this] { mnuPromissoria_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_N));
     item(opcoes, M("mnuConverte"), mnuConverte, QStringLiteral("Converter &Pesos e Medidas"),
          [this] { mnuConverte_Click(); },

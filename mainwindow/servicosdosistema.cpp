@@ -59,11 +59,9 @@ ServicosDoSistema::~ServicosDoSistema()
 
 ServicosJanela ServicosDoSistema::servicos()
 {
-    ServicosJanela s{d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
-                     d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
-                     QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta};
-    s.impressoras = &d_->impressoras;
-    return s;
+    return {d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
+            d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
+            QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta, {}, &d_->impressoras};
 }
 
 }  // namespace tarvelo

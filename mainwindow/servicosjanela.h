@@ -43,7 +43,8 @@ struct ServicosJanela {
     RawPort* porta = nullptr;
     // The system's beep; none given is the desktop's own.
     std::function<void()> bip = nullptr;
-    // The printers that window images go to; none given, such a print fails.
+    // The printers that window images go to (documents, the rule of three); none given, the
+    // documents do not open and such a print fails.
     PrinterService* impressoras = nullptr;
 };
 

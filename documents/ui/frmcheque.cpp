@@ -2,6 +2,7 @@
 
 #include "controls/xpbutton.h"
 #include "documents/backupcheques.h"
+#include "documents/chaves.h"
 #include "documents/favorecidos.h"
 #include "documents/quebraextenso.h"
 #include "host/globais.h"
@@ -59,7 +60,7 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
 
     criarFerramentas(QStringLiteral("&Ajustar Campos no Cheque  (mover)"));
     chkAno = new QCheckBox(QStringLiteral("&Usar 4 dígitos para o ANO"), this);
-    chkAno->setObjectName(QStringLiteral("chkAno"));
+    chkAno->setObjectName(chaves::kChkAno);
     chkAno->setFont(chkNegrito->font());
     chkAno->adjustSize();
     connect(chkAno, &QCheckBox::toggled, this, &frmCheque::chkAno_Click);
@@ -80,8 +81,8 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
 void frmCheque::Form_Load()
 {
     aplicarPonteiroMao({chkNegrito, chkAno, Check2, cbModelo, lstCopias});
-    definirTexto(kCidade, baseSetting(QStringLiteral("Cidade"), texto(kCidade)));
-    chkNegrito->setChecked(baseSetting(QStringLiteral("Negrito"), QStringLiteral("0")).trimmed() == QStringLiteral("1"));
+    definirTexto(kCidade, baseSetting(chaves::kCidade, texto(kCidade)));
+    chkNegrito->setChecked(baseSetting(chaves::kNegrito, QStringLiteral("0")).trimmed() == QStringLiteral("1"));
     const QDate hoje = servicos_.relogio.now().date();
     definirTexto(kDia, formatDate(hoje, u"dd"));
     definirTexto(kMes, formatDate(hoje, u"mmmm").toUpper());
@@ -89,7 +90,7 @@ void frmCheque::Form_Load()
     carregarComum();
     lstFavorecido->addItems(LerFavorecidos(ArquivoFavorecidos()));
     if (lstFavorecido->count() < 2)
-        definirTexto(kFavorecido, baseSetting(QStringLiteral("Favorecido"), texto(kFavorecido)));
+        definirTexto(kFavorecido, baseSetting(chaves::kFavorecido, texto(kFavorecido)));
 }
 
 QList<JanelaDocumento::Ferramenta> frmCheque::ferramentas() const
@@ -155,9 +156,9 @@ QStringList frmCheque::camposMaiusculos() const
 
 QList<std::pair<QString, QString>> frmCheque::textosGuardados() const
 {
-    return {{QStringLiteral("Favorecido"), texto(kFavorecido)},
-            {QStringLiteral("Cidade"), texto(kCidade)},
-            {QStringLiteral("Negrito"), chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}};
+    return {{chaves::kFavorecido, texto(kFavorecido)},
+            {chaves::kCidade, texto(kCidade)},
+            {chaves::kNegrito, chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}};
 }
 
 bool frmCheque::antesDeImprimir()

@@ -1,5 +1,6 @@
 #include "documents/ui/frmimp.h"
 
+#include "documents/chaves.h"
 #include "documents/ui/cursores.h"
 #include "host/texto.h"
 #include "platform/messagebox.h"
@@ -16,9 +17,6 @@
 
 namespace tarvelo {
 namespace {
-
-const QString kConf = QStringLiteral("Conf");
-const QString kImpDispo = QStringLiteral("ImpDispo");
 
 QLabel* rotulo(const QString& texto, QWidget* pai, bool dica = false)
 {
@@ -44,7 +42,7 @@ frmImp::frmImp(SettingsStore& configuracoes, PrinterService& impressoras, Messag
     setModal(true);
     // The window is made afresh for every opening, so reading the setting here is reading
     // it at each activation.
-    if (settingBool(configuracoes_.GetSetting(kConf, QStringLiteral("Visivel"), QStringLiteral("True"))).value_or(true))
+    if (settingBool(configuracoes_.GetSetting(chaves::kConf, chaves::kVisivel, QStringLiteral("True"))).value_or(true))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (janelas_)
         janelas_->registrar(objectName(), this);
@@ -84,7 +82,7 @@ frmImp::frmImp(SettingsStore& configuracoes, PrinterService& impressoras, Messag
 
     for (const PrinterInfo& p : impressoras_.printers())
         cbImpressora->addItem(p.deviceName);
-    cbImpressora->setCurrentIndex(cbImpressora->findText(configuracoes_.GetSetting(kConf, kImpDispo, {}),
+    cbImpressora->setCurrentIndex(cbImpressora->findText(configuracoes_.GetSetting(chaves::kConf, chaves::kImpDispo, {}),
                                                          Qt::MatchExactly | Qt::MatchCaseSensitive));
     if (cbImpressora->currentIndex() >= 0)
         cbImpressora_Click();
@@ -141,7 +139,7 @@ void frmImp::cmdOK_Click()
         cbImpressora->setFocus();
         return;
     }
-    if (!configuracoes_.SaveSetting(kConf, kImpDispo, cbImpressora->currentText())) {
+    if (!configuracoes_.SaveSetting(chaves::kConf, chaves::kImpDispo, cbImpressora->currentText())) {
         mensagens_.show(fTexto(30), mb::Critical, windowTitle());
         return;
     }

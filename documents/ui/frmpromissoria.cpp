@@ -2,6 +2,7 @@
 
 #include "calc/extenso.h"
 #include "controls/xpbutton.h"
+#include "documents/chaves.h"
 #include "documents/promissoria.h"
 #include "documents/quebraextenso.h"
 #include "host/globais.h"
@@ -33,7 +34,6 @@ const QString kEmitente = QStringLiteral("txtEmitente");
 const QString kEmitente2 = QStringLiteral("txtEmitente2");
 const QString kEndereco = QStringLiteral("txtEndereço");
 const QString kPagarei = QStringLiteral("txtPagarei");
-const QString kTipoMes = QStringLiteral("TipoMês");
 
 constexpr qint64 kTamanhoMaximoImagem = 16 * 1024 * 1024;
 constexpr int kLadoMaximoImagem = 4096;
@@ -43,7 +43,7 @@ const QList<std::pair<QString, QString>>& textosDaNota()
 {
     static const QList<std::pair<QString, QString>> textos{
         {QStringLiteral("Pagarei"), kPagarei},   {QStringLiteral("Credor"), kCredor},
-        {QStringLiteral("Credor2"), kCredor2},   {QStringLiteral("Cidade"), kCidade},
+        {QStringLiteral("Credor2"), kCredor2},   {chaves::kCidade, kCidade},
         {QStringLiteral("Emitente"), kEmitente}, {QStringLiteral("Emitente2"), kEmitente2},
         {QStringLiteral("Endereço"), kEndereco},
     };
@@ -114,17 +114,17 @@ void frmPromissoria::Form_Load()
 {
     aplicarPonteiroMao({Check2, chkNegrito, cbModelo, lstCopias});
     definirFundo(ImagemDeFundo(globais().gPastaApp));
-    definirTexto(kNumero, ProximoNumero(baseSetting(QStringLiteral("Numero"), QStringLiteral("0"))));
+    definirTexto(kNumero, ProximoNumero(baseSetting(chaves::kNumero, QStringLiteral("0"))));
     for (const auto& [chave, nome] : textosDaNota())
         definirTexto(nome, baseSetting(chave, texto(nome)));
-    chkNegrito->setChecked(baseSetting(QStringLiteral("Negrito"), QStringLiteral("0")).trimmed() == QStringLiteral("1"));
+    chkNegrito->setChecked(baseSetting(chaves::kNegrito, QStringLiteral("0")).trimmed() == QStringLiteral("1"));
     carregarComum();
 
     const QDate hoje = servicos_.relogio.now().date();
     vencimento_ = dateValue(entrega_.vencimento, currentLocale(), hoje).value_or(QDate());
     if (!vencimento_.isValid())
         return;
-    mostrarData(baseSetting(kTipoMes, QStringLiteral("3")).trimmed() == QStringLiteral("2"));
+    mostrarData(baseSetting(chaves::kTipoMes, QStringLiteral("3")).trimmed() == QStringLiteral("2"));
     MessageService& mensagens = servicos_.mensagens;
     definirTexto(QStringLiteral("txtAosDias"), DiaPorExtenso(vencimento_, [&mensagens](const QString& numero) {
                      return ConverterExtenso(numero, false, mensagens);
@@ -193,7 +193,7 @@ void frmPromissoria::aposAtivar()
 
 void frmPromissoria::aoFechar()
 {
-    servicos_.configuracoes.SaveSetting(secaoBase(documento()), kTipoMes, QString::number(texto(kMes).size()));
+    servicos_.configuracoes.SaveSetting(secaoBase(documento()), chaves::kTipoMes, QString::number(texto(kMes).size()));
 }
 
 QList<QStringList> frmPromissoria::linhas() const
@@ -220,16 +220,16 @@ QStringList frmPromissoria::camposMaiusculos() const
 
 QList<std::pair<QString, QString>> frmPromissoria::textosGuardados() const
 {
-    QList<std::pair<QString, QString>> valores{{QStringLiteral("Numero"), texto(kNumero)}};
+    QList<std::pair<QString, QString>> valores{{chaves::kNumero, texto(kNumero)}};
     for (const auto& [chave, nome] : textosDaNota())
         valores.append({chave, texto(nome)});
-    valores.append({QStringLiteral("Negrito"), chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
+    valores.append({chaves::kNegrito, chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
     return valores;
 }
 
 void frmPromissoria::gravarExtrasDoModelo()
 {
-    servicos_.configuracoes.SaveSetting(secaoBase(documento()), QStringLiteral("Negrito"),
+    servicos_.configuracoes.SaveSetting(secaoBase(documento()), chaves::kNegrito,
                                         chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 

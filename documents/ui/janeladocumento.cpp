@@ -1,6 +1,7 @@
 #include "documents/ui/janeladocumento.h"
 
 #include "controls/xpbutton.h"
+#include "documents/chaves.h"
 #include "documents/quebraextenso.h"
 #include "documents/ui/cursores.h"
 #include "documents/ui/frmimp.h"
@@ -215,8 +216,8 @@ void JanelaDocumento::carregarComum()
         const auto twips = LerPixels(baseSetting(chave, padrao));
         return twips ? qMax(1, static_cast<int>(std::lround(*twips / kTwipsPorPixel)) - moldura) : pixels;
     };
-    resize(medida(QStringLiteral("Width"), width(), kMolduraLargura),
-           medida(QStringLiteral("Height"), height(), kMolduraAltura));
+    resize(medida(chaves::kLargura, width(), kMolduraLargura),
+           medida(chaves::kAltura, height(), kMolduraAltura));
     Form_Resize();  // a hidden window gets its resize event only when shown
     cbModelo->addItems(NomesModelos(servicos_.configuracoes, documento_));
     cbModelo->setCurrentIndex(0);
@@ -228,7 +229,7 @@ void JanelaDocumento::carregarComum()
 
 QString JanelaDocumento::conf(const QString& chave, const QString& padrao) const
 {
-    return servicos_.configuracoes.GetSetting(QStringLiteral("Conf"), chave, padrao);
+    return servicos_.configuracoes.GetSetting(chaves::kConf, chave, padrao);
 }
 
 QString JanelaDocumento::baseSetting(const QString& chave, const QString& padrao) const
@@ -314,7 +315,7 @@ void JanelaDocumento::janelaAtivaMudou()
 
 bool JanelaDocumento::sempreVisivel() const
 {
-    return settingBool(conf(QStringLiteral("Visivel"), QStringLiteral("True"))).value_or(true);
+    return settingBool(conf(chaves::kVisivel, QStringLiteral("True"))).value_or(true);
 }
 
 void JanelaDocumento::Mostrar()
@@ -351,9 +352,11 @@ bool JanelaDocumento::teclaPressionada(QKeyEvent* evento)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (enterAvanca())
-            focusNextChild();
-        return false;
+        // Taken here when it moves on; otherwise the field has it (a new line in the reserve).
+        if (!enterAvanca())
+            return false;
+        focusNextChild();
+        return true;
     default:
         return false;
     }
@@ -377,9 +380,11 @@ bool JanelaDocumento::eventFilter(QObject* objeto, QEvent* evento)
     case QEvent::KeyPress:
         return teclaPressionada(static_cast<QKeyEvent*>(evento));
     case QEvent::KeyRelease:
-        if (static_cast<QKeyEvent*>(evento)->key() == Qt::Key_F1 && !static_cast<QKeyEvent*>(evento)->isAutoRepeat())
+        if (static_cast<QKeyEvent*>(evento)->key() != Qt::Key_F1)
+            return false;
+        if (!static_cast<QKeyEvent*>(evento)->isAutoRepeat())
             cmdHelp_Click();
-        return false;
+        return true;  // not again in the window, where an ignored release would go next
     case QEvent::FocusIn:
         // Typed fields start with their whole text selected; the reserve field keeps its caret.
         if (auto* linha = qobject_cast<QLineEdit*>(objeto); linha && campos_.value(linha->objectName()) == linha &&
@@ -436,8 +441,8 @@ void JanelaDocumento::Unload()
 void JanelaDocumento::Form_Unload()
 {
     const QSize twips = tamanhoTwips();
-    servicos_.configuracoes.SaveSettings(secaoBase(documento_), {{QStringLiteral("Height"), QString::number(twips.height())},
-                                                                 {QStringLiteral("Width"), QString::number(twips.width())}});
+    servicos_.configuracoes.SaveSettings(secaoBase(documento_), {{chaves::kAltura, QString::number(twips.height())},
+                                                                 {chaves::kLargura, QString::number(twips.width())}});
     aoFechar();
     if (alterado()) {
         const int resposta = servicos_.mensagens.show(fTexto(948, cbModelo->currentText().toUpper()),
@@ -684,7 +689,7 @@ bool JanelaDocumento::imprimir()
     if (!antesDeImprimir())
         return false;
     PrinterService& impressoras = servicos_.impressoras;
-    const QString escolhida = conf(QStringLiteral("ImpDispo"), {});
+    const QString escolhida = conf(chaves::kImpDispo, {});
     if (escolhida.isEmpty()) {
         impressoras.setTrackDefault(true);
     } else {
