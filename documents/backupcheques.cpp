@@ -1,7 +1,7 @@
 #include "documents/backupcheques.h"
 
-#include "documents/chaves.h"
 #include "documents/modelos.h"
+#include "host/preferencias.h"
 #include "platform/ansi.h"
 #include "platform/regedit.h"
 #include "platform/settings.h"
@@ -14,8 +14,8 @@ namespace {
 QList<std::pair<QString, QString>> chavesBackup(int indice, QSize janelaTwips)
 {
     QList<std::pair<QString, QString>> chaves{
-        {chaves::kAltura, QString::number(janelaTwips.height())},
-        {chaves::kLargura, QString::number(janelaTwips.width())},
+        {pref::ChequeHeight.chave.toString(), QString::number(janelaTwips.height())},
+        {pref::ChequeWidth.chave.toString(), QString::number(janelaTwips.width())},
         {ChaveNome(Documento::Cheque), NomePadrao(indice)},
     };
     for (const CampoModelo& c : CamposModelo(Documento::Cheque)) {
@@ -25,7 +25,7 @@ QList<std::pair<QString, QString>> chavesBackup(int indice, QSize janelaTwips)
             chaves.append({c.chaveTop, QString::number(c.top)});
         chaves.append({c.chaveLeft, QString::number(c.left)});
     }
-    chaves.append({chaves::kChkAno, QStringLiteral("0")});
+    chaves.append({kChaveAno, QStringLiteral("0")});
     return chaves;
 }
 

@@ -1,6 +1,5 @@
 #include "documents/modelos.h"
 
-#include "documents/chaves.h"
 #include "platform/settings.h"
 
 #include <cmath>
@@ -113,7 +112,7 @@ void CarregarModelo(const SettingsStore& configuracoes, Documento documento, int
         lerNumero(configuracoes, secao, c.chaveLeft, c.left, p.left);
     }
     if (ano && documento == Documento::Cheque) {
-        const auto valor = LerPixels(configuracoes.GetSetting(secao, chaves::kChkAno, QStringLiteral("0")));
+        const auto valor = LerPixels(configuracoes.GetSetting(secao, kChaveAno, QStringLiteral("0")));
         *ano = valor ? std::optional<bool>(*valor != 0) : std::nullopt;
     }
     for (const CampoModelo& c : CamposModelo(documento))
@@ -131,7 +130,7 @@ QList<std::pair<QString, QString>> ValoresModelo(Documento documento, const QStr
         valores.append({c.chaveLeft, QString::number(p.left)});
     }
     if (documento == Documento::Cheque)
-        valores.append({chaves::kChkAno, ano ? QStringLiteral("1") : QStringLiteral("0")});
+        valores.append({kChaveAno, ano ? QStringLiteral("1") : QStringLiteral("0")});
     for (const CampoModelo& c : CamposModelo(documento))
         valores.append({c.chaveWidth, QString::number(leiaute.value(c.campo, {c.left, c.top, c.width}).width)});
     return valores;

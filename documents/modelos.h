@@ -60,6 +60,9 @@ void CarregarModelo(const SettingsStore& configuracoes, Documento documento, int
 QList<std::pair<QString, QString>> ValoresModelo(Documento documento, const QString& nome, const Leiaute& leiaute,
                                                  bool ano);
 
+// The cheque model's year: "1" four digits, "0" two.
+inline const QString kChaveAno = QStringLiteral("chkAno");
+
 // A stored number with either decimal symbol ("454", "12,5" or "12.5"), rounded to pixels.
 std::optional<int> LerPixels(const QString& texto);
 

@@ -60,6 +60,30 @@ inline constexpr PreferenciaTexto UltimoArq{kConf, u"UltimoArq", u"Tarvelo.txt"}
 // While unset the tape's own folder, worked out where it is read.
 inline constexpr PreferenciaTexto UltimoPath{kConf, u"UltimoPath", u""};
 
+// ---- the cheque and the promissory note ---------------------------------------------------
+// (Their nine layout models per document are a stored format of their own: documents/modelos.cpp.)
+inline constexpr QStringView kCheque = u"Cheque";
+inline constexpr QStringView kPromissoria = u"Promissoria";
+inline constexpr PreferenciaTexto ImpDispo{kConf, u"ImpDispo", u""};  // the documents' printer; "" the default
+inline constexpr PreferenciaNumero ChequeHeight{kCheque, u"Height", 4605};  // twips, frame included
+inline constexpr PreferenciaNumero ChequeWidth{kCheque, u"Width", 9990};
+inline constexpr PreferenciaTexto ChequeNegrito{kCheque, u"Negrito", u"0"};  // "1": bold fields
+inline constexpr PreferenciaTexto ChequeCidade{kCheque, u"Cidade", u"CIDADE - UF"};
+inline constexpr PreferenciaTexto ChequeFavorecido{kCheque, u"Favorecido", u""};
+inline constexpr PreferenciaNumero NotaHeight{kPromissoria, u"Height", 5310};
+inline constexpr PreferenciaNumero NotaWidth{kPromissoria, u"Width", 12060};
+inline constexpr PreferenciaTexto NotaNegrito{kPromissoria, u"Negrito", u"0"};
+inline constexpr PreferenciaTexto NotaNumero{kPromissoria, u"Numero", u"0"};  // the last number printed
+inline constexpr PreferenciaTexto NotaPagarei{kPromissoria, u"Pagarei", u"pagarei"};
+inline constexpr PreferenciaTexto NotaCredor{kPromissoria, u"Credor", u"NOME DA EMPRESA/PESSOA CREDORA"};
+inline constexpr PreferenciaTexto NotaCredor2{kPromissoria, u"Credor2", u"CPF/CGC DO CREDOR"};
+inline constexpr PreferenciaTexto NotaCidade{kPromissoria, u"Cidade", u"CIDADE - UF"};
+inline constexpr PreferenciaTexto NotaEmitente{kPromissoria, u"Emitente", u"NOME DO EMITENTE"};
+inline constexpr PreferenciaTexto NotaEmitente2{kPromissoria, u"Emitente2", u"CPF/CGC DO EMITENTE"};
+inline constexpr PreferenciaTexto NotaEndereco{kPromissoria, u"Endereço", u"ENDEREÇO DO EMITENTE"};
+// The month style shown at the last close: 2 the numeric style, anything else the month's name.
+inline constexpr PreferenciaTexto NotaTipoMes{kPromissoria, u"TipoMês", u"3"};
+
 // ---- the host -----------------------------------------------------------------------------
 inline constexpr PreferenciaNumero Idioma{kConf, u"Idioma", 0};  // 0: from the system's language
 inline constexpr PreferenciaSimNao Segur{kConf, u"Segur", false};

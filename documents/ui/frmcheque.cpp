@@ -2,10 +2,10 @@
 
 #include "controls/xpbutton.h"
 #include "documents/backupcheques.h"
-#include "documents/chaves.h"
 #include "documents/favorecidos.h"
 #include "documents/quebraextenso.h"
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/texto.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -60,7 +60,7 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
 
     criarFerramentas(QStringLiteral("&Ajustar Campos no Cheque  (mover)"));
     chkAno = new QCheckBox(QStringLiteral("&Usar 4 dígitos para o ANO"), this);
-    chkAno->setObjectName(chaves::kChkAno);
+    chkAno->setObjectName(QStringLiteral("chkAno"));
     chkAno->setFont(chkNegrito->font());
     chkAno->adjustSize();
     connect(chkAno, &QCheckBox::toggled, this, &frmCheque::chkAno_Click);
@@ -81,8 +81,8 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
 void frmCheque::Form_Load()
 {
     aplicarPonteiroMao({chkNegrito, chkAno, Check2, cbModelo, lstCopias});
-    definirTexto(kCidade, baseSetting(chaves::kCidade, texto(kCidade)));
-    chkNegrito->setChecked(baseSetting(chaves::kNegrito, QStringLiteral("0")).trimmed() == QStringLiteral("1"));
+    definirTexto(kCidade, lerPreferencia(servicos_.configuracoes, pref::ChequeCidade));
+    carregarNegrito();
     const QDate hoje = servicos_.relogio.now().date();
     definirTexto(kDia, formatDate(hoje, u"dd"));
     definirTexto(kMes, formatDate(hoje, u"mmmm").toUpper());
@@ -90,7 +90,7 @@ void frmCheque::Form_Load()
     carregarComum();
     lstFavorecido->addItems(LerFavorecidos(ArquivoFavorecidos()));
     if (lstFavorecido->count() < 2)
-        definirTexto(kFavorecido, baseSetting(chaves::kFavorecido, texto(kFavorecido)));
+        definirTexto(kFavorecido, lerPreferencia(servicos_.configuracoes, pref::ChequeFavorecido));
 }
 
 QList<JanelaDocumento::Ferramenta> frmCheque::ferramentas() const
@@ -154,11 +154,10 @@ QStringList frmCheque::camposMaiusculos() const
     return {kFavorecido, kCidade};
 }
 
-QList<std::pair<QString, QString>> frmCheque::textosGuardados() const
+QList<ValorPreferencia> frmCheque::textosGuardados() const
 {
-    return {{chaves::kFavorecido, texto(kFavorecido)},
-            {chaves::kCidade, texto(kCidade)},
-            {chaves::kNegrito, chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}};
+    return {valorPreferencia(pref::ChequeFavorecido, texto(kFavorecido)),
+            valorPreferencia(pref::ChequeCidade, texto(kCidade)), valorNegrito()};
 }
 
 bool frmCheque::antesDeImprimir()

@@ -1,7 +1,7 @@
 #include "documents/ui/frmimp.h"
 
-#include "documents/chaves.h"
 #include "documents/ui/cursores.h"
+#include "host/preferencias.h"
 #include "host/texto.h"
 #include "platform/messagebox.h"
 #include "platform/printerservice.h"
@@ -42,7 +42,7 @@ frmImp::frmImp(SettingsStore& configuracoes, PrinterService& impressoras, Messag
     setModal(true);
     // The window is made afresh for every opening, so reading the setting here is reading
     // it at each activation.
-    if (settingBool(configuracoes_.GetSetting(chaves::kConf, chaves::kVisivel, QStringLiteral("True"))).value_or(true))
+    if (lerPreferencia(configuracoes_, pref::Visivel).value_or(true))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (janelas_)
         janelas_->registrar(objectName(), this);
@@ -82,7 +82,7 @@ frmImp::frmImp(SettingsStore& configuracoes, PrinterService& impressoras, Messag
 
     for (const PrinterInfo& p : impressoras_.printers())
         cbImpressora->addItem(p.deviceName);
-    cbImpressora->setCurrentIndex(cbImpressora->findText(configuracoes_.GetSetting(chaves::kConf, chaves::kImpDispo, {}),
+    cbImpressora->setCurrentIndex(cbImpressora->findText(lerPreferencia(configuracoes_, pref::ImpDispo),
                                                          Qt::MatchExactly | Qt::MatchCaseSensitive));
     if (cbImpressora->currentIndex() >= 0)
         cbImpressora_Click();
@@ -139,7 +139,7 @@ void frmImp::cmdOK_Click()
         cbImpressora->setFocus();
         return;
     }
-    if (!configuracoes_.SaveSetting(chaves::kConf, chaves::kImpDispo, cbImpressora->currentText())) {
+    if (!salvarPreferencia(configuracoes_, pref::ImpDispo, cbImpressora->currentText())) {
         mensagens_.show(fTexto(30), mb::Critical, windowTitle());
         return;
     }

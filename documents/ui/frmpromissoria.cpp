@@ -2,10 +2,10 @@
 
 #include "calc/extenso.h"
 #include "controls/xpbutton.h"
-#include "documents/chaves.h"
 #include "documents/promissoria.h"
 #include "documents/quebraextenso.h"
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/texto.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -39,13 +39,12 @@ constexpr qint64 kTamanhoMaximoImagem = 16 * 1024 * 1024;
 constexpr int kLadoMaximoImagem = 4096;
 
 // The settings that keep the last texts of the note, with their fields.
-const QList<std::pair<QString, QString>>& textosDaNota()
+const QList<std::pair<const PreferenciaTexto*, QString>>& textosDaNota()
 {
-    static const QList<std::pair<QString, QString>> textos{
-        {QStringLiteral("Pagarei"), kPagarei},   {QStringLiteral("Credor"), kCredor},
-        {QStringLiteral("Credor2"), kCredor2},   {chaves::kCidade, kCidade},
-        {QStringLiteral("Emitente"), kEmitente}, {QStringLiteral("Emitente2"), kEmitente2},
-        {QStringLiteral("Endereço"), kEndereco},
+    static const QList<std::pair<const PreferenciaTexto*, QString>> textos{
+        {&pref::NotaPagarei, kPagarei},     {&pref::NotaCredor, kCredor},       {&pref::NotaCredor2, kCredor2},
+        {&pref::NotaCidade, kCidade},       {&pref::NotaEmitente, kEmitente},   {&pref::NotaEmitente2, kEmitente2},
+        {&pref::NotaEndereco, kEndereco},
     };
     return textos;
 }
@@ -114,17 +113,17 @@ void frmPromissoria::Form_Load()
 {
     aplicarPonteiroMao({Check2, chkNegrito, cbModelo, lstCopias});
     definirFundo(ImagemDeFundo(globais().gPastaApp));
-    definirTexto(kNumero, ProximoNumero(baseSetting(chaves::kNumero, QStringLiteral("0"))));
-    for (const auto& [chave, nome] : textosDaNota())
-        definirTexto(nome, baseSetting(chave, texto(nome)));
-    chkNegrito->setChecked(baseSetting(chaves::kNegrito, QStringLiteral("0")).trimmed() == QStringLiteral("1"));
+    definirTexto(kNumero, ProximoNumero(lerPreferencia(servicos_.configuracoes, pref::NotaNumero)));
+    for (const auto& [preferencia, nome] : textosDaNota())
+        definirTexto(nome, lerPreferencia(servicos_.configuracoes, *preferencia));
+    carregarNegrito();
     carregarComum();
 
     const QDate hoje = servicos_.relogio.now().date();
     vencimento_ = dateValue(entrega_.vencimento, currentLocale(), hoje).value_or(QDate());
     if (!vencimento_.isValid())
         return;
-    mostrarData(baseSetting(chaves::kTipoMes, QStringLiteral("3")).trimmed() == QStringLiteral("2"));
+    mostrarData(lerPreferencia(servicos_.configuracoes, pref::NotaTipoMes).trimmed() == QStringLiteral("2"));
     MessageService& mensagens = servicos_.mensagens;
     definirTexto(QStringLiteral("txtAosDias"), DiaPorExtenso(vencimento_, [&mensagens](const QString& numero) {
                      return ConverterExtenso(numero, false, mensagens);
@@ -193,7 +192,7 @@ void frmPromissoria::aposAtivar()
 
 void frmPromissoria::aoFechar()
 {
-    servicos_.configuracoes.SaveSetting(secaoBase(documento()), chaves::kTipoMes, QString::number(texto(kMes).size()));
+    salvarPreferencia(servicos_.configuracoes, pref::NotaTipoMes, QString::number(texto(kMes).size()));
 }
 
 QList<QStringList> frmPromissoria::linhas() const
@@ -218,19 +217,19 @@ QStringList frmPromissoria::camposMaiusculos() const
     return {kCredor, kCidade, kEmitente, kEndereco};
 }
 
-QList<std::pair<QString, QString>> frmPromissoria::textosGuardados() const
+QList<ValorPreferencia> frmPromissoria::textosGuardados() const
 {
-    QList<std::pair<QString, QString>> valores{{chaves::kNumero, texto(kNumero)}};
-    for (const auto& [chave, nome] : textosDaNota())
-        valores.append({chave, texto(nome)});
-    valores.append({chaves::kNegrito, chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
+    QList<ValorPreferencia> valores{valorPreferencia(pref::NotaNumero, texto(kNumero))};
+    for (const auto& [preferencia, nome] : textosDaNota())
+        valores.append(valorPreferencia(*preferencia, texto(nome)));
+    valores.append(valorNegrito());
     return valores;
 }
 
 void frmPromissoria::gravarExtrasDoModelo()
 {
-    servicos_.configuracoes.SaveSetting(secaoBase(documento()), chaves::kNegrito,
-                                        chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const ValorPreferencia negrito = valorNegrito();
+    salvarPreferencias(servicos_.configuracoes, {negrito});
 }
 
 }  // namespace tarvelo

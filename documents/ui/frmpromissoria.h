@@ -33,7 +33,7 @@ protected:
     QList<QStringList> ordemBanda() const override;
     QList<QWidget*> ferramentasImpressao() const override;
     QStringList camposMaiusculos() const override;
-    QList<std::pair<QString, QString>> textosGuardados() const override;
+    QList<ValorPreferencia> textosGuardados() const override;
     void gravarExtrasDoModelo() override;
 
 private:

@@ -1,11 +1,11 @@
 #include "documents/ui/janeladocumento.h"
 
 #include "controls/xpbutton.h"
-#include "documents/chaves.h"
 #include "documents/quebraextenso.h"
 #include "documents/ui/cursores.h"
 #include "documents/ui/frmimp.h"
 #include "host/globais.h"
+#include "host/preferencias.h"
 #include "host/texto.h"
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
@@ -211,13 +211,13 @@ void JanelaDocumento::aplicarPonteiroMao(const QList<QWidget*>& controles)
 
 void JanelaDocumento::carregarComum()
 {
-    const auto medida = [this](const QString& chave, int pixels, int moldura) {
-        const QString padrao = QString::number((pixels + moldura) * kTwipsPorPixel);
-        const auto twips = LerPixels(baseSetting(chave, padrao));
+    const auto medida = [this](const PreferenciaNumero& preferencia, int pixels, int moldura) {
+        const QString desenho = QString::number((pixels + moldura) * kTwipsPorPixel);
+        const auto twips = LerPixels(textoPreferencia(servicos_.configuracoes, preferencia, desenho));
         return twips ? qMax(1, static_cast<int>(std::lround(*twips / kTwipsPorPixel)) - moldura) : pixels;
     };
-    resize(medida(chaves::kLargura, width(), kMolduraLargura),
-           medida(chaves::kAltura, height(), kMolduraAltura));
+    resize(medida(preferenciaLargura(), width(), kMolduraLargura),
+           medida(preferenciaAltura(), height(), kMolduraAltura));
     Form_Resize();  // a hidden window gets its resize event only when shown
     cbModelo->addItems(NomesModelos(servicos_.configuracoes, documento_));
     cbModelo->setCurrentIndex(0);
@@ -227,14 +227,30 @@ void JanelaDocumento::carregarComum()
         filho->installEventFilter(this);
 }
 
-QString JanelaDocumento::conf(const QString& chave, const QString& padrao) const
+const PreferenciaNumero& JanelaDocumento::preferenciaAltura() const
 {
-    return servicos_.configuracoes.GetSetting(chaves::kConf, chave, padrao);
+    return documento_ == Documento::Cheque ? pref::ChequeHeight : pref::NotaHeight;
 }
 
-QString JanelaDocumento::baseSetting(const QString& chave, const QString& padrao) const
+const PreferenciaNumero& JanelaDocumento::preferenciaLargura() const
 {
-    return servicos_.configuracoes.GetSetting(secaoBase(documento_), chave, padrao);
+    return documento_ == Documento::Cheque ? pref::ChequeWidth : pref::NotaWidth;
+}
+
+const PreferenciaTexto& JanelaDocumento::preferenciaNegrito() const
+{
+    return documento_ == Documento::Cheque ? pref::ChequeNegrito : pref::NotaNegrito;
+}
+
+void JanelaDocumento::carregarNegrito()
+{
+    chkNegrito->setChecked(lerPreferencia(servicos_.configuracoes, preferenciaNegrito()).trimmed() ==
+                           QStringLiteral("1"));
+}
+
+ValorPreferencia JanelaDocumento::valorNegrito() const
+{
+    return valorPreferencia(preferenciaNegrito(), chkNegrito->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 // ---- fields ---------------------------------------------------------------------------------
@@ -315,7 +331,7 @@ void JanelaDocumento::janelaAtivaMudou()
 
 bool JanelaDocumento::sempreVisivel() const
 {
-    return settingBool(conf(chaves::kVisivel, QStringLiteral("True"))).value_or(true);
+    return lerPreferencia(servicos_.configuracoes, pref::Visivel).value_or(true);
 }
 
 void JanelaDocumento::Mostrar()
@@ -441,8 +457,8 @@ void JanelaDocumento::Unload()
 void JanelaDocumento::Form_Unload()
 {
     const QSize twips = tamanhoTwips();
-    servicos_.configuracoes.SaveSettings(secaoBase(documento_), {{chaves::kAltura, QString::number(twips.height())},
-                                                                 {chaves::kLargura, QString::number(twips.width())}});
+    salvarPreferencias(servicos_.configuracoes, {valorPreferencia(preferenciaAltura(), twips.height()),
+                                                 valorPreferencia(preferenciaLargura(), twips.width())});
     aoFechar();
     if (alterado()) {
         const int resposta = servicos_.mensagens.show(fTexto(948, cbModelo->currentText().toUpper()),
@@ -684,12 +700,12 @@ bool JanelaDocumento::imprimir()
         if (QLineEdit* linha = txt(nome))
             linha->deselect();
     }
-    if (!servicos_.configuracoes.SaveSettings(secaoBase(documento_), textosGuardados()))
+    if (!salvarPreferencias(servicos_.configuracoes, textosGuardados()))
         return false;
     if (!antesDeImprimir())
         return false;
     PrinterService& impressoras = servicos_.impressoras;
-    const QString escolhida = conf(chaves::kImpDispo, {});
+    const QString escolhida = lerPreferencia(servicos_.configuracoes, pref::ImpDispo);
     if (escolhida.isEmpty()) {
         impressoras.setTrackDefault(true);
     } else {

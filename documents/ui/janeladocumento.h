@@ -3,6 +3,7 @@
 #include "documents/documento.h"
 #include "documents/editorleiaute.h"
 #include "documents/modelos.h"
+#include "host/preferencias.h"
 #include "host/ui/janelas.h"
 
 #include <QDialog>
@@ -119,7 +120,7 @@ protected:
     // kept for the next document, and any step of the document's own.
     virtual QList<QWidget*> ferramentasImpressao() const = 0;
     virtual QStringList camposMaiusculos() const = 0;
-    virtual QList<std::pair<QString, QString>> textosGuardados() const = 0;
+    virtual QList<ValorPreferencia> textosGuardados() const = 0;
     virtual bool antesDeImprimir() { return true; }
     virtual bool anoDoModelo() const { return false; }
     virtual void gravarExtrasDoModelo() {}
@@ -135,8 +136,12 @@ protected:
     void aplicarPonteiroMao(const QList<QWidget*>& controles);
     void definirFundo(const QImage& imagem) { fundo_ = imagem; }
 
-    QString conf(const QString& chave, const QString& padrao) const;
-    QString baseSetting(const QString& chave, const QString& padrao) const;
+    // The document's own settings: size, bold fields.
+    const PreferenciaNumero& preferenciaAltura() const;
+    const PreferenciaNumero& preferenciaLargura() const;
+    const PreferenciaTexto& preferenciaNegrito() const;
+    void carregarNegrito();
+    ValorPreferencia valorNegrito() const;
 
     ServicosDocumento servicos_;
     Entrega entrega_;
