@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/messagecore.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -154,6 +156,9 @@ public:
     QString Tag;
     QString ToolTipText;
     float Left = 0, Top = 0, Width = 0, Height = 0;
+    // The window of the button that shows the key, 0 while no view shows it; the global
+    // hotkeys are registered on it.
+    WindowHandle hWnd = 0;
 
     std::function<void(int button, int shift, float x, float y)> MouseUp;
     std::function<void()> Click;

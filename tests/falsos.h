@@ -146,3 +146,47 @@ struct MensagensRoteiro : MessageService {
 };
 
 }  // namespace tarvelo::teste
+
+#include "platform/hotkeys.h"
+
+#include <algorithm>
+
+namespace tarvelo::teste {
+
+// Global hotkeys held in a list; the test presses them. Combinations in `ocupadas` belong
+// to another program.
+struct HotKeysFalsas : HotKeyService {
+    struct Registro {
+        WindowHandle hWnd;
+        int id;
+        HotKeyCombination teclas;
+    };
+    std::vector<Registro> registros;
+    std::vector<HotKeyCombination> ocupadas;
+    bool available() const override { return true; }
+    bool registerHotKey(WindowHandle hWnd, int id, const HotKeyCombination& teclas) override
+    {
+        unregisterHotKey(hWnd, id);
+        if (std::find(ocupadas.begin(), ocupadas.end(), teclas) != ocupadas.end())
+            return false;
+        registros.push_back({hWnd, id, teclas});
+        return true;
+    }
+    void unregisterHotKey(WindowHandle hWnd, int id) override
+    {
+        std::erase_if(registros, [&](const Registro& r) { return r.hWnd == hWnd && r.id == id; });
+    }
+    // The user presses the combination: false when nobody holds it.
+    bool pressionar(const HotKeyCombination& teclas)
+    {
+        for (const Registro& r : registros) {
+            if (r.teclas == teclas) {
+                SendMessage(r.hWnd, WM_HOTKEY, r.id, teclas.modifiers | (teclas.virtualKey << 16));
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace tarvelo::teste

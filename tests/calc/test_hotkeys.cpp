@@ -1,0 +1,178 @@
+// The global hotkeys as the engine sees them: pressed through a fake hotkey service, on key
+// windows of the message core, with the window minimised.
+
+#include "calc/hotkeys.h"
+#include "calculadora.h"
+#include "host/texto.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+using namespace tarvelo::teste;
+
+namespace {
+
+constexpr HotKeyCombination ctrl(int vk) { return {hk::Ctrl, vk}; }
+constexpr int kKp0 = 96;
+constexpr HotKeyCombination kMais = ctrl(107), kMenos = ctrl(109), kEnter = ctrl(13), kColar = ctrl(45),
+                            kEspaco = ctrl(32), kCtrlAltEnter{hk::Ctrl | hk::Alt, 13};
+
+// The keypad's own window procedure: counts what reaches it through the hotkeys' one.
+int mensagensDaTecla = 0;
+MessageParam ProcTecla(WindowHandle, quint32, MessageParam, MessageParam)
+{
+    ++mensagensDaTecla;
+    return 7;
+}
+
+// The program with the focus: Ctrl+C copies its selection.
+struct OutroPrograma : KeystrokeService {
+    explicit OutroPrograma(ClipboardFalso& c) : clipboard(c) {}
+    ClipboardFalso& clipboard;
+    QString selecao;
+    bool ctrl = false;
+    void sendKeys(const QString&) override {}
+    void sendKeyEvent(int vk, int, bool soltar) override
+    {
+        if (vk == 0xA2)
+            ctrl = !soltar;
+        else if (vk == 0x43 && !soltar && ctrl)
+            clipboard.setText(selecao);
+    }
+    void closeActiveWindow() override {}
+};
+
+class HotKeys : public ::testing::Test {
+protected:
+    HotKeys()
+    {
+        for (const auto& a : atalhos.atalhos())
+            a.tecla->hWnd = CreateWindowHandle(&ProcTecla);
+        c.calc.WindowState = 1;
+        mensagensDaTecla = 0;
+    }
+    ~HotKeys() override
+    {
+        for (const auto& a : atalhos.atalhos())
+            DestroyWindowHandle(a.tecla->hWnd);
+    }
+    void pressionar(std::initializer_list<HotKeyCombination> teclas)
+    {
+        for (const HotKeyCombination& t : teclas)
+            ASSERT_TRUE(servico.pressionar(t)) << t.virtualKey;
+    }
+
+    Calculadora c;
+    HotKeysFalsas servico;
+    OutroPrograma outro{c.clipboard};
+    HotKeysCalcula atalhos{c.calc, ServicosHotKeys{servico, outro, c.clipboard, c.mensagens}};
+};
+
+TEST_F(HotKeys, KeypadWhileMinimisedAddsAndTotals)
+{
+    atalhos.RegistrarHotKeys();
+    ASSERT_EQ(servico.registros.size(), 21u);
+    pressionar({ctrl(kKp0 + 1), ctrl(kKp0 + 2), kMais});
+    EXPECT_EQ(c.calc.Caption(), QStringLiteral(" = 12    +"));
+    pressionar({ctrl(kKp0 + 3)});
+    EXPECT_EQ(c.calc.Caption(), QStringLiteral(" 3"));
+    pressionar({kEnter});
+    EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                      12 +\r\n                       3 =\r\n"
+                                                          " 002                      \r\n                      15 T\r\n"
+                                                          " =========================\r\n")));
+    EXPECT_EQ(c.calc.Caption(), QStringLiteral(" = 15 T"));
+    EXPECT_FALSE(c.calc.chkMais.Value()) << "an operator key is shown released";
+    EXPECT_FALSE(c.calc.chkIgual.Value());
+    EXPECT_EQ(mensagensDaTecla, 5) << "every hotkey goes on to the key's own procedure";
+}
+
+TEST_F(HotKeys, AdvancedModeSignsWithPlusAndMinusAndTotalsWithCtrlAlt)
+{
+    c.calc.mnuEnter.setChecked(true);
+    atalhos.RegistrarHotKeys();
+    pressionar({ctrl(kKp0 + 5), kMenos});
+    EXPECT_EQ(c.entrada(), QStringLiteral("-5"));
+    pressionar({kMenos});
+    EXPECT_EQ(c.entrada(), QStringLiteral("-5")) << "minus on a negative number does nothing";
+    pressionar({kMais});
+    EXPECT_EQ(c.entrada(), QStringLiteral("5"));
+    pressionar({kMais});
+    EXPECT_EQ(c.entrada(), QStringLiteral("5")) << "plus on a positive number does nothing";
+    pressionar({kMenos, kEnter, ctrl(kKp0 + 8), kEnter, kCtrlAltEnter});
+    EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                      -5 +\r\n                       8 =\r\n"
+                                                          " 002                      \r\n                       3 T\r\n"
+                                                          " =========================\r\n")));
+}
+
+TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
+{
+    struct Caso {
+        const char* selecao;
+        const char* entradaDepois;
+        bool mensagem;
+    };
+    for (const Caso& caso : {Caso{"1.234,56", "0", false}, Caso{"palavra", "0", true}}) {
+        SCOPED_TRACE(caso.selecao);
+        c.mensagens.vistas.clear();
+        c.calc.txtFita.setText(c.cabecalho);
+        c.calc.LimpaTudo();
+        atalhos.RegistrarHotKeys();
+        outro.selecao = QString::fromUtf8(caso.selecao);
+        pressionar({kColar});
+        EXPECT_EQ(c.entrada(), QString::fromLatin1(caso.entradaDepois));
+        EXPECT_TRUE(c.clipboard.conteudo.isEmpty()) << "the clipboard is emptied either way";
+        if (caso.mensagem) {
+            ASSERT_EQ(c.mensagens.vistas.size(), 1u);
+            EXPECT_EQ(c.mensagens.vistas[0].texto, fTexto(224));
+            EXPECT_EQ(c.mensagens.vistas[0].flags, mb::Exclamation);
+            EXPECT_EQ(c.linhas(), QString());
+        } else {
+            EXPECT_TRUE(c.mensagens.vistas.empty());
+            EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                1.234,56 +\r\n")));
+        }
+    }
+}
+
+TEST_F(HotKeys, CtrlSpaceMinimisesAndRestores)
+{
+    int vezes = 0;
+    c.calc.onProperty = [&vezes] { ++vezes; };
+    atalhos.RegistrarHotKeys();
+    pressionar({kEspaco});
+    EXPECT_EQ(c.calc.WindowState, 0);
+    pressionar({kEspaco});
+    EXPECT_EQ(c.calc.WindowState, 1);
+    EXPECT_GE(vezes, 2) << "the view follows each change";
+}
+
+TEST_F(HotKeys, RemovingOrDestroyingReleasesEveryHotkeyAndRestoresTheProcedures)
+{
+    atalhos.RemoverHotKeys();
+    EXPECT_EQ(GetWindowProcedure(c.calc.MC.hWnd), &ProcTecla) << "never registered: left alone";
+
+    atalhos.RegistrarHotKeys();
+    atalhos.RegistrarHotKeys();
+    EXPECT_EQ(GetWindowProcedure(c.calc.MC.hWnd), &WndProcTecla);
+    atalhos.RemoverHotKeys();
+    EXPECT_TRUE(servico.registros.empty());
+    for (const auto& a : atalhos.atalhos())
+        EXPECT_EQ(GetWindowProcedure(a.tecla->hWnd), &ProcTecla) << "a second registration keeps the first procedure";
+
+    atalhos.RegistrarHotKeys();
+    const WindowHandle mais = c.calc.chkMais.hWnd;
+    DestroyWindowHandle(mais);
+    EXPECT_EQ(servico.registros.size(), 20u);
+    EXPECT_FALSE(servico.pressionar(kMais)) << "the destroyed key's hotkey went with it";
+    EXPECT_TRUE(servico.pressionar(ctrl(kKp0 + 4)));
+}
+
+TEST_F(HotKeys, ACombinationAnotherProgramHoldsIsMissingAlone)
+{
+    servico.ocupadas.push_back(ctrl(kKp0 + 7));
+    atalhos.RegistrarHotKeys();
+    EXPECT_EQ(servico.registros.size(), 20u);
+    pressionar({ctrl(kKp0 + 9)});
+    EXPECT_EQ(c.entrada(), QStringLiteral("9"));
+}
+
+}  // namespace
