@@ -1,0 +1,132 @@
+// Global hotkeys, synthesised keys and NumLock on a real X server, against another program
+// that has the keyboard focus.
+
+#include "outroprograma.h"
+
+#include "host/globais.h"
+#include "host/sistema.h"
+#include "platform/ui/x11hotkeys.h"
+#include "platform/ui/x11keystrokes.h"
+#include "platform/ui/x11numlock.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+using namespace tarvelo::teste;
+
+namespace {
+
+constexpr std::uint32_t kXkKp1 = 0xffb1, kXkKp5 = 0xffb5, kXkKp6 = 0xffb6, kXkKp7 = 0xffb7;
+constexpr std::uint32_t kXkCapsLock = 0xffe5, kXkNumLock = 0xff7f, kXkX = 'x';
+constexpr int kVkKp0 = 96;
+constexpr int kQtKeyControl = Qt::Key_Control;
+
+// The hotkeys each window received, by window.
+std::vector<std::pair<WindowHandle, MessageParam>> recebidos;
+MessageParam ProcJanela(WindowHandle hWnd, quint32 msg, MessageParam wParam, MessageParam)
+{
+    if (msg == WM_HOTKEY)
+        recebidos.emplace_back(hWnd, wParam);
+    return 0;
+}
+
+class X11HotKeysNoServidor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        recebidos.clear();
+        ASSERT_TRUE(servico.available());
+        ASSERT_TRUE(outro.pronto());
+    }
+    void TearDown() override
+    {
+        DestroyWindowHandle(janela);
+        DestroyWindowHandle(segunda);
+    }
+    X11HotKeys servico;
+    OutroPrograma outro{QStringLiteral("abc")};
+    WindowHandle janela = CreateWindowHandle(&ProcJanela);
+    WindowHandle segunda = CreateWindowHandle(&ProcJanela);
+};
+
+TEST_F(X11HotKeysNoServidor, APressReachesItsWindowInEveryLockStateAndNeverTheFocusedProgram)
+{
+    ASSERT_TRUE(servico.registerHotKey(janela, 1, {hk::Ctrl, kVkKp0 + 1}));
+    outro.teclar({kXkControl}, kXkKp1);
+    ASSERT_TRUE(esperarAte([] { return recebidos.size() == 1; }));
+    EXPECT_EQ(recebidos[0], (std::pair<WindowHandle, MessageParam>(janela, 1)));
+
+    for (const std::uint32_t trava : {kXkCapsLock, kXkNumLock}) {
+        outro.teclar({}, trava);
+        outro.teclar({kXkControl}, kXkKp1);
+        outro.teclar({}, trava);
+    }
+    EXPECT_TRUE(esperarAte([] { return recebidos.size() == 3; })) << "CapsLock and NumLock hide no hotkey";
+
+    // A key that is no hotkey reaches the program; by then every earlier key has, too.
+    outro.teclar({}, kXkX);
+    ASSERT_TRUE(esperarAte([&] { return outro.teclas.contains(QStringLiteral("%1 0").arg(int(Qt::Key_X))); }));
+    for (const QString& tecla : outro.teclas) {
+        const int codigo = tecla.section(QLatin1Char(' '), 0, 0).toInt();
+        EXPECT_TRUE(codigo == kQtKeyControl || codigo == Qt::Key_X || codigo == Qt::Key_CapsLock
+                    || codigo == Qt::Key_NumLock)
+            << "the program received " << tecla.toStdString();
+    }
+    EXPECT_TRUE(outro.temFoco());
+}
+
+TEST_F(X11HotKeysNoServidor, ACombinationAnotherProgramHoldsIsNotAvailableAlone)
+{
+    ASSERT_TRUE(outro.agarrar(XCB_MOD_MASK_CONTROL, kXkKp5));
+    EXPECT_FALSE(servico.registerHotKey(janela, 1, {hk::Ctrl, kVkKp0 + 5}));
+    EXPECT_TRUE(servico.registerHotKey(segunda, 1, {hk::Ctrl, kVkKp0 + 6}));
+    outro.soltar(XCB_MOD_MASK_CONTROL, kXkKp5);
+    outro.teclar({kXkControl}, kXkKp6);
+    EXPECT_TRUE(esperarAte([&] { return recebidos.size() == 1 && recebidos[0].first == segunda; }));
+    EXPECT_FALSE(servico.registerHotKey(janela, 2, {hk::Ctrl, kVkKp0 + 6})) << "one combination, one window";
+}
+
+TEST_F(X11HotKeysNoServidor, UnregisteringLeavesNoGrabBehind)
+{
+    const std::uint16_t numLock = XCB_MOD_MASK_2;
+    ASSERT_TRUE(servico.registerHotKey(janela, 1, {hk::Ctrl, kVkKp0 + 7}));
+    EXPECT_FALSE(outro.agarrar(XCB_MOD_MASK_CONTROL | numLock, kXkKp7));
+    servico.unregisterHotKey(janela, 1);
+    for (const std::uint16_t trava : {std::uint16_t(0), std::uint16_t(XCB_MOD_MASK_LOCK), numLock}) {
+        const auto mascara = static_cast<std::uint16_t>(XCB_MOD_MASK_CONTROL | trava);
+        EXPECT_TRUE(outro.agarrar(mascara, kXkKp7)) << trava;
+        outro.soltar(mascara, kXkKp7);
+    }
+}
+
+TEST_F(X11HotKeysNoServidor, SynthesisedKeysReachTheFocusedProgram)
+{
+    X11Keystrokes teclas;
+    ASSERT_TRUE(teclas.available());
+    QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+    teclas.sendKeys(QStringLiteral("{END}"));
+    teclas.sendKeys(QStringLiteral("+{HOME}"));
+    for (const auto& [tecla, soltar] : {std::pair{0xA2, false}, std::pair{0x56, false}, std::pair{0xA2, true},
+                                        std::pair{0x56, true}})
+        teclas.sendKeyEvent(tecla, soltar ? 0 : 1, soltar);
+    EXPECT_TRUE(esperarAte([&] { return outro.texto == QLatin1String("42"); })) << outro.texto.toStdString();
+}
+
+TEST_F(X11HotKeysNoServidor, NumLockIsSwitchedBackOn)
+{
+    X11NumLock numLock;
+    if (numLock.isOn())
+        outro.teclar({}, kXkNumLock);
+    ASSERT_TRUE(esperarAte([&] { return !numLock.isOn(); }));
+    ScopedGlobais escopo;
+    ManterNumLock(false, numLock);
+    EXPECT_FALSE(numLock.isOn()) << "the option is off";
+    ManterNumLock(true, numLock);
+    EXPECT_TRUE(numLock.isOn());
+    EXPECT_TRUE(globais().gNumLockAuto);
+}
+
+}  // namespace
