@@ -22,7 +22,6 @@ constexpr std::string_view kProcAnterior = "TarveloProcAnterior";
 constexpr std::string_view kDono = "TarveloHotKeys";
 
 constexpr int kCtrlEsquerdo = 0xA2;
-constexpr int kLetraC = 0x43;
 
 std::array<HotKeysCalcula::Atalho, 21> tabela(frmCalcula& f)
 {
@@ -179,16 +178,8 @@ void HotKeysCalcula::somar()
 void HotKeysCalcula::colar()
 {
     deixarEventosRodarem();
-    // Ctrl+C into the program that has the focus, which puts its selection on the clipboard.
-    if (globais().gPlataforma == 2) {
-        for (const auto& [tecla, scan, soltar] : {std::tuple{kCtrlEsquerdo, 1, false}, std::tuple{kLetraC, 1, false},
-                                                  std::tuple{kCtrlEsquerdo, 0, true}, std::tuple{kLetraC, 0, true}}) {
-            servicos_.teclas.sendKeyEvent(tecla, scan, soltar);
-            deixarEventosRodarem();
-        }
-    } else {
-        servicos_.teclas.sendKeys(QStringLiteral("^C"));
-    }
+    // The program that has the focus puts its selection on the clipboard.
+    EnviarCtrlLetra(servicos_.teclas, 'C');
     Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
 
     if (isNumeric(servicos_.clipboard.text())) {
@@ -201,6 +192,19 @@ void HotKeysCalcula::colar()
         servicos_.mensagens.show(fTexto(224), mb::Exclamation);
     }
     servicos_.clipboard.clear();
+}
+
+void EnviarCtrlLetra(KeystrokeService& teclas, char letra)
+{
+    if (globais().gPlataforma != 2) {
+        teclas.sendKeys(QStringLiteral("^") + QLatin1Char(letra));
+        return;
+    }
+    for (const auto& [tecla, scan, soltar] : {std::tuple{kCtrlEsquerdo, 1, false}, std::tuple{int(letra), 1, false},
+                                              std::tuple{kCtrlEsquerdo, 0, true}, std::tuple{int(letra), 0, true}}) {
+        teclas.sendKeyEvent(tecla, scan, soltar);
+        deixarEventosRodarem();
+    }
 }
 
 MessageParam WndProcTecla(WindowHandle hWnd, quint32 uMsg, MessageParam wParam, MessageParam lParam)
