@@ -246,6 +246,8 @@ public:
 
     // Popup menus belong to the view: it shows the named menu ("mnu4") at the mouse.
     std::function<void(const QString& menu)> PopupMenu;
+    // So does the paste window (frmPaste), shown modally after the display's copy.
+    std::function<void()> MostrarPaste;
 
 private:
     void ligarControles();

@@ -21,8 +21,8 @@ void lblVisor_MouseUp(frmCalcula& janela, int Index, int Button)
         popup(janela, QStringLiteral("mnuTime"));
     } else if (Button == 1) {
         janela.mnuCopiar_Click();
-        // The paste window (frmPaste), which drops the copied value into another program's
-        // field, opens here modally once the clipboard tools have it.
+        if (janela.MostrarPaste)
+            janela.MostrarPaste();
     } else {
         popup(janela, QStringLiteral("mnuForm"));
     }

@@ -3,6 +3,7 @@
 
 #include "mainwindow/janelacalcula.h"
 
+#include "calc/hotkeys.h"
 #include "calc/sons.h"
 #include "calc/visor_cliques.h"
 #include "controls/virtualkeys.h"
@@ -102,6 +103,7 @@ int botaoDoMouse(Qt::MouseButton botao)
 class JanelaCalcula::TeclasJanela final : public KeystrokeService {
 public:
     TeclasJanela(KeystrokeService& externo, JanelaCalcula& janela) : externo_(externo), janela_(&janela) {}
+    bool available() const override { return externo_.available(); }
     void sendKeys(const QString& keys) override { externo_.sendKeys(keys); }
     void sendKeyEvent(int virtualKey, int scanCode, bool keyUp) override
     {
@@ -140,7 +142,10 @@ JanelaCalcula::JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const S
     setAttribute(Qt::WA_QuitOnClose, false);
     form_.TagHost = host_.Tag();
     form_.ligarServicosFita({&servicos.entrada, &servicos.arquivos, &servicos.shell});
-    form_.onProperty = [this] { setWindowTitle(form_.Caption()); };
+    form_.onProperty = [this] {
+        setWindowTitle(form_.Caption());
+        aplicarEstadoJanela();
+    };
     form_.PopupMenu = [this](const QString& nome) {
         if (QMenu* m = menus_.value(nome))
             m->popup(QCursor::pos());
@@ -149,6 +154,7 @@ JanelaCalcula::JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const S
 
     criarControles();
     criarMenus();
+    ligarHotKeys();
 
     Timer1.setInterval(50);
     connect(&Timer1, &QTimer::timeout, this, [this] { entrada([this] { form_.Timer1_Timer(); }); });
@@ -159,10 +165,12 @@ JanelaCalcula::~JanelaCalcula()
 {
     disconnect(qApp, nullptr, this, nullptr);
     Timer1.stop();
+    DestroyWindowHandle(hWnd_);
     // The model is a member and goes before the widgets, which the base class deletes: its
     // hooks into them go first, then the widgets that hook into it.
     form_.onProperty = nullptr;
     form_.PopupMenu = nullptr;
+    form_.MostrarPaste = nullptr;
     for (auto& [tecla, botao] : botoes_)
         const_cast<KeyButton*>(tecla)->onProperty = nullptr;
     for (Label& rotulo : form_.lblVisor)
@@ -315,6 +323,7 @@ void JanelaCalcula::desenharTeclado()
 void JanelaCalcula::ligarTecla(KeyButton& tecla, XPButton* botao)
 {
     botoes_[&tecla] = botao;
+    tecla.hWnd = botao->hWnd();
     // Set up unseen: the button paints itself once, when the window shows.
     botao->DisableRefresh();
     // The keys never take the keyboard focus: it stays with the entry or the tape.
@@ -659,6 +668,7 @@ void JanelaCalcula::Unload()
     descarregando_ = true;
     Timer1.stop();
     Form_QueryUnload();
+    liberarHotKeys();
     ativa_ = false;
     form_.Visible = false;
     hide();

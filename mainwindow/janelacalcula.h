@@ -30,6 +30,7 @@ class VisorFita;
 class XPButton;
 class FrameTeclado;
 struct ServicosFerramenta;
+class HotKeysCalcula;
 class ImpressoraBobina;
 struct ServicosSom;
 
@@ -126,12 +127,15 @@ public:
     void mnuImprimir_Click(int Index);
     void mnuMatricial_Click();
 
-    // The global hotkeys need the X11 layer and come with it; the tip is here already.
+    // The global hotkeys (calc/hotkeys.h); false where the session has none.
     void RegistrarHotKeys();
     void RemoverHotKeys();
     void AjudaHotKeys();
     // The help menu's commands over this window's services.
     AjudaCalcula ajuda();
+    bool HotKeysDisponiveis() const;
+    // The window's handle in the message core: it takes the activation hotkey.
+    WindowHandle hWnd() const { return hWnd_; }
 
     QString ArquivoFita() const;
 
@@ -177,6 +181,11 @@ protected:
 
 private:
     class TeclasJanela;
+    static MessageParam WndProcJanela(WindowHandle hWnd, quint32 uMsg, MessageParam wParam, MessageParam lParam);
+    void ligarHotKeys();
+    // An unloaded window holds no hotkey, though Qt deletes it later.
+    void liberarHotKeys();
+    void aplicarEstadoJanela();
 
     // The tool windows (janelacalcula_ferramentas.cpp): the open calculation closed as "="
     // closes it, and what a tool window reaches of the program.
@@ -229,6 +238,9 @@ private:
     std::unique_ptr<ServicosSom> servicosSom_;
     frmCalcula form_;
     TecladoCalcula teclado_;
+    // Before the keypad's buttons go, the hotkeys on their windows are removed.
+    std::unique_ptr<HotKeysCalcula> hotkeys_;
+    WindowHandle hWnd_ = 0;
 
     QWidget* area_ = nullptr;  // the client area; holds the keyboard focus for the hidden entry
     VisorFita* txtFita_ = nullptr;

@@ -128,7 +128,8 @@ bool JanelaCalcula::Form_Load()
             mnuFicar.setChecked(!LerRegistro(g.gChaveWindows + QStringLiteral("\\Run"), QStringLiteral("Tarvelo"), 7)
                                      .isEmpty());
         }
-        // The activation hotkey Ctrl+Shift+C is one of the global hotkeys of the X11 layer.
+        // Ctrl+Shift+C brings the window to the front.
+        SendMessage(hWnd_, WM_SETHOTKEY, 835, 0);
         if (const auto monitor = conf(pref::Monitor))
             form_.mnuMonit.setChecked(*monitor);
         const auto oculte = conf(pref::Oculte);

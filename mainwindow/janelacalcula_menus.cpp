@@ -371,7 +371,10 @@ void JanelaCalcula::mnuHotKey_Click()
     } else {
         RegistrarHotKeys();
         mnuHotKey.setChecked(true);
-        AjudaHotKeys();
+        if (HotKeysDisponiveis())
+            AjudaHotKeys();
+        else
+            servicos_.mensagens.show(fTexto(1401), mb::Exclamation);
     }
 }
 
@@ -424,16 +427,6 @@ void JanelaCalcula::mnuBeep_Click()
 void JanelaCalcula::mnuSom_Click()
 {
     tarvelo::mnuSom_Click(form_, *servicosSom_);
-}
-
-void JanelaCalcula::RegistrarHotKeys()
-{
-    // The global hotkeys grab keys on the X server; they come with the X11 layer.
-}
-
-void JanelaCalcula::RemoverHotKeys()
-{
-    // Nothing is grabbed yet (see RegistrarHotKeys).
 }
 
 AjudaCalcula JanelaCalcula::ajuda()

@@ -10,23 +10,13 @@
 #include "platform/ui/qtprinterservice.h"
 #include "platform/ui/qtservices.h"
 #include "platform/ui/textprinter.h"
+#include "platform/ui/x11hotkeys.h"
+#include "platform/ui/x11keystrokes.h"
 #include "platform/ui/x11numlock.h"
 
 #include <QCoreApplication>
 
 namespace tarvelo {
-namespace {
-
-// Keystrokes into other programs need the X11 layer of the global hotkeys; until it is
-// there the paste keys send nothing.
-class SemTeclasExternas final : public KeystrokeService {
-public:
-    void sendKeys(const QString&) override {}
-    void sendKeyEvent(int, int, bool) override {}
-    void closeActiveWindow() override {}
-};
-
-}  // namespace
 
 struct ServicosDoSistema::Dados {
     QtClipboardService clipboard;
@@ -36,7 +26,8 @@ struct ServicosDoSistema::Dados {
     QtFileDialogService arquivos;
     ShellDoSistema shell;
     AlsaMidiOut midi;
-    SemTeclasExternas teclas;
+    X11Keystrokes teclas;
+    X11HotKeys hotkeys;
     SystemClock relogio;
     X11NumLock numLock;
     QtTextPrinter impressora;
@@ -59,9 +50,12 @@ ServicosDoSistema::~ServicosDoSistema()
 
 ServicosJanela ServicosDoSistema::servicos()
 {
-    return {d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
-            d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
-            QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta, {}, &d_->impressoras};
+    ServicosJanela s{d_->clipboard,  d_->mensagens, d_->entrada, d_->arquivos, d_->shell,
+                     d_->midi,       d_->teclas,    d_->relogio, settings(),   d_->numLock,
+                     QCoreApplication::applicationFilePath(), &d_->impressora, &d_->porta};
+    s.impressoras = &d_->impressoras;
+    s.hotkeys = &d_->hotkeys;
+    return s;
 }
 
 }  // namespace tarvelo

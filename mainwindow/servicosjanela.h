@@ -12,6 +12,7 @@ namespace tarvelo {
 class ClipboardService;
 class ClockService;
 class FileDialogService;
+class HotKeyService;
 class InputService;
 class MessageService;
 class MidiOut;
@@ -46,6 +47,8 @@ struct ServicosJanela {
     // The printers that window images go to (documents, the rule of three); none given, the
     // documents do not open and such a print fails.
     PrinterService* impressoras = nullptr;
+    // Global hotkeys; a window given none has none.
+    HotKeyService* hotkeys = nullptr;
 };
 
 // The real services of the running program, owned in one place.

@@ -163,11 +163,12 @@ struct HotKeysFalsas : HotKeyService {
     };
     std::vector<Registro> registros;
     std::vector<HotKeyCombination> ocupadas;
-    bool available() const override { return true; }
+    bool disponivel = true;
+    bool available() const override { return disponivel; }
     bool registerHotKey(WindowHandle hWnd, int id, const HotKeyCombination& teclas) override
     {
         unregisterHotKey(hWnd, id);
-        if (std::find(ocupadas.begin(), ocupadas.end(), teclas) != ocupadas.end())
+        if (!disponivel || std::find(ocupadas.begin(), ocupadas.end(), teclas) != ocupadas.end())
             return false;
         registros.push_back({hWnd, id, teclas});
         return true;

@@ -57,11 +57,12 @@ Bancada::Bancada(Usuario& u, const Inicio& inicio)
         }
     }
     host = std::make_unique<frmSysTray>(janelas, servicosHost(usuario));
-    ServicosJanela servicos{clipboard, mensagens, entrada, arquivos, shell, midi, teclas, relogio,
+    ServicosJanela servicos{clipboard, mensagens, entrada, arquivos, shell, midi, inicio.teclas ? *inicio.teclas : teclas, relogio,
                             usuario.configuracoes, numLock, QStringLiteral("/opt/Tarvelo 9/tarvelo")};
     servicos.impressora = &impressora;
     servicos.porta = &portas;
     servicos.bip = [this] { ++bipes; };
+    servicos.hotkeys = inicio.hotkeys ? inicio.hotkeys : &hotkeys;
     calculadora = std::make_unique<CalculadoraPadrao>(*host, janelas, servicos);
 }
 

@@ -4,6 +4,7 @@
 // MIDI output, input and message boxes, NumLock, the printers, the beep. One start of the
 // program for one user, like Programa, with the user's autostart folder in their data folder.
 
+#include "falsos.h"
 #include "programateste.h"
 
 #include "falsos.h"
@@ -77,6 +78,9 @@ public:
         QString comando;
         int idioma = 1;
         bool americano = false;  // the United States' number format instead of Brazil's
+        // The real X11 services in place of the fakes (x11 tests).
+        HotKeyService* hotkeys = nullptr;
+        KeystrokeService* teclas = nullptr;
     };
     explicit Bancada(Usuario& usuario, const Inicio& inicio);
     explicit Bancada(Usuario& usuario) : Bancada(usuario, Inicio{}) {}
@@ -106,6 +110,7 @@ public:
     SemTeclas teclas;
     RelogioParado relogio;
     NumLockDesligado numLock;
+    HotKeysFalsas hotkeys;
     ImpressoraGravada impressora;
     DeviceRawPort portas;
     int bipes = 0;

@@ -108,7 +108,8 @@ TEST_F(Opcoes, EachTickWritesItsSettingAndTakesEffectAtOnce)
         {"mnuSystray", "mnuSystray", [](Bancada& b, bool t) { EXPECT_EQ(b.host->IconePresente(), t); }},
         {"mnuHotKey", nullptr,
          [](Bancada& b, bool t) {
-             // Ticking shows the hotkey help.
+             // Ticking registers the keypad's hotkeys and shows their help.
+             EXPECT_EQ(b.hotkeys.registros.size(), t ? 22u : 1u) << "the activation hotkey stays";
              EXPECT_EQ(!b.mensagens.vistas.empty(), t);
              if (t) {
                  EXPECT_TRUE(b.mensagens.vistas.back().texto.contains(QStringLiteral("HOTKEYS")));
@@ -139,6 +140,20 @@ TEST_F(Opcoes, EachTickWritesItsSettingAndTakesEffectAtOnce)
             caso.efeito(b, ticado);
         }
     }
+}
+
+TEST_F(Opcoes, WithoutGlobalHotkeysTickingThemSaysTheyAreNotAvailable)
+{
+    Usuario usuario(pasta.path());
+    Bancada b(usuario);
+    b.hotkeys.disponivel = false;
+    JanelaCalcula& janela = b.abrir();
+    b.comando(QStringLiteral("mnuHotKey"));
+    b.comando(QStringLiteral("mnuHotKey"));
+    EXPECT_TRUE(janela.mnuHotKey.Checked()) << "the choice is kept for a session that has them";
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(1401));
+    EXPECT_EQ(b.mensagens.vistas[0].flags, mb::Exclamation);
 }
 
 TEST_F(Opcoes, StartWithTheSessionWritesTheAutostartEntryAndTheRunValueAndUntickingRemovesBoth)

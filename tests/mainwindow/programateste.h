@@ -69,6 +69,7 @@ struct SemShell : ShellService {
 };
 
 struct SemTeclas : KeystrokeService {
+    bool available() const override { return false; }
     void sendKeys(const QString&) override {}
     void sendKeyEvent(int, int, bool) override {}
     void closeActiveWindow() override {}
