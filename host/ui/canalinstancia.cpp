@@ -337,9 +337,21 @@ void CanalInstancia::ler(Conexao* conexao)
 
 void CanalInstancia::tratarProxima()
 {
-    // A message's handling may run events (a window opening): the next one waits for it.
-    if (tratando_ || fila_.empty())
+    if (fila_.empty())
         return;
+    // A message's handling may run events (a window opening): the next one waits for it.
+    // Only a close request is heard meanwhile: it ends the program, closing that window
+    // too, so it can never pile up the way commands would.
+    if (tratando_) {
+        const auto fechar = std::find_if(fila_.begin(), fila_.end(), [](const MensagemCanal& m) {
+            return m.tipo == MensagemCanal::Tipo::Fechar;
+        });
+        if (fechar != fila_.end()) {
+            fila_.erase(fechar);
+            emit fechamentoPedido();
+        }
+        return;
+    }
     const MensagemCanal mensagem = std::move(fila_.front());
     fila_.pop_front();
     tratando_ = true;
