@@ -29,6 +29,7 @@ class RegistroJanelas;
 class VisorFita;
 class XPButton;
 class FrameTeclado;
+struct Entrega;
 struct ServicosFerramenta;
 class HotKeysCalcula;
 class ImpressoraBobina;
@@ -84,6 +85,8 @@ public:
     void mnuOutra_Click();
     void mnuCheque_Click();
     void mnuPromissoria_Click();
+    // One promissory note of an interest plan, printed through the note window.
+    void mostrarNotaDoPlano(const Entrega& nota);
     void mnuJuro_Click();
     void mnuPeso_Click();
     void mnuData_Click();

@@ -30,4 +30,10 @@ void JanelaCalcula::mnuPromissoria_Click()
         AbrirPromissoria(form_.lblVisor[0].Caption(), *servicos, &janelas_, form_.Caption());
 }
 
+void JanelaCalcula::mostrarNotaDoPlano(const Entrega& nota)
+{
+    if (const auto servicos = servicosDocumento(servicos_))
+        MostrarPromissoria(nota, *servicos, &janelas_);
+}
+
 }  // namespace tarvelo

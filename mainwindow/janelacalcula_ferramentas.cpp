@@ -25,7 +25,7 @@ ServicosFerramenta JanelaCalcula::servicosFerramenta()
 void JanelaCalcula::mnuJuro_Click()
 {
     entrada([this] { fecharCalculoAberto(); });
-    AbrirJuro(servicosFerramenta(), {});
+    AbrirJuro(servicosFerramenta(), [this](const Entrega& nota) { mostrarNotaDoPlano(nota); });
 }
 
 }  // namespace tarvelo
