@@ -34,7 +34,8 @@ bool AutostartEntry::create(const QString& program) const
                                                   "Terminal=false\n"
                                                   "X-GNOME-Autostart-enabled=true\n")
                                        .arg(execLine(program))
-                                       .toUtf8());
+                                       .toUtf8())
+        .ok();
 }
 
 bool AutostartEntry::remove() const

@@ -1,7 +1,5 @@
 #include "platform/desktopentry.h"
 
-#include "platform/fileio.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,9 +48,11 @@ QString xdgFolder(const QProcessEnvironment& env, const char* variable, const ch
     return env.value(QStringLiteral("HOME"), QDir::homePath()) + QLatin1Char('/') + QLatin1String(fallback);
 }
 
-bool writeDesktopFile(const QString& path, const QByteArray& bytes)
+FileResult writeDesktopFile(const QString& path, const QByteArray& bytes)
 {
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && writeFileAtomically(path, bytes).ok();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return {QStringLiteral("Cannot create the folder")};
+    return writeFileAtomically(path, bytes);
 }
 
 MenuEntry::MenuEntry(const QProcessEnvironment& env)
@@ -67,10 +67,12 @@ bool MenuEntry::exists() const
     return QFileInfo::exists(path_);
 }
 
-bool MenuEntry::create(const QString& program, const QByteArray& iconPng) const
+FileResult MenuEntry::create(const QString& program, const QByteArray& iconPng) const
 {
-    if (!fitsExecLine(program) || !fitsExecLine(iconPath_) || !writeDesktopFile(iconPath_, iconPng))
-        return false;
+    if (!fitsExecLine(program) || !fitsExecLine(iconPath_))
+        return {QStringLiteral("Invalid program path")};
+    if (FileResult icone = writeDesktopFile(iconPath_, iconPng); !icone.ok())
+        return icone;
     // The icon by its path: a copy that was not installed has no icon in the theme, and a
     // data folder under TARVELO_HOME is not one the desktop searches.
     const QString entry = QStringLiteral("[Desktop Entry]\n"

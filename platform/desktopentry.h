@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/fileio.h"
+
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
@@ -18,9 +20,9 @@ bool fitsExecLine(const QString& program);
 // $TARVELO_HOME when set (tests and portable use never touch the user's session), else the
 // XDG folder named by `variable` when it is absolute, else $HOME/`fallback`.
 QString xdgFolder(const QProcessEnvironment& env, const char* variable, const char* fallback);
-// Writes a whole file, creating its folder; false when it could not be written, and then
-// the file is as it was.
-bool writeDesktopFile(const QString& path, const QByteArray& bytes);
+// Writes a whole file, creating its folder; on failure the file is as it was and the result
+// holds the reason.
+FileResult writeDesktopFile(const QString& path, const QByteArray& bytes);
 
 // The program's entry in the desktop's application menu, for a copy that was not
 // installed (an installed copy has its own from `cmake --install`; this one has the same
@@ -34,9 +36,9 @@ public:
     const QString& path() const { return path_; }
     const QString& iconPath() const { return iconPath_; }
     bool exists() const;
-    // Writes the icon and the entry that starts `program`; false when either could not be
-    // written or the path cannot be put on an Exec line.
-    bool create(const QString& program, const QByteArray& iconPng) const;
+    // Writes the icon and the entry that starts `program`; on failure the result holds the
+    // reason (a path no Exec line can hold is refused before anything is written).
+    FileResult create(const QString& program, const QByteArray& iconPng) const;
     // True when the entry and its icon are gone afterwards.
     bool remove() const;
 

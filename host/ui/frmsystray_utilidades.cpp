@@ -2,6 +2,7 @@
 // application-menu shortcut.
 
 #include "host/agenda.h"
+#include "host/avisogravacao.h"
 #include "host/protecao.h"
 #include "host/texto.h"
 #include "host/ui/frmsystray.h"
@@ -189,8 +190,10 @@ void frmSysTray::mnuProteger_Click()
 
 void frmSysTray::mnuAtalho_Click()
 {
-    // Like the shortcut it stands for, the entry is made without a word either way.
-    MenuEntry(servicos_.ambiente).create(servicos_.caminhoExe, iconeProgramaPng());
+    // Made without a word, like the shortcut it stands for; only a failed write is told.
+    const MenuEntry entrada(servicos_.ambiente);
+    if (const FileResult gravado = entrada.create(servicos_.caminhoExe, iconeProgramaPng()); !gravado.ok())
+        servicos_.mensagens->show(AvisoGravacao::textoFalha(entrada.path(), gravado.error), mb::Critical);
 }
 
 }  // namespace tarvelo

@@ -32,10 +32,14 @@ QIcon montar(bool alternado)
 
 QIcon iconePrograma(bool alternado)
 {
-    // Built once: the tray swaps the two images every 200 ms while it blinks.
+    // Each built once, when first asked for: the tray swaps the two every 200 ms while it
+    // blinks, and start-up needs only the normal one.
+    if (alternado) {
+        static const QIcon inverso = montar(true);
+        return inverso;
+    }
     static const QIcon normal = montar(false);
-    static const QIcon inverso = montar(true);
-    return alternado ? inverso : normal;
+    return normal;
 }
 
 QByteArray iconeProgramaPng()

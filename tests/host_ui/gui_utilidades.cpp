@@ -7,6 +7,7 @@
 #include "platform/registry.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -254,6 +255,14 @@ TEST_F(Utilidades, TheShortcutWritesAValidMenuEntryForTheProgram)
     EXPECT_TRUE(entrada.remove());
     EXPECT_FALSE(entrada.exists());
     EXPECT_FALSE(QFile::exists(entrada.iconPath()));
+    EXPECT_TRUE(copia.mensagens->vistas.empty());
+
+    // A folder where the entry should go cannot be written: the user hears of it.
+    ASSERT_TRUE(QDir().mkpath(entrada.path()));
+    copia.host->mnuAtalho_Click();
+    ASSERT_EQ(copia.mensagens->vistas.size(), 1u);
+    EXPECT_TRUE(ultima().texto.contains(entrada.path())) << ultima().texto.toStdString();
+    EXPECT_EQ(ultima().flags, mb::Critical);
 }
 
 }  // namespace
