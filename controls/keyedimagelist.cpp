@@ -4,11 +4,12 @@
 #include "controls/iconfile.h"
 #include "controls/saveicon.h"
 #include "platform/ansi.h"
+#include "platform/fileio.h"
 #include "platform/numbertext.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -355,12 +356,12 @@ bool KeyedImageList::SaveToFile(const QString& sFile)
     const QByteArray bytes = BuildImageListFile(version, run.records, KeysToFileText(keys));
 
     // The whole file is replaced at once, so no tail of a longer old file survives and a
-    // failed write leaves the old file as it was.
-    QSaveFile file(sFile);
-    if (!file.open(QIODevice::WriteOnly))
-        raise(75);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        raise(57);
+    // failed write leaves the old file as it was. A folder that cannot take the file is an
+    // access error; a write that fails in a usable folder is a device error.
+    if (!writeFileAtomically(sFile, bytes)) {
+        const QFileInfo folder(QFileInfo(sFile).absolutePath());
+        raise(folder.isDir() && folder.isWritable() ? 57 : 75);
+    }
     return true;
 }
 

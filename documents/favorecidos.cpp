@@ -2,25 +2,27 @@
 
 #include "host/globais.h"
 #include "platform/ansi.h"
+#include "platform/fileio.h"
 
-#include <QFile>
 #include <QRegularExpression>
-
-#include <optional>
 
 namespace tarvelo {
 namespace {
 
 constexpr qint64 kTamanhoMaximo = 4 * 1024 * 1024;
 
-std::optional<QByteArray> lerBytes(const QString& caminho)
+// The file as far as it is read: a huge one is cut at the limit (and known to be cut).
+FileRead lerArquivo(const QString& caminho)
 {
-    QFile arquivo(caminho);
-    if (!arquivo.exists())
-        return QByteArray();
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return arquivo.read(kTamanhoMaximo);
+    FileRead lido = readRegularFile(caminho, kTamanhoMaximo, Oversize::KeepHead);
+    if (lido.status == FileRead::Status::TooLarge)
+        lido.bytes.truncate(kTamanhoMaximo);
+    return lido;
+}
+
+bool legivel(const FileRead& lido)
+{
+    return lido.status != FileRead::Status::Unreadable;
 }
 
 QStringList linhasDe(const QByteArray& bytes)
@@ -41,8 +43,8 @@ QString ArquivoFavorecidos()
 
 QStringList LerFavorecidos(const QString& caminho)
 {
-    const auto bytes = lerBytes(caminho);
-    return bytes ? linhasDe(*bytes) : QStringList();
+    const FileRead lido = lerArquivo(caminho);
+    return legivel(lido) ? linhasDe(lido.bytes) : QStringList();
 }
 
 int BuscarFavorecido(const QStringList& linhas, const QString& digitado)
@@ -59,22 +61,17 @@ bool AnexarFavorecido(const QString& caminho, const QString& favorecido)
 {
     if (favorecido.isEmpty())
         return true;
-    const auto bytes = lerBytes(caminho);
-    if (!bytes)
+    const FileRead lido = lerArquivo(caminho);
+    if (!legivel(lido))
         return false;
-    if (linhasDe(*bytes).contains(favorecido))
+    if (linhasDe(lido.bytes).contains(favorecido))
         return true;
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadWrite | QIODevice::Append))
-        return false;
     QByteArray linha = toAnsi(favorecido) + "\r\n";
-    if (arquivo.size() > 0 && arquivo.seek(arquivo.size() - 1)) {
-        const QByteArray ultimo = arquivo.read(1);
-        if (ultimo != "\n" && ultimo != "\r")
-            linha.prepend("\r\n");
-    }
-    const bool escrito = arquivo.write(linha) == linha.size();
-    return arquivo.flush() && escrito;
+    const bool semFimDeLinha = lido.ok() && !lido.bytes.isEmpty()
+                               && !lido.bytes.endsWith('\n') && !lido.bytes.endsWith('\r');
+    if (semFimDeLinha)
+        linha.prepend("\r\n");
+    return appendToFile(caminho, linha).ok();
 }
 
 }  // namespace tarvelo

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tarvelo;
 
 namespace {
@@ -65,9 +67,13 @@ TEST_F(Favorecidos, AFileWhoseLastLineHasNoLineEndGetsOneFirst)
     EXPECT_EQ(conteudo(), "JOAO\nANA\r\n");
 }
 
-TEST_F(Favorecidos, AnUnwritableFileIsAFailure)
+TEST_F(Favorecidos, AnUnwritableOrOddFileIsAFailureAndNeverWaitedOn)
 {
     EXPECT_FALSE(AnexarFavorecido(pasta.filePath(QStringLiteral("missing/favorecidos.txt")), QStringLiteral("ANA")));
+
+    ASSERT_EQ(mkfifo(QFile::encodeName(arquivo).constData(), 0600), 0);
+    EXPECT_TRUE(LerFavorecidos(arquivo).isEmpty());
+    EXPECT_FALSE(AnexarFavorecido(arquivo, QStringLiteral("ANA")));
 }
 
 }  // namespace
