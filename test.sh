@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# and runs every test: unit, gui (offscreen), x11 (under an Xvfb started here) and a
-# bounded run of each fuzz target.
+# Installs what is missing, checks that includes follow the layer table, builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test: unit, gui (offscreen),
+# x11 (under an Xvfb started here) and a bounded run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/deps.sh
+scripts/layers.sh
 
 build=build/test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_BENCH=OFF >/dev/null
