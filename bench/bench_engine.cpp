@@ -1,7 +1,7 @@
 // The engine's cost per key on a full tape: the figure that says whether typing stays
 // instant however long the day's tape has grown.
 
-#include "tests/falsos.h"
+#include "tests/support/falsos.h"
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
 #include "host/globais.h"

@@ -1,6 +1,7 @@
 #include "platform/regedit.h"
 
 #include "platform/ansi.h"
+#include "platform/bytelines.h"
 #include "platform/fileio.h"
 #include "platform/regsyntax.h"
 #include "platform/settings.h"
@@ -43,15 +44,9 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error)
     RegScript script;
     QString why;
     int lineNumber = 0;
-    qsizetype from = 0;
-    while (from < bytes.size() || lineNumber == 0) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView raw = bytes.sliced(from, end - from);
-        from = end + 1;
-        if (raw.endsWith('\r'))
-            raw.chop(1);
+    ByteLines lines(bytes);
+    while (!lines.atEnd() || lineNumber == 0) {
+        const QByteArrayView raw = lines.next();
         ++lineNumber;
         const QString text = fromAnsi(raw);
         const QStringView line = regsyntax::trimmed(text);

@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include "platform/bytelines.h"
 #include "platform/fileio.h"
 #include "platform/regsyntax.h"
 
@@ -226,15 +227,9 @@ HiveData readHiveFile(QByteArrayView bytes, Hive hive, HiveFileReport* report)
     HiveData data;
     RegistryKey* key = nullptr;  // valid until the next create()
     QString why;
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView raw = bytes.sliced(from, end - from);
-        from = end + 1;
-        if (raw.endsWith('\r'))
-            raw.chop(1);
+    ByteLines lines(bytes);
+    while (!lines.atEnd()) {
+        const QByteArrayView raw = lines.next();
         if (!QUtf8StringView(raw).isValidUtf8()) {
             ++r.badLines;
             continue;

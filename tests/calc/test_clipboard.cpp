@@ -1,18 +1,18 @@
 // Copy and paste of the display, and the clipboard monitor of the 50 ms timer.
 
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
 #include "host/texto.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
-using namespace tarvelo::teste_fita;
+using namespace tarvelo::teste;
 
 namespace {
 
 // The monitor on, a text copied in another program, one tick of the timer.
-void copiar(Bancada& b, const QString& texto)
+void copiar(Calculadora& b, const QString& texto)
 {
     b.calc.mnuMonit.setChecked(true);
     b.clipboard.conteudo = texto;
@@ -23,7 +23,7 @@ void copiar(Bancada& b, const QString& texto)
 
 TEST(Copiar, TheNumberOnShowGoesAsShownAndIsNotTakenBackByTheMonitor)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuNumeral_Click(0);
     b.teclas(QStringLiteral("1234,5"));
     b.calc.chkNeg.release();
@@ -37,7 +37,7 @@ TEST(Copiar, TheNumberOnShowGoesAsShownAndIsNotTakenBackByTheMonitor)
     b.calc.Timer1_Timer();
     EXPECT_EQ(b.calc.txtFita.Text(), fita);
 
-    Bancada tempo;
+    Calculadora tempo;
     tempo.calc.mnuTempo_Click();
     tempo.teclas(QStringLiteral("130"));
     tempo.calc.mnuCopiar_Click();
@@ -52,7 +52,7 @@ TEST(Colar, ANumberComesInWholeWithoutGroupingAndSelected)
     };
     for (const Caso c : {Caso{"1.234,5", "1234,5"}, Caso{"12", "12"}, Caso{"0,123456", "0,123456"},
                          Caso{"123456789012,345", "123456789012,345"}, Caso{" -7 ", "-7"}}) {
-        Bancada b;
+        Calculadora b;
         b.clipboard.conteudo = QString::fromUtf8(c.clipboard);
         b.calc.mnuColar_Click();
         const QString esperado = QString::fromUtf8(c.entrada);
@@ -61,7 +61,7 @@ TEST(Colar, ANumberComesInWholeWithoutGroupingAndSelected)
         EXPECT_EQ(b.calc.txtEntrada.SelLength(), esperado.size()) << c.clipboard;
         EXPECT_EQ(b.calc.txtEntrada.MaxLength(), 12) << c.clipboard;
     }
-    Bancada b;
+    Calculadora b;
     b.clipboard.conteudo = QStringLiteral("12");
     b.calc.mnuColar_Click();
     b.teclas(QStringLiteral("3"));
@@ -70,7 +70,7 @@ TEST(Colar, ANumberComesInWholeWithoutGroupingAndSelected)
 
 TEST(Colar, TextThatIsNoNumberChangesNothingAndDisablesTheItem)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5"));
     for (const char* texto : {"abc", "", "12.5", "1 2"}) {
         b.clipboard.conteudo = QString::fromUtf8(texto);
@@ -88,7 +88,7 @@ TEST(Colar, TextThatIsNoNumberChangesNothingAndDisablesTheItem)
 
 TEST(Monitor, TwoColumnsAddTheirProductsAndLeaveThemOnTheClipboard)
 {
-    Bancada b;
+    Calculadora b;
     copiar(b, QStringLiteral("2\t3\r\n4\t5"));
     EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       6 +", "                      20 =",
                                                    " 002                      ", "                      26 T",
@@ -104,7 +104,7 @@ TEST(Monitor, TwoColumnsAddTheirProductsAndLeaveThemOnTheClipboard)
 
 TEST(Monitor, OneNumberIsAddedOnceAndTheClipboardCleared)
 {
-    Bancada b;
+    Calculadora b;
     copiar(b, QStringLiteral("12,50"));
     EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                    12,5 +"})));
     EXPECT_EQ(b.clipboard.conteudo, QString());
@@ -118,7 +118,7 @@ TEST(Monitor, OneNumberIsAddedOnceAndTheClipboardCleared)
 
 TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 {
-    Bancada b;
+    Calculadora b;
     copiar(b, QStringLiteral("1\r\n2\r\n3\r\n"));
     EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       1 +", "                       2 +",
                                                    "                       3 =", " 003                      ",
@@ -131,7 +131,7 @@ TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 
 TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
 {
-    Bancada b;
+    Calculadora b;
     const QString fita = b.calc.txtFita.Text();
     copiar(b, QStringLiteral("1\t2\t3"));
     ASSERT_EQ(b.mensagens.vistas.size(), 1u);
@@ -143,7 +143,7 @@ TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
 
 TEST(Monitor, TicksWaitWhileTheTicksOwnMessageIsOpen)
 {
-    Bancada b;
+    Calculadora b;
     const QString fita = b.calc.txtFita.Text();
     QString fitaDurante;
     b.mensagens.enquantoAberta = [&] {
@@ -163,22 +163,22 @@ TEST(Monitor, TextsThatAreNotForItAreIgnored)
 {
     struct Caso {
         const char* nome;
-        std::function<void(Bancada&)> preparar;
+        std::function<void(Calculadora&)> preparar;
         const char* texto;
     };
     const Caso casos[] = {
-        {"amount in words", [](Bancada&) {}, "(UM REAL)"},
-        {"already taken", [](Bancada& b) { b.calc.UltimoClipboard = QStringLiteral("5"); }, "5"},
-        {"same number", [](Bancada& b) { b.calc.UltimoClipboard = QStringLiteral("5,0"); }, "5"},
-        {"time mode", [](Bancada& b) { b.calc.mnuTempo_Click(); }, "5"},
-        {"edit mode", [](Bancada& b) { b.calc.mnuEditar_Click(); }, "5"},
-        {"second calculator", [](Bancada& b) { b.calc.TagHost = QStringLiteral("2"); }, "5"},
-        {"monitor off", [](Bancada& b) { b.calc.mnuMonit.setChecked(false); }, "5"},
-        {"empty", [](Bancada&) {}, ""},
-        {"no number", [](Bancada&) {}, "abc"},
+        {"amount in words", [](Calculadora&) {}, "(UM REAL)"},
+        {"already taken", [](Calculadora& b) { b.calc.UltimoClipboard = QStringLiteral("5"); }, "5"},
+        {"same number", [](Calculadora& b) { b.calc.UltimoClipboard = QStringLiteral("5,0"); }, "5"},
+        {"time mode", [](Calculadora& b) { b.calc.mnuTempo_Click(); }, "5"},
+        {"edit mode", [](Calculadora& b) { b.calc.mnuEditar_Click(); }, "5"},
+        {"second calculator", [](Calculadora& b) { b.calc.TagHost = QStringLiteral("2"); }, "5"},
+        {"monitor off", [](Calculadora& b) { b.calc.mnuMonit.setChecked(false); }, "5"},
+        {"empty", [](Calculadora&) {}, ""},
+        {"no number", [](Calculadora&) {}, "abc"},
     };
     for (const Caso& caso : casos) {
-        Bancada b;
+        Calculadora b;
         b.calc.mnuMonit.setChecked(true);
         caso.preparar(b);
         const QString fita = b.calc.txtFita.Text();
@@ -191,7 +191,7 @@ TEST(Monitor, TextsThatAreNotForItAreIgnored)
 
 TEST(Monitor, TextCopiedFromTheTapeMovesTheFocusToTheEntry)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5+"));
     const qsizetype cinco = b.calc.txtFita.Text().lastIndexOf(QLatin1Char('5'));
     b.calc.SetFocus(b.calc.txtFita);
@@ -206,7 +206,7 @@ TEST(Monitor, TextCopiedFromTheTapeMovesTheFocusToTheEntry)
 
 TEST(Monitor, ALaterLineThatIsNoNumberAddsThePreviousOneAgain)
 {
-    Bancada b;
+    Calculadora b;
     copiar(b, QStringLiteral("4\r\n1-2\r\nx:\r\n"));
     EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                       4 +", "                       4 =",
                                                    " 002                      ", "                       8 T",
@@ -215,7 +215,7 @@ TEST(Monitor, ALaterLineThatIsNoNumberAddsThePreviousOneAgain)
 
 TEST(Monitor, TheMinimisedCaptionShowsTheDisplayAndThePendingOperator)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.WindowState = 1;
     b.teclas(QStringLiteral("5+"));
     b.calc.Timer1_Timer();
@@ -227,7 +227,7 @@ TEST(Monitor, TheMinimisedCaptionShowsTheDisplayAndThePendingOperator)
     b.calc.Timer1_Timer();
     EXPECT_EQ(b.calc.Caption(), QStringLiteral(" = 8 T"));
 
-    Bancada normal;
+    Calculadora normal;
     normal.teclas(QStringLiteral("5+"));
     normal.calc.Timer1_Timer();
     EXPECT_EQ(normal.calc.Caption(), QStringLiteral(" Tarvelo"));
@@ -235,7 +235,7 @@ TEST(Monitor, TheMinimisedCaptionShowsTheDisplayAndThePendingOperator)
 
 TEST(Monitor, TheOptionClearsTheClipboardExplainsItselfAndIsSaved)
 {
-    Bancada b;
+    Calculadora b;
     b.clipboard.conteudo = QStringLiteral("5");
     b.calc.mnuMonit_Click();
     EXPECT_TRUE(b.calc.mnuMonit.Checked());

@@ -1,6 +1,6 @@
 // Undo and redo of counted tape lines, and the display's colour and caption handling.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include <gtest/gtest.h>
 

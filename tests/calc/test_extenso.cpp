@@ -1,4 +1,6 @@
 #include "calc/extenso.h"
+
+#include "support/falsos.h"
 #include "host/globais.h"
 #include "platform/localeinfo.h"
 
@@ -10,15 +12,6 @@ using namespace tarvelo;
 
 namespace {
 
-struct MensagensGravadas : MessageService {
-    std::vector<std::pair<QString, int>> vistas;
-    int show(const QString& text, int flags, const QString&) override
-    {
-        vistas.emplace_back(text, flags);
-        return mb::Ok;
-    }
-};
-
 struct Caso {
     const char* valor;
     bool moeda;
@@ -29,7 +22,7 @@ class Extenso : public ::testing::Test {
 protected:
     ScopedLocale locale{LocaleInfo::brazil()};
     ScopedGlobais globais_;
-    MensagensGravadas mensagens;
+    teste::MensagensFalsas mensagens;
 
     QString extenso(const char* valor, bool moeda = true)
     {
@@ -87,8 +80,8 @@ TEST_F(Extenso, RefusesValuesOutsideTheRangeWithAMessage)
         mensagens.vistas.clear();
         EXPECT_EQ(extenso(invalido), QString()) << invalido;
         ASSERT_EQ(mensagens.vistas.size(), 1u) << invalido;
-        EXPECT_EQ(mensagens.vistas[0].first, QString::fromUtf8("Dados inválidos para se converter por extenso"));
-        EXPECT_EQ(mensagens.vistas[0].second, mb::Exclamation);
+        EXPECT_EQ(mensagens.vistas[0].texto, QString::fromUtf8("Dados inválidos para se converter por extenso"));
+        EXPECT_EQ(mensagens.vistas[0].flags, mb::Exclamation);
     }
 }
 

@@ -1,6 +1,6 @@
 // What the tool windows reach of the calculator: the record hand-over and plain appends.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include "calc/linhafita.h"
 #include "host/texto.h"
@@ -27,7 +27,7 @@ TEST(AnexarFita, ClosesAnOpenCalculationBeforeTheRecordAndResetsTheCalculator)
                                                           " =========================\r\n")
                                            + kFechoRegistro));
     EXPECT_EQ(c.clipboard.conteudo, QStringLiteral("8"));
-    EXPECT_EQ(c.entrada(), QStringLiteral("0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("0"));
     EXPECT_EQ(c.total(), QStringLiteral("0"));
     EXPECT_EQ(c.calc.Tag, QStringLiteral("+"));
     EXPECT_FALSE(c.calc.chkIgual.Value());
@@ -51,7 +51,7 @@ TEST(AnexarFita, AFullTapeIsOfferedForClearingAndTheRecordGoesOnEitherWay)
         const QString cheia = c.calc.txtFita.Text() + QString(kLimiteFita, QLatin1Char(' ')) + kQuebra + kSeparador
                               + kQuebra;
         c.calc.txtFita.setText(cheia);
-        c.mensagens.resposta = resposta;
+        c.mensagens.depois = resposta;
         c.calc.AnexarFita(kRegistro);
         ASSERT_EQ(c.mensagens.vistas.size(), 1u);
         EXPECT_EQ(c.mensagens.vistas[0].texto, fTexto(4));
@@ -69,7 +69,7 @@ TEST(AcrescentarFita, AppendsTheTextAloneAndLeavesTheCalculationAsItIs)
     c.calc.AcrescentarFita(QStringLiteral(" 10/01/24\r\n"));
     EXPECT_EQ(visivel(c.linhas()), visivel(antes + QStringLiteral(" 10/01/24\r\n")));
     c.calc.DefinirEntrada(QStringLiteral("1143,36"));
-    EXPECT_EQ(c.entrada(), QStringLiteral("1143,36"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("1143,36"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Clearing the tape with its backup, showing the backup and saving the tape as a file.
 
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
 #include "calc/fita_backup.h"
 #include "host/texto.h"
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
-using namespace tarvelo::teste_fita;
+using namespace tarvelo::teste;
 
 namespace {
 
@@ -27,7 +27,7 @@ void criarArquivo(const QString& caminho, qint64 tamanho)
 
 TEST(Backup, ClearingAHeaderOnlyTapeAppendsItWithTheTimeStamp)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuBackup.setChecked(true);
     const QString cabecalho = QStringLiteral(" 05/03/2025 qua           \r\n") + kSeparadorCrLf;
     ASSERT_EQ(visivel(b.calc.txtFita.Text()), visivel(cabecalho));
@@ -45,7 +45,7 @@ TEST(Backup, ClearingAHeaderOnlyTapeAppendsItWithTheTimeStamp)
 
 TEST(Backup, ACalculationIsBackedUpInWindows1252AndTheNextBlockFollowsIt)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuBackup.setChecked(true);
     b.teclas(QStringLiteral("5*3"));
     const QString fita = b.calc.txtFita.Text();
@@ -73,7 +73,7 @@ TEST(Backup, NothingIsWrittenWithTheOptionOffOrForATapeOfOneLine)
     for (const Caso& caso : {Caso{false, QString(), false}, Caso{true, QString(), false},
                              Caso{true, linha, false}, Caso{true, linha + QLatin1Char(' '), true},
                              Caso{false, QString(5000, QLatin1Char(' ')), false}}) {
-        Bancada b;
+        Calculadora b;
         b.calc.mnuBackup.setChecked(caso.opcao);
         b.calc.txtFita.setText(caso.fita);
         b.calc.mnuLimpar_Click();
@@ -85,7 +85,7 @@ TEST(Backup, NothingIsWrittenWithTheOptionOffOrForATapeOfOneLine)
 
 TEST(Backup, ATapeThatCannotBeBackedUpStaysUntilABackupSucceeds)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuBackup.setChecked(true);
     const QString caminho = b.pasta() + QStringLiteral("calcula.txt");
     ASSERT_TRUE(QDir().mkdir(caminho)) << "a folder where the file should be: it cannot be opened";
@@ -121,7 +121,7 @@ TEST(Backup, ABackupFilePastThreePointTwoMillionBytesIsShownWithAWarning)
                                         QTime(9, 5, 7))
                                 .size();
     for (const qint64 depois : {qint64(3'200'000), qint64(3'200'001)}) {
-        Bancada b;
+        Calculadora b;
         b.calc.mnuBackup.setChecked(true);
         b.calc.chkCE.setValue(true);
         const QString caminho = b.pasta() + QStringLiteral("calcula.txt");
@@ -144,7 +144,7 @@ TEST(Backup, ABackupFilePastThreePointTwoMillionBytesIsShownWithAWarning)
 
 TEST(Backup, ShowingTheBackupOpensItOrSaysWhyNot)
 {
-    Bancada b;
+    Calculadora b;
     const QString caminho = b.pasta() + QStringLiteral("calcula.txt");
     b.calc.mnuMostraBack_Click();
     ASSERT_EQ(b.mensagens.vistas.size(), 1u);
@@ -176,7 +176,7 @@ TEST(Salvar, TheDialogIsAskedWithTheLastFileAndTheFilterOfTheLanguage)
     };
     for (const Caso caso : {Caso{1, "Documento Texto (*.txt)|*.txt"}, Caso{2, "Text Document (*.txt)|*.txt"},
                             Caso{3, "Documento Texto (*.txt)|*.txt"}, Caso{4, "Documento Texto (*.txt)|*.txt"}}) {
-        Bancada b;
+        Calculadora b;
         globais().gIdioma = caso.idioma;
         b.calc.mnuSalvar_Click();
         ASSERT_EQ(b.dialogo.pedidos.size(), 1u);
@@ -195,7 +195,7 @@ TEST(Salvar, TheDialogIsAskedWithTheLastFileAndTheFilterOfTheLanguage)
 
 TEST(Salvar, TheTapeIsWrittenWithALineBreakAndTheFileRemembered)
 {
-    Bancada b;
+    Calculadora b;
     ASSERT_TRUE(QDir(b.pasta()).mkdir(QStringLiteral("Docs")));
     const QString arquivo = b.pasta() + QStringLiteral("Docs/fita.txt");
     b.teclas(QStringLiteral("5*3="));
@@ -217,7 +217,7 @@ TEST(Salvar, TheTapeIsWrittenWithALineBreakAndTheFileRemembered)
 
 TEST(Salvar, CancelWritesNothingAndAFailedWriteSaysSoAndKeepsTheSettings)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuSalvar_Click();
     EXPECT_TRUE(b.mensagens.vistas.empty());
     EXPECT_EQ(b.configuracoes.GetSetting(QStringLiteral("Conf"), QStringLiteral("UltimoArq"), QStringLiteral("-")),

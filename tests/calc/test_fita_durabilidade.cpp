@@ -1,11 +1,11 @@
 // The tape and the settings survive a full disk, a kill and odd files in their place, and
 // the user hears of every save that failed, once.
 
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
-#include "arquivos.h"
-#include "discopequeno.h"
-#include "esperar.h"
+#include "support/arquivos.h"
+#include "support/discopequeno.h"
+#include "support/esperar.h"
 
 #include "calc/fita_arquivo.h"
 #include "host/avisogravacao.h"
@@ -22,7 +22,6 @@
 
 using namespace tarvelo;
 using namespace tarvelo::teste;
-using namespace tarvelo::teste_fita;
 
 namespace {
 
@@ -44,7 +43,7 @@ TEST(DiscoCheio, TheTapeAndItsBackupStayAsTheyWereAndTheUserIsToldOnce)
 {
     DiscoPequeno disco;
     TARVELO_EXIGIR_DISCO_PEQUENO(disco);
-    Bancada b;
+    Calculadora b;
     b.calc.mnuBackup.setChecked(true);
     globais().gPastaApp = disco.path() + QLatin1Char('/');
     const QString fita = disco.filePath(QStringLiteral("calc1.fita"));
@@ -124,7 +123,7 @@ TEST(ArquivoFitaEstranho, NothingIsWaitedOnNorLostAndTheUserIsToldOnce)
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);
-        Bancada b;
+        Calculadora b;
         b.calc.Visible = false;
         b.calc.mnuBackup.setChecked(true);
         const QString fita = b.pasta() + QStringLiteral("calc1.fita");
@@ -149,7 +148,7 @@ TEST(ArquivoFitaEstranho, NothingIsWaitedOnNorLostAndTheUserIsToldOnce)
 
 TEST(GravacaoContinua, TotalsAndClearsAreWrittenAtOnceAndAnOldTapeIsBackedUpOnce)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.Visible = false;
     b.calc.mnuBackup.setChecked(true);
     const QString fita = b.pasta() + QStringLiteral("calc1.fita");
@@ -163,7 +162,7 @@ TEST(GravacaoContinua, TotalsAndClearsAreWrittenAtOnceAndAnOldTapeIsBackedUpOnce
 
     // A kill now and a restart: the old tape is not backed up a second time.
     const QString pasta = b.pasta();
-    Bancada depois;
+    Calculadora depois;
     depois.calc.Visible = false;
     depois.calc.mnuBackup.setChecked(true);
     globais().gPastaApp = pasta;

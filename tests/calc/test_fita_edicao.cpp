@@ -1,6 +1,6 @@
 // The tape itself: double click, keys typed on it, edit mode and find.
 
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
 #include "calc/fita_edicao.h"
 #include "host/texto.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
-using namespace tarvelo::teste_fita;
+using namespace tarvelo::teste;
 
 namespace {
 
@@ -18,7 +18,7 @@ const QString kSeparadorCrLf = QStringLiteral(" =========================\r\n");
 
 TEST(CliqueDuplo, AValueOnTheTapeIsAddedAgainAndTheRestOfItsLineMarked)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5+3+"));
     const qsizetype cinco = b.cabecalho.size() + 23;
     ASSERT_EQ(b.calc.txtFita.Text().at(cinco), QLatin1Char('5'));
@@ -35,7 +35,7 @@ TEST(CliqueDuplo, AValueOnTheTapeIsAddedAgainAndTheRestOfItsLineMarked)
 
 TEST(CliqueDuplo, AGroupedValueKeepsItsDigits)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("1234,5+"));
     b.calc.txtFita_DblClick(b.calc.txtFita.Text().indexOf(QStringLiteral("1.234,5")) + 3);
     EXPECT_TRUE(b.linhas().endsWith(QStringLiteral("                 1.234,5 +\r\n"
@@ -45,7 +45,7 @@ TEST(CliqueDuplo, AGroupedValueKeepsItsDigits)
 
 TEST(CliqueDuplo, WordsZeroAndBlanksEnterNothing)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5-5="));
     const QString fita = b.calc.txtFita.Text();
     const qsizetype zero = fita.lastIndexOf(QStringLiteral("0 T"));
@@ -60,7 +60,7 @@ TEST(CliqueDuplo, WordsZeroAndBlanksEnterNothing)
 
 TEST(CliqueDuplo, TheHeadersDateSwitchesTimeModeOnAndEntersNothing)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.txtFita_DblClick(3);
     EXPECT_TRUE(b.calc.mnuTempo.Checked());
     EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(b.cabecalho));
@@ -69,7 +69,7 @@ TEST(CliqueDuplo, TheHeadersDateSwitchesTimeModeOnAndEntersNothing)
 
 TEST(CliqueDuplo, ATimeSwitchesTimeModeOnAndEntersItsDigits)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.txtFita.append(QStringLiteral(" 001                      \r\n"
                                          "                   01:30 T\r\n")
                           + kSeparadorCrLf);
@@ -80,7 +80,7 @@ TEST(CliqueDuplo, ATimeSwitchesTimeModeOnAndEntersItsDigits)
 
 TEST(CliqueDuplo, NothingHappensInEditMode)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5="));
     b.calc.mnuEditar_Click();
     const QString fita = b.calc.txtFita.Text();
@@ -112,7 +112,7 @@ TEST(TeclaNaFita, ADigitOrTheDecimalKeyStartsANewEntry)
         const char* entrada;
     };
     for (const Caso c : {Caso{'7', "7"}, Caso{',', "0,"}, Caso{'.', "0,"}, Caso{'x', "0"}}) {
-        Bancada b;
+        Calculadora b;
         b.calc.SetFocus(b.calc.txtFita);
         const QString fita = b.calc.txtFita.Text();
         b.teclas(QString(QLatin1Char(c.tecla)));
@@ -126,7 +126,7 @@ TEST(TeclaNaFita, ADigitOrTheDecimalKeyStartsANewEntry)
 
 TEST(Edicao, AnOpenCalculationCannotBeEdited)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5+"));
     const QString fita = b.calc.txtFita.Text();
     b.calc.mnuEditar_Click();
@@ -140,7 +140,7 @@ TEST(Edicao, AnOpenCalculationCannotBeEdited)
 
 TEST(Edicao, TypedLinesAreClosedWithASeparatorWhenTheTapeIsLeft)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5+3="));
     const QString fechada = b.calc.txtFita.Text();
 
@@ -175,7 +175,7 @@ TEST(Edicao, TypedLinesAreClosedWithASeparatorWhenTheTapeIsLeft)
 
 TEST(Edicao, LeavingWithoutTypingPutsTheSeparatorOnTheOpenedLine)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5="));
     const QString fechada = b.calc.txtFita.Text();
     b.calc.mnuEditar_Click();
@@ -186,7 +186,7 @@ TEST(Edicao, LeavingWithoutTypingPutsTheSeparatorOnTheOpenedLine)
 
 TEST(Edicao, AtMostTwentyFourCharactersFitBetweenTwoEnters)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5="));
     b.calc.mnuEditar_Click();
     const qsizetype inicio = b.calc.txtFita.length();
@@ -201,7 +201,7 @@ TEST(Edicao, AtMostTwentyFourCharactersFitBetweenTwoEnters)
 
 TEST(Edicao, PastedTextIsCleanedAndOnlyTakenWhileEditing)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5="));
     const QString fechada = b.calc.txtFita.Text();
     EXPECT_FALSE(b.calc.txtFita_Colar(u"7"));
@@ -217,7 +217,7 @@ TEST(Edicao, PastedTextIsCleanedAndOnlyTakenWhileEditing)
 TEST(Edicao, CommandsThatWriteTheTapeEndEditModeFirst)
 {
     for (const bool limpar : {false, true}) {
-        Bancada b;
+        Calculadora b;
         b.calc.mnuBackup.setChecked(true);
         b.teclas(QStringLiteral("5="));
         b.calc.mnuEditar_Click();
@@ -247,7 +247,7 @@ TEST(Edicao, CommandsThatWriteTheTapeEndEditModeFirst)
 
 TEST(Localizar, FindsWithoutRegardToCaseAndMovesOnUntilTheEnd)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.txtFita.append(QStringLiteral(" total A\r\n TOTAL B\r\n"));
     const qsizetype primeiro = b.cabecalho.size() + 1;
     const qsizetype segundo = b.cabecalho.size() + 11;
@@ -271,14 +271,16 @@ TEST(Localizar, FindsWithoutRegardToCaseAndMovesOnUntilTheEnd)
     EXPECT_EQ(b.mensagens.vistas[1].flags, mb::Information);
     EXPECT_EQ(b.calc.txtFita.SelStart(), segundo) << "the selection stays";
 
-    ASSERT_EQ(b.entrada.perguntas.size(), 4);
-    EXPECT_EQ(b.entrada.perguntas[0], fTexto(55) + QLatin1Char('|') + fTexto(56) + QLatin1Char('|'));
-    EXPECT_TRUE(b.entrada.perguntas[1].endsWith(QStringLiteral("|total")));
+    ASSERT_EQ(b.entrada.perguntas.size(), 4u);
+    EXPECT_EQ(b.entrada.perguntas[0].prompt, fTexto(55));
+    EXPECT_EQ(b.entrada.perguntas[0].titulo, fTexto(56));
+    EXPECT_EQ(b.entrada.perguntas[0].proposta, QString());
+    EXPECT_EQ(b.entrada.perguntas[1].proposta, QStringLiteral("total"));
 }
 
 TEST(Localizar, ANewSearchStartsAtTheThirdCharacter)
 {
-    Bancada b;
+    Calculadora b;
     b.entrada.respostas = {QStringLiteral("qua"), QStringLiteral("05")};
     b.calc.mnuLocalizar_Click();
     EXPECT_EQ(b.calc.txtFita.SelStart(), 12);
@@ -289,7 +291,7 @@ TEST(Localizar, ANewSearchStartsAtTheThirdCharacter)
 
 TEST(Localizar, LeavingTheTapeOrCancellingForgetsTheSearch)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.txtFita.append(QStringLiteral(" total A\r\n"));
     b.entrada.respostas = {QStringLiteral("total"), QStringLiteral("total")};
     b.calc.mnuLocalizar_Click();

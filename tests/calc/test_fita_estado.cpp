@@ -1,6 +1,6 @@
 // The tape state file: its record, and the window's load and close around it.
 
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
 #include "calc/fita_arquivo.h"
 #include "calc/fita_backup.h"
@@ -12,11 +12,11 @@
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
-using namespace tarvelo::teste_fita;
+using namespace tarvelo::teste;
 
 namespace {
 
-QString arquivoFita(const Bancada& b)
+QString arquivoFita(const Calculadora& b)
 {
     return b.pasta() + QStringLiteral("calc1.fita");
 }
@@ -33,13 +33,13 @@ void escrever(const QString& caminho, const QByteArray& bytes)
 }
 
 // A window being loaded: not shown yet, as the load finds it.
-struct Carga : Bancada {
+struct Carga : Calculadora {
     Carga() { calc.Visible = false; }
 };
 
 TEST(ArquivoFita, AClosedCalculationIsOneRecordOfSevenQuotedFields)
 {
-    Bancada b;
+    Calculadora b;
     b.teclas(QStringLiteral("5+3*2="));
     ASSERT_TRUE(b.calc.GravarArquivoFita());
 
@@ -56,7 +56,7 @@ TEST(ArquivoFita, AClosedCalculationIsOneRecordOfSevenQuotedFields)
 
 TEST(ArquivoFita, TheSameDayRestoresTheOpenCalculation)
 {
-    Bancada antes;
+    Calculadora antes;
     antes.teclas(QStringLiteral("5+3"));
     ASSERT_TRUE(antes.calc.GravarArquivoFita());
     const QByteArray gravado = ler(arquivoFita(antes));
@@ -135,7 +135,7 @@ TEST(ArquivoFita, TheSecondCalculatorHasItsOwnFile)
 {
     EXPECT_EQ(ArquivoFita(u"/dados/", u"1"), QStringLiteral("/dados/calc1.fita"));
     EXPECT_EQ(ArquivoFita(u"/dados", u"2"), QStringLiteral("/dados/calc2.fita"));
-    Bancada b;
+    Calculadora b;
     b.calc.TagHost = QStringLiteral("2");
     ASSERT_TRUE(b.calc.GravarArquivoFita());
     EXPECT_TRUE(QFile::exists(b.pasta() + QStringLiteral("calc2.fita")));
@@ -144,7 +144,7 @@ TEST(ArquivoFita, TheSecondCalculatorHasItsOwnFile)
 
 TEST(ArquivoFita, AFailedWriteLeavesTheOldFile)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.TagHost = QStringLiteral("1/sem-pasta/x");  // a file name in a folder that is not there
     EXPECT_FALSE(b.calc.GravarArquivoFita());
     b.calc.TagHost = QStringLiteral("1");

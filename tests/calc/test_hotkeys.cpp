@@ -2,7 +2,7 @@
 // windows of the message core, with the window minimised.
 
 #include "calc/hotkeys.h"
-#include "calculadora.h"
+#include "support/calculadora.h"
 #include "host/texto.h"
 
 #include <gtest/gtest.h>
@@ -91,13 +91,13 @@ TEST_F(HotKeys, AdvancedModeSignsWithPlusAndMinusAndTotalsWithCtrlAlt)
     c.calc.mnuEnter.setChecked(true);
     atalhos.RegistrarHotKeys();
     pressionar({ctrl(kKp0 + 5), kMenos});
-    EXPECT_EQ(c.entrada(), QStringLiteral("-5"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("-5"));
     pressionar({kMenos});
-    EXPECT_EQ(c.entrada(), QStringLiteral("-5")) << "minus on a negative number does nothing";
+    EXPECT_EQ(c.digitado(), QStringLiteral("-5")) << "minus on a negative number does nothing";
     pressionar({kMais});
-    EXPECT_EQ(c.entrada(), QStringLiteral("5"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("5"));
     pressionar({kMais});
-    EXPECT_EQ(c.entrada(), QStringLiteral("5")) << "plus on a positive number does nothing";
+    EXPECT_EQ(c.digitado(), QStringLiteral("5")) << "plus on a positive number does nothing";
     pressionar({kMenos, kEnter, ctrl(kKp0 + 8), kEnter, kCtrlAltEnter});
     EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                      -5 +\r\n                       8 =\r\n"
                                                           " 002                      \r\n                       3 T\r\n"
@@ -119,7 +119,7 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
         atalhos.RegistrarHotKeys();
         outro.selecao = QString::fromUtf8(caso.selecao);
         pressionar({kColar});
-        EXPECT_EQ(c.entrada(), QString::fromLatin1(caso.entradaDepois));
+        EXPECT_EQ(c.digitado(), QString::fromLatin1(caso.entradaDepois));
         EXPECT_TRUE(c.clipboard.conteudo.isEmpty()) << "the clipboard is emptied either way";
         if (caso.mensagem) {
             ASSERT_EQ(c.mensagens.vistas.size(), 1u);
@@ -172,7 +172,7 @@ TEST_F(HotKeys, ACombinationAnotherProgramHoldsIsMissingAlone)
     atalhos.RegistrarHotKeys();
     EXPECT_EQ(servico.registros.size(), 20u);
     pressionar({ctrl(kKp0 + 9)});
-    EXPECT_EQ(c.entrada(), QStringLiteral("9"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("9"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "calc/impressao.h"
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 #include "host/texto.h"
 #include "platform/ansi.h"
 #include "platform/inputbox.h"
@@ -42,32 +42,6 @@ struct PortaGravada : RawPort {
     void close() override { r.eventos << "close"; }
 };
 
-struct CaixasGravadas : MessageService {
-    Registro& r;
-    std::deque<int> respostas;  // then OK
-    explicit CaixasGravadas(Registro& registro) : r(registro) {}
-    int show(const QString& text, int flags, const QString&) override
-    {
-        r.eventos << QStringLiteral("box %1 %2").arg(flags).arg(text);
-        if (respostas.empty())
-            return mb::Ok;
-        const int resposta = respostas.front();
-        respostas.pop_front();
-        return resposta;
-    }
-};
-
-struct Resposta : InputService {
-    QString resposta;
-    QString titulo, proposta;
-    QString ask(const QString&, const QString& title, const QString& defaultText) override
-    {
-        titulo = title;
-        proposta = defaultText;
-        return resposta;
-    }
-};
-
 // A tape whose roll-printer job has `linhasJob` lines.
 QString fitaPara(int linhasJob)
 {
@@ -80,13 +54,21 @@ QString fitaPara(int linhasJob)
 struct Bobina {
     teste::Calculadora c;  // pt-BR globals and a settings store of its own
     Registro log;
-    CaixasGravadas caixas{log};
-    Resposta entrada;
+    teste::MensagensFalsas caixas;
+    teste::EntradaFalsa& entrada = c.entrada;
     PortaGravada gravada{log};
     QTemporaryDir pasta;
     QString arquivo = pasta.filePath("porta");
     DeviceRawPort arquivoPorta{ambiente()};
 
+    Bobina()
+    {
+        // The boxes go into the port's log, so that a test sees their order.
+        caixas.depois = mb::Ok;
+        caixas.enquantoAberta = [this] {
+            log.eventos << QStringLiteral("box %1 %2").arg(caixas.vistas.back().flags).arg(caixas.vistas.back().texto);
+        };
+    }
     QProcessEnvironment ambiente()
     {
         QProcessEnvironment env;
@@ -97,7 +79,7 @@ struct Bobina {
     ResultadoImpressao imprimir(const QString& fita, const QString& porta, RawPort& saida,
                                 std::function<void()> eventos = {})
     {
-        entrada.resposta = porta;
+        entrada.respostas = {porta};
         ImpressoraBobina bobina({entrada, caixas, c.configuracoes, saida, std::move(eventos)});
         return bobina.imprimir(fita, QStringLiteral(" Tarvelo"));
     }
@@ -119,8 +101,9 @@ TEST(Bobina, WritesTheExactWindows1252BytesToThePort)
     EXPECT_EQ(b.bytes(), QByteArray("\r\nPre\xE7o\r\n     6 *\r\n     3 /\r\n\r\n\r\n"));
     EXPECT_EQ(b.porta(), "LPT1");
     EXPECT_EQ(b.log.eventos, QStringList{b.caixa(16, mb::Information)});
-    EXPECT_EQ(b.entrada.titulo, "  Tarvelo");
-    EXPECT_EQ(b.entrada.proposta, "LPT1");
+    ASSERT_EQ(b.entrada.perguntas.size(), 1u);
+    EXPECT_EQ(b.entrada.perguntas[0].titulo, "  Tarvelo");
+    EXPECT_EQ(b.entrada.perguntas[0].proposta, "LPT1");
 }
 
 TEST(Bobina, PortAnswersAreUpperCasedAndOnlyTheSixPortsAreTaken)
@@ -210,7 +193,7 @@ TEST(Bobina, AJobStartedFromTheEventsOfAnotherIsRefused)
                                       aninhado = bobina->imprimir(fitaPara(4), " Tarvelo");
                               }});
     bobina = &propria;
-    b.entrada.resposta = "LPT1";
+    b.entrada.respostas = {"LPT1"};
     EXPECT_EQ(propria.imprimir(fitaPara(6), " Tarvelo"), ResultadoImpressao::Enviado);
     EXPECT_EQ(aninhado, ResultadoImpressao::Ocupado);
     EXPECT_EQ(resumo(b.log.eventos), (QStringList{"open LPT1", "6 lines", "close", "box 64 " + fTexto(16)}));

@@ -1,6 +1,6 @@
 // The fixed-width pieces of the tape.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include "calc/linhafita.h"
 

@@ -1,7 +1,7 @@
 // Random use of the whole engine: whatever the user does, nothing crashes and every line
 // the engine writes keeps the tape's fixed width.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include "calc/linhafita.h"
 
@@ -35,7 +35,7 @@ QString linhaRuim(const QString& fita, qsizetype inicio)
 TEST(Propriedades, RandomSequencesNeverBreakTheTape)
 {
     Calculadora c;
-    c.mensagens.resposta = mb::Yes;
+    c.mensagens.depois = mb::Yes;
     frmCalcula& calc = c.calc;
     qsizetype menorEdicao = calc.txtFita.length();
     calc.txtFita.onEdit = [&menorEdicao](const EdicaoTexto& e) { menorEdicao = std::min(menorEdicao, e.position); };

@@ -1,6 +1,6 @@
 // The tape summary of the capitalisation records, and the amount in words on the clipboard.
 
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
 #include "calc/resumo.h"
 #include "host/texto.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
-using namespace tarvelo::teste_fita;
+using namespace tarvelo::teste;
 
 namespace {
 
@@ -29,7 +29,7 @@ QString registro(const QString& inicial, const QString& juro, const QString& fin
 
 TEST(Resumo, TwoRecordsAreSummedAfterTheOpenCalculationIsClosed)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.txtFita.append(registro(QStringLiteral("1.000,00"), QStringLiteral("10,00"), QStringLiteral("1.010,00"))
                           + registro(QStringLiteral("500,00"), QStringLiteral("5,00"), QStringLiteral("505,00")));
     b.teclas(QStringLiteral("7+"));
@@ -56,7 +56,7 @@ TEST(Resumo, TwoRecordsAreSummedAfterTheOpenCalculationIsClosed)
 
 TEST(Resumo, WithoutRecordsTheSumsAreZero)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuAgrupar_Click();
     EXPECT_EQ(visivel(b.linhas()), visivel(linhas({" TOTAL DAS CAPITALIZAÇÕES:", " -------------------------",
                                                    "            VALOR INICIAL:", "                     0,00 ",
@@ -67,7 +67,7 @@ TEST(Resumo, WithoutRecordsTheSumsAreZero)
 
 TEST(Resumo, RecordsAreFoundAnywhereOnALongTape)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.txtFita.append(QString(40000, QLatin1Char(' ')) + QStringLiteral("\r\n")
                           + registro(QStringLiteral("2,50"), QStringLiteral("0,25"), QStringLiteral("2,75")));
     b.calc.mnuAgrupar_Click();
@@ -84,7 +84,7 @@ TEST(Resumo, ARecordThatCannotBeReadCancelsTheCommand)
     QString valorRuim = bom;
     valorRuim.replace(QStringLiteral("1,00 "), QStringLiteral("1,x0 "));
     for (const QString& fita : {semFinal + bom, valorRuim}) {
-        Bancada b;
+        Calculadora b;
         b.calc.txtFita.append(fita);
         b.teclas(QStringLiteral("7+"));
         const QString antes = b.calc.txtFita.Text();
@@ -111,7 +111,7 @@ TEST(Resumo, LabelsAreThoseOfTheCurrentLanguage)
 
 TEST(ExtensoMenu, TheDisplayInWordsGoesToTheClipboardInParentheses)
 {
-    Bancada b;
+    Calculadora b;
     b.calc.mnuSemSom.setChecked(false);
     b.teclas(QStringLiteral("1234,5"));
     b.calc.mnuExtenso_Click();
@@ -134,7 +134,7 @@ TEST(ExtensoMenu, TheDisplayInWordsGoesToTheClipboardInParentheses)
 
 TEST(ExtensoMenu, AnInvalidDisplayLeavesTheClipboardAlone)
 {
-    Bancada b;
+    Calculadora b;
     b.clipboard.conteudo = QStringLiteral("antes");
     b.calc.mnuExtenso_Click();
     EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("antes"));

@@ -1,12 +1,11 @@
 #include "calc/sons.h"
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 #include "host/texto.h"
 #include "platform/inputbox.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 
 using namespace tarvelo;
 using teste::Calculadora;
@@ -18,43 +17,10 @@ using Mensagens = std::vector<std::uint32_t>;
 constexpr std::uint32_t on(int nota) { return midi::noteOn(nota); }
 constexpr std::uint32_t off(int nota) { return midi::noteOff(nota); }
 
-// A MIDI output that can be missing, recording what it is sent.
-struct SaidaMidi : MidiOut {
-    bool existe = true;
-    bool aberta = false;
-    Mensagens enviadas;
-    bool open() override { return aberta = existe; }
-    void close() override { aberta = false; }
-    bool isOpen() const override { return aberta; }
-    void shortMessage(std::uint32_t m) override
-    {
-        if (aberta)
-            enviadas.push_back(m);
-    }
-};
-
-// Answers the input box from a script; the script's end is Cancel.
-struct RespostasRoteiro : InputService {
-    std::deque<QString> respostas;
-    struct Pergunta {
-        QString prompt, titulo, proposta;
-    };
-    std::vector<Pergunta> perguntas;
-    QString ask(const QString& prompt, const QString& title, const QString& proposta) override
-    {
-        perguntas.push_back({prompt, title, proposta});
-        if (respostas.empty())
-            return {};
-        QString r = respostas.front();
-        respostas.pop_front();
-        return r;
-    }
-};
-
 struct Som {
     Calculadora c;
-    SaidaMidi saida;
-    RespostasRoteiro entrada;
+    teste::MidiFalso saida;
+    teste::EntradaFalsa& entrada = c.entrada;
     ServicosSom servicos{saida, c.mensagens, entrada, c.configuracoes};
 
     QString conf(const char* chave) { return c.configuracoes.GetSetting("Conf", chave, "<nada>"); }
@@ -170,9 +136,9 @@ TEST(Instrumento, WrongAnswersAreAskedAgainWithTheStoredProposal)
         EXPECT_EQ(p.prompt, fTexto(57));
         EXPECT_EQ(p.titulo, fTexto(58));
     }
-    EXPECT_EQ(s.saida.enviadas, (Mensagens{0x7FC3}));
+    EXPECT_EQ(s.saida.mensagens, (Mensagens{0x7FC3}));
     EXPECT_EQ(s.ticado(), kMusical);
-    EXPECT_TRUE(s.saida.aberta);
+    EXPECT_TRUE(s.saida.aberto);
     EXPECT_EQ(s.conf("Instrumento"), "127");
     EXPECT_EQ(s.conf("Sons"), "3");
 }
@@ -183,15 +149,15 @@ TEST(Instrumento, CancelFromNoneLeavesNoneAndBeepStillWorks)
     s.entrada.respostas = {"abc"};  // then Cancel
     mnuSom_Click(s.c.calc, s.servicos);
     EXPECT_EQ(s.ticado(), kNenhum);
-    EXPECT_FALSE(s.saida.aberta);
+    EXPECT_FALSE(s.saida.aberto);
     EXPECT_EQ(s.conf("Sons"), "<nada>");
     EXPECT_EQ(s.conf("Instrumento"), "<nada>");
     EXPECT_TRUE(s.c.mensagens.vistas.empty());
 
     mnuBeep_Click(s.c.calc, s.servicos);
     EXPECT_EQ(s.ticado(), kBeep);
-    EXPECT_TRUE(s.saida.aberta);
-    EXPECT_EQ(s.saida.enviadas, (Mensagens{0xC3}));
+    EXPECT_TRUE(s.saida.aberto);
+    EXPECT_EQ(s.saida.mensagens, (Mensagens{0xC3}));
     EXPECT_EQ(s.conf("Sons"), "2");
 }
 
@@ -202,12 +168,12 @@ TEST(OpcoesSom, SwitchingFromBeepToMusicalSilencesTheNoteFirstAndKeepsTheOutput)
     SomTeclaAbaixo(s.c.calc, s.saida, 65);
     s.entrada.respostas = {"40"};
     mnuSom_Click(s.c.calc, s.servicos);
-    EXPECT_EQ(s.saida.enviadas, (Mensagens{0xC3, on(99), off(99), 0x28C3}));
-    EXPECT_TRUE(s.saida.aberta);
+    EXPECT_EQ(s.saida.mensagens, (Mensagens{0xC3, on(99), off(99), 0x28C3}));
+    EXPECT_TRUE(s.saida.aberto);
 
     mnuSemSom_Click(s.c.calc, s.servicos);
     EXPECT_EQ(s.ticado(), kNenhum);
-    EXPECT_FALSE(s.saida.aberta);
+    EXPECT_FALSE(s.saida.aberto);
     EXPECT_EQ(s.conf("Sons"), "1");
 }
 
@@ -215,7 +181,7 @@ TEST(OpcoesSom, NoSynthGivesTopic9OnlyWhenVisibleAndEndsInNone)
 {
     for (bool visivel : {true, false}) {
         Som s;
-        s.saida.existe = false;
+        s.saida.sintetizador = false;
         s.c.calc.Visible = visivel;
         mnuBeep_Click(s.c.calc, s.servicos);
         s.entrada.respostas = {"40"};
@@ -237,11 +203,11 @@ TEST(OpcoesSom, LoadRestoresSilentlyWithTheStoredInstrument)
     s.c.calc.Visible = false;
     s.c.configuracoes.SaveSetting("Conf", "Instrumento", "40");
     RestaurarSomMusical(s.c.calc, s.servicos);
-    EXPECT_EQ(s.saida.enviadas, (Mensagens{10435}));
+    EXPECT_EQ(s.saida.mensagens, (Mensagens{10435}));
     EXPECT_EQ(s.ticado(), kMusical);
 
     Som semSaida;
-    semSaida.saida.existe = false;
+    semSaida.saida.sintetizador = false;
     RestaurarSomMusical(semSaida.c.calc, semSaida.servicos);
     EXPECT_EQ(semSaida.ticado(), kNenhum);
     EXPECT_TRUE(semSaida.c.mensagens.vistas.empty());

@@ -1,6 +1,6 @@
 // The on-screen keypad and the memory keys, clicked as the user clicks them.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,10 @@ protected:
 TEST_F(Teclado, DigitsAppendAndReplaceASelectedEntry)
 {
     digitos("789");
-    EXPECT_EQ(c.entrada(), QStringLiteral("789"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("789"));
     c.teclas(QStringLiteral("+"));
     digitos("5");
-    EXPECT_EQ(c.entrada(), QStringLiteral("5"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("5"));
     EXPECT_EQ(c.total(), QStringLiteral("789"));
     c.calc.chkMais.release(kEsquerdo);
     digitos("6");
@@ -39,29 +39,29 @@ TEST_F(Teclado, DecimalKeyAppendsThenDiscards)
 {
     digitos("12");
     c.calc.chkVirgula.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("12,"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("12,"));
     EXPECT_TRUE(c.calc.chkVirgula.Value());
     c.calc.chkVirgula.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("0"));
     EXPECT_EQ(c.calc.txtEntrada.SelLength(), 1);
 
     c.teclas(QStringLiteral("4+"));
     c.calc.chkVirgula.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("0,")) << "after an operator the key starts a fraction";
+    EXPECT_EQ(c.digitado(), QStringLiteral("0,")) << "after an operator the key starts a fraction";
 
     c.calc.txtEntrada.setText(QStringLiteral("123456789012"));
     c.calc.chkVirgula.setValue(false);
     c.calc.chkVirgula.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("123456789012,")) << "a full entry keeps the symbol";
+    EXPECT_EQ(c.digitado(), QStringLiteral("123456789012,")) << "a full entry keeps the symbol";
 }
 
 TEST_F(Teclado, BackspaceAndCE)
 {
     digitos("45");
     c.calc.chkBack.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("4"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("4"));
     c.calc.chkCE.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("0"));
     EXPECT_EQ(c.visor(), QStringLiteral("0"));
 
     c.teclas(QStringLiteral("9+"));
@@ -104,9 +104,9 @@ TEST_F(Teclado, SignKeyNegatesTheShownResultAfterATotal)
 {
     c.teclas(QStringLiteral("1234,5+1="));
     c.calc.chkNeg.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("-1235,5"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("-1235,5"));
     c.calc.chkNeg.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("1235,5"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("1235,5"));
 
     Calculadora zero(0);
     zero.calc.chkNeg.release(kEsquerdo);
@@ -120,7 +120,7 @@ TEST_F(Teclado, SignKeyTakesALongResultWhole)
 {
     c.teclas(QStringLiteral("123456789,123+1="));
     c.calc.chkNeg.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("-123456790,123"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("-123456790,123"));
 }
 
 TEST_F(Teclado, HotkeyCallsLeaveTheFocusWhereItIs)
@@ -136,7 +136,7 @@ TEST_F(Teclado, DisabledKeysTakeNoClick)
 {
     c.calc.chkNum[4].setEnabled(false);
     c.calc.chkNum[4].release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("0"));
 }
 
 TEST(Memoria, AddsSubtractsRecallsAndClears)
@@ -146,7 +146,7 @@ TEST(Memoria, AddsSubtractsRecallsAndClears)
     c.calc.Mmais.release(kEsquerdo);
     EXPECT_EQ(c.calc.fraTeclado.Caption(), QStringLiteral("12,5"));
     EXPECT_EQ(c.calc.fraTeclado.ForeColor(), kCorAzul);
-    EXPECT_EQ(c.calc.txtEntrada.SelLength(), c.entrada().size());
+    EXPECT_EQ(c.calc.txtEntrada.SelLength(), c.digitado().size());
 
     c.teclas(QStringLiteral("20"));
     c.calc.Mmenos.release(kEsquerdo);
@@ -154,10 +154,10 @@ TEST(Memoria, AddsSubtractsRecallsAndClears)
     EXPECT_EQ(c.calc.fraTeclado.ForeColor(), kCorVermelha);
 
     c.calc.MR.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("-7,5"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("-7,5"));
     c.calc.MC.release(kEsquerdo);
     c.calc.MR.release(kEsquerdo);
-    EXPECT_EQ(c.entrada(), QStringLiteral("0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("0"));
 }
 
 TEST(Memoria, EmptyMemoryMinusStoresTheNegatedDisplayAndGroupingIsRead)
@@ -174,7 +174,7 @@ TEST(Memoria, RecallTakesALongMemoryWhole)
     Calculadora c(0);
     c.calc.fraTeclado.setCaption(QStringLiteral("2469134,246912"));
     c.calc.MR_Click();
-    EXPECT_EQ(c.entrada(), QStringLiteral("2469134,246912"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("2469134,246912"));
     EXPECT_EQ(c.visor(), QStringLiteral("2.469.134,246912"));
 }
 

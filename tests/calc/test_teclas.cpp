@@ -1,6 +1,6 @@
 // Key entry, tape lines and totals, typed into the model as a user types them.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include "calc/linhafita.h"
 #include "host/texto.h"
@@ -100,7 +100,7 @@ TEST(Teclas, AlternativeKeysMapToOperatorsAndDigits)
     Calculadora n;
     n.calc.mnuNumLock.setChecked(true);
     n.teclas(QStringLiteral("u"));
-    EXPECT_EQ(n.entrada(), QStringLiteral("0")) << "with NumLock kept on, letters stay letters";
+    EXPECT_EQ(n.digitado(), QStringLiteral("0")) << "with NumLock kept on, letters stay letters";
 }
 
 TEST(Teclas, OperatorOnAnEmptyEntryReplacesTheLastOperator)
@@ -127,7 +127,7 @@ TEST(Teclas, ShownResultCarriesOverIntoTheNextCalculation)
 
     Calculadora d;
     d.teclas(QStringLiteral("2+3=4"));
-    EXPECT_EQ(d.entrada(), QStringLiteral("4")) << "a digit replaces the result on show";
+    EXPECT_EQ(d.digitado(), QStringLiteral("4")) << "a digit replaces the result on show";
 
     Calculadora e;
     e.teclas(QStringLiteral("5="));
@@ -142,7 +142,7 @@ TEST(Teclas, ZeroDisplayResetsTheEntryAndMinusStartsANegativeNumber)
     c.teclas(QStringLiteral("+*/%"));
     EXPECT_EQ(c.calc.txtFita.Text(), fita);
     c.teclas(QStringLiteral("-"));
-    EXPECT_EQ(c.entrada(), QStringLiteral("-0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("-0"));
     EXPECT_EQ(c.visor(), QStringLiteral("-0"));
     EXPECT_EQ(c.calc.lblVisor[0].ForeColor(), kCorVermelha);
     c.teclas(QStringLiteral("5+"));
@@ -261,7 +261,7 @@ TEST(Teclas, FullTapeAsksOncePerTotalUntilCleared)
     EXPECT_EQ(c.midi.mensagens, std::vector<std::uint32_t>{0x93u + 99u * 256u}) << "the sounding note is silenced first";
     EXPECT_GT(c.calc.txtFita.length(), kLimiteFita) << "No keeps the tape";
 
-    c.mensagens.resposta = mb::Yes;
+    c.mensagens.depois = mb::Yes;
     c.teclas(QStringLiteral("3+4="));
     EXPECT_EQ(c.mensagens.vistas.size(), 2u);
     EXPECT_EQ(visivel(c.calc.txtFita.Text()), visivel(c.cabecalho));

@@ -1,6 +1,6 @@
 // Time mode: durations in MM:SS or HH:MM:SS, added in seconds.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include "calc/tempo.h"
 
@@ -77,7 +77,7 @@ TEST_F(ModoTempo, ArithmeticRunsOnSecondsAndANegativeResultKeepsItsSign)
 TEST_F(ModoTempo, PercentDecimalAndRepeatDoNothing)
 {
     c.teclas(QStringLiteral("5,+"));
-    EXPECT_EQ(c.entrada(), QStringLiteral("0"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("0"));
     EXPECT_EQ(c.calc.lblVisor[2].Caption(), QStringLiteral("00:05"));
     const QString fita = c.calc.txtFita.Text();
     c.teclas(QStringLiteral("+"));

@@ -1,6 +1,6 @@
 // The entry field, the display and the number formats.
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST_P(Formatos, TypedEntryShowsOnTheDisplay)
     Calculadora c(caso.formato);
     c.teclas(QString::fromUtf8(caso.teclas));
     EXPECT_EQ(c.visor(), QString::fromUtf8(caso.visor));
-    EXPECT_EQ(c.entrada(), QString::fromUtf8(caso.entrada));
+    EXPECT_EQ(c.digitado(), QString::fromUtf8(caso.entrada));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,10 +82,10 @@ TEST(Visor, AnnotationTypingStopsIntegerDigitsAtTenDisplayCharacters)
     Calculadora c;
     c.calc.mnuInserir.setChecked(true);
     c.teclas(QStringLiteral("123456789"));
-    EXPECT_EQ(c.entrada(), QStringLiteral("12345678"));
+    EXPECT_EQ(c.digitado(), QStringLiteral("12345678"));
     EXPECT_EQ(c.visor(), QStringLiteral("12.345.678"));
     c.teclas(QStringLiteral(",12345"));
-    EXPECT_EQ(c.entrada(), QStringLiteral("12345678,12345")) << "decimals still follow the format";
+    EXPECT_EQ(c.digitado(), QStringLiteral("12345678,12345")) << "decimals still follow the format";
 }
 
 TEST(Visor, WhileATotalIsClosedTheDisplayKeepsShowingIt)

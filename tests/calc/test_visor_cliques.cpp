@@ -1,6 +1,6 @@
 #include "calc/visor_cliques.h"
 
-#include "calculadora.h"
+#include "support/calculadora.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "controls/xpbutton.h"
 #include "controls/xpbuttonlook.h"
 #include "demowindow.h"
+#include "support/texto.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -12,8 +13,6 @@
 #include <memory>
 
 using namespace tarvelo;
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "controls/commondialog.h"
 #include "controls/declares.h"
-#include "falsos.h"
+#include "support/falsos.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ TEST(FileDialog, FiltersSplitOnBarsOnlyAndPatternsBecomeQtsForm)
 
 TEST(FileDialog, MultipleSelectionAnswersFolderAndNamesAndNoTitle)
 {
-    DialogoRoteiro files;
+    DialogoFalso files;
     files.escolhido = joinSelection({QStringLiteral("/a/one.ico"), QStringLiteral("/a/two.cur")});
     QString name;
     QString title = QStringLiteral("t");
@@ -45,7 +45,7 @@ TEST(FileDialog, MultipleSelectionAnswersFolderAndNamesAndNoTitle)
 
 TEST(FileDialog, CancelClearsBothTextsAndHookFlagsAreDropped)
 {
-    DialogoRoteiro files;  // cancels
+    DialogoFalso files;  // cancels
     QString name = QStringLiteral("fita.txt");
     QString title = QStringLiteral("fita");
     EXPECT_FALSE(ShowFileDialog(files, name, title, false, false, false, true, QStringLiteral("T (*.txt)|*.txt"), 1,

@@ -2,7 +2,7 @@
 #include "controls/iconfile.h"
 #include "controls/keyedimagelist.h"
 #include "controls/saveicon.h"
-#include "imagensteste.h"
+#include "support/imagensteste.h"
 
 #include <QFile>
 #include <QTemporaryDir>

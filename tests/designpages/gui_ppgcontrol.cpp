@@ -52,7 +52,7 @@ TEST_F(PaginaTamanho, ANewSizeCarriesTheImagesAndKeysThroughATemporaryFile)
     abrir();
     const QStringList antes = temporarios();
     tamanho(QStringLiteral("24"), QStringLiteral("16"));
-    mensagens.resposta = mb::Yes;
+    mensagens.depois = mb::Yes;
     pagina->ApplyChanges();
     ASSERT_EQ(mensagens.vistas.size(), 1u);
     EXPECT_TRUE(mensagens.vistas[0].texto.endsWith(QStringLiteral("Are you sure?")));
@@ -68,7 +68,7 @@ TEST_F(PaginaTamanho, AnsweringNoPutsTheSizesBackAndAppliesNoDepth)
     abrir();
     tamanho(QStringLiteral("48"), QStringLiteral("48"));
     pagina->cboColourDepth()->setCurrentIndex(5);
-    mensagens.resposta = mb::No;
+    mensagens.depois = mb::No;
     pagina->ApplyChanges();
     EXPECT_EQ(pagina->txtIconSize(0)->text(), QStringLiteral("16"));
     EXPECT_EQ(lista.ColourDepth(), 0);
@@ -80,7 +80,7 @@ TEST_F(PaginaTamanho, ASizeTheListCannotTakeKeepsTheImagesAtTheFormerSize)
     adicionar(2);
     abrir();
     tamanho(QStringLiteral("300"), QStringLiteral("300"));
-    mensagens.resposta = mb::Yes;
+    mensagens.depois = mb::Yes;
     pagina->ApplyChanges();
     EXPECT_EQ(lista.ImageCount(), 2);
     EXPECT_EQ(lista.IconSizeX(), 16);
@@ -99,7 +99,7 @@ TEST_F(PaginaTamanho, LoweringTheDepthAsksOnlyWithImagesAndNoUndoesTheChoice)
     pagina->cboColourDepth()->setCurrentIndex(5);
     EXPECT_TRUE(mensagens.vistas.empty());
     pagina->setChanged(false);
-    mensagens.resposta = mb::No;
+    mensagens.depois = mb::No;
     pagina->cboColourDepth()->setCurrentIndex(1);
     EXPECT_EQ(mensagens.vistas.size(), 1u);
     EXPECT_EQ(pagina->cboColourDepth()->currentIndex(), 5);

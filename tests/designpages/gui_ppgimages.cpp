@@ -104,10 +104,10 @@ TEST_F(PaginaImagens, MovingCarriesImageAndKeyAndClearAsksFirst)
     EXPECT_EQ(pagina->SelectedImage(), 1);
     EXPECT_TRUE(pagina->Changed());
 
-    mensagens.resposta = mb::No;
+    mensagens.depois = mb::No;
     pagina->cmdClear()->click();
     EXPECT_EQ(lista.ImageCount(), 3);
-    mensagens.resposta = mb::Yes;
+    mensagens.depois = mb::Yes;
     pagina->cmdClear()->click();
     EXPECT_EQ(lista.ImageCount(), 0);
     EXPECT_EQ(pagina->SelectedImage(), -1);

@@ -2,8 +2,8 @@
 
 #include "controls/keyedimagelist.h"
 #include "designpages/paginapropriedades.h"
-#include "falsos.h"
-#include "imagensteste.h"
+#include "support/falsos.h"
+#include "support/imagensteste.h"
 
 #include <QTemporaryDir>
 
@@ -13,7 +13,7 @@ namespace tarvelo::teste {
 struct PaginasFixture {
     QTemporaryDir pasta;
     MensagensFalsas mensagens;
-    DialogoRoteiro arquivos;
+    DialogoFalso arquivos;
     CoresFalsas cores;
     ServicosPaginas servicos{mensagens, arquivos, cores};
     KeyedImageList lista;

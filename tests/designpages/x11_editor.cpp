@@ -44,7 +44,7 @@ TEST(EditorListaImagensX11, EditsAndSavesTheMenuIconFile)
     // Both files after image 1, with keys from their names; every frame of the cursor.
     pagina->chkSetKeys()->click();
     f.escolher({icone, animado});
-    f.mensagens.resposta = mb::Yes;
+    f.mensagens.depois = mb::Yes;
     QTest::mouseClick(pagina->cmdAdd(), Qt::LeftButton);
     ASSERT_EQ(lista.ImageCount(), 52);
     EXPECT_EQ(lista.ItemIndex(QStringLiteral("ARROW")), 6);

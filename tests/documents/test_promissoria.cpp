@@ -1,8 +1,8 @@
 #include "documents/abertura.h"
 #include "documents/promissoria.h"
 
-#include "falsos.h"
 #include "platform/localeinfo.h"
+#include "support/falsos.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ class Abertura : public ::testing::Test {
 protected:
     ScopedLocale locale{LocaleInfo::brazil()};
     MensagensFalsas mensagens;
-    EntradaRoteiro entrada;
+    EntradaFalsa entrada;
     RelogioFalso relogio;  // 05/03/2025
 };
 
@@ -76,10 +76,10 @@ TEST_F(Abertura, TheNoteAsksTheDueDateUntilItReadsAndHandsItOverAsTyped)
     ASSERT_TRUE(entrega);
     EXPECT_EQ(entrega->vencimento, QStringLiteral("5/1/27"));
     EXPECT_EQ(entrega->valor, QStringLiteral("***10,00"));
-    ASSERT_EQ(entrada.perguntas.size(), 2);
+    ASSERT_EQ(entrada.perguntas.size(), 2u);
     // Both times today + 30, never the refused text.
-    EXPECT_EQ(entrada.perguntas[0], QStringLiteral("Informe a data de vencimento:| Tarvelo|04/04/2025"));
-    EXPECT_EQ(entrada.perguntas[1], entrada.perguntas[0]);
+    EXPECT_EQ(entrada.textos()[0], QStringLiteral("Informe a data de vencimento:| Tarvelo|04/04/2025"));
+    EXPECT_EQ(entrada.textos()[1], entrada.textos()[0]);
     ASSERT_EQ(mensagens.vistas.size(), 1u);
     EXPECT_EQ(mensagens.vistas[0].texto, QStringLiteral("Data informada incorreta"));
     EXPECT_EQ(mensagens.vistas[0].flags, mb::Critical);

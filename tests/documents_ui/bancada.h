@@ -5,12 +5,12 @@
 // printers.
 
 #include "documents/documento.h"
-#include "falsos.h"
 #include "host/globais.h"
-#include "impressorafalsa.h"
 #include "platform/localeinfo.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
+#include "support/falsos.h"
+#include "support/impressorafalsa.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,10 +52,10 @@ protected:
     Registry registro{pasta.filePath(QStringLiteral("registry"))};
     SettingsStore configuracoes{registro};
     MensagensFalsas mensagens;
-    EntradaRoteiro entrada;
+    EntradaFalsa entrada;
     RelogioFalso relogio;
     ImpressoraFalsa impressoras;
-    DialogoRoteiro arquivos;
+    DialogoFalso arquivos;
     ServicosDocumento servicos{mensagens, entrada, relogio, configuracoes, impressoras, arquivos};
 
     const Entrega cheque{QStringLiteral("***1.234,56 "),

@@ -90,7 +90,7 @@ TEST_F(Cheque, ClosingSavesTheSizeAndAsksAboutAnUnsavedLayout)
         frmCheque janela(servicos, cheque);
         janela.Check2->setChecked(true);
         janela.cmdSalvar->setEnabled(true);
-        mensagens.resposta = mb::No;
+        mensagens.depois = mb::No;
         janela.Unload();
     }
     ASSERT_EQ(mensagens.vistas.size(), 1u);

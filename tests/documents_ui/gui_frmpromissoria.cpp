@@ -63,7 +63,7 @@ TEST_F(Promissoria, TheMonthStyleToggleAndTipoMes)
         janela.txtMes_DblClick();
         EXPECT_EQ(janela.texto(QStringLiteral("txtMês")), QStringLiteral("03"));
         EXPECT_EQ(janela.campo("txtAno")->width(), janela.campo("txtDia")->width());
-        mensagens.resposta = mb::No;
+        mensagens.depois = mb::No;
         janela.Unload();
     }
     EXPECT_EQ(setting("Promissoria", QStringLiteral("TipoMês")), QStringLiteral("2"));

@@ -58,7 +58,7 @@ TEST_F(Leiaute, DraggingAFieldMovesItAndTheSavedModelHoldsTheNewPlace)
     EXPECT_EQ(janela.cbModelo->count(), 9);
     EXPECT_FALSE(janela.alterado());
     EXPECT_FALSE(janela.Check2->isChecked());
-    EXPECT_EQ(entrada.perguntas.first(),
+    EXPECT_EQ(entrada.textos().first(),
               QStringLiteral("Informe o nome do Banco deste Modelo de Cheque:| Salvar Modelo|Modelo 1"));
 }
 

@@ -1,5 +1,5 @@
 #include "bancada.h"
-#include "esperar.h"
+#include "support/esperar.h"
 
 #include "documents/ui/abrirdocumentos.h"
 #include "documents/ui/frmcheque.h"

@@ -1,38 +1,27 @@
 #include "host/globais.h"
 #include "host/sistema.h"
 #include "platform/localeinfo.h"
+#include "support/falsos.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
+using teste::NumLockFalso;
 
 namespace {
-
-struct NumLockFalso : NumLockService {
-    bool ligado = false;
-    bool consegue = true;
-    int pedidos = 0;
-    bool isOn() override { return ligado; }
-    bool switchOn() override
-    {
-        ++pedidos;
-        ligado = consegue;
-        return consegue;
-    }
-};
 
 TEST(ManterNumLock, SwitchesOnOnlyWhenTickedAndOff)
 {
     ScopedGlobais g;
     NumLockFalso teclado;
     ManterNumLock(false, teclado);
-    EXPECT_EQ(teclado.pedidos, 0);
+    EXPECT_EQ(teclado.ligacoes, 0);
 
     teclado.ligado = true;
     ManterNumLock(true, teclado);
-    EXPECT_EQ(teclado.pedidos, 0);
+    EXPECT_EQ(teclado.ligacoes, 0);
     EXPECT_FALSE(globais().gNumLockAuto);
 
     teclado.ligado = false;
@@ -45,9 +34,10 @@ TEST(ManterNumLock, FailureToSwitchLeavesTheFlagAlone)
 {
     ScopedGlobais g;
     NumLockFalso teclado;
+    teclado.ligado = false;
     teclado.consegue = false;
     ManterNumLock(true, teclado);
-    EXPECT_EQ(teclado.pedidos, 1);
+    EXPECT_EQ(teclado.ligacoes, 1);
     EXPECT_FALSE(globais().gNumLockAuto);
 }
 

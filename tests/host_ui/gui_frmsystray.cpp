@@ -1,6 +1,6 @@
 #include "janelasfalsas.h"
 
-#include "arquivos.h"
+#include "support/arquivos.h"
 
 #include "host/globais.h"
 #include "host/ui/canalinstancia.h"

@@ -1,4 +1,4 @@
-#include "programa.h"
+#include "support/programa.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -140,7 +140,7 @@ TEST_F(Utilidades, ATimeLongPassedFallsDueTheNextDayAndRefusalsLeaveTheItemFree)
     } recusas[] = {{{}}, {{QStringLiteral("hora nenhuma")}}, {{QStringLiteral("10:00"), QString()}}};
     for (const auto& r : recusas) {
         copia.mensagens->vistas.clear();
-        copia.entrada->respostas = r.respostas;
+        copia.entrada->respostas.assign(r.respostas.begin(), r.respostas.end());
         copia.host->mnuAlarme_Click(0);
         ASSERT_EQ(copia.mensagens->vistas.size(), 1u) << r.respostas.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(ultima().texto, QStringLiteral("Agendamento Cancelado"));
@@ -163,7 +163,7 @@ TEST_F(Utilidades, DisarmingAndRearmingReusesTheItem)
 TEST_F(Utilidades, PowerOffAfterTheCountdownAsksOnceAndEndsTheProgram)
 {
     copia.entrada->respostas = {QStringLiteral("14:03:37")};
-    copia.mensagens->resposta = mb::Yes;
+    copia.mensagens->depois = mb::Yes;
     copia.host->mnuDesligar_Click();
     ASSERT_TRUE(copia.host->mnuDesligar()->isChecked());
     EXPECT_EQ(ultima().texto, QStringLiteral("Deseja realmente desligar o computador às 14:03:37 hs. ?"));
@@ -188,7 +188,7 @@ TEST_F(Utilidades, PowerOffAfterTheCountdownAsksOnceAndEndsTheProgram)
 TEST_F(Utilidades, PowerOffCancelledAtTheQuestionArmsNothing)
 {
     copia.entrada->respostas = {QStringLiteral("14:03:37")};
-    copia.mensagens->resposta = mb::No;
+    copia.mensagens->depois = mb::No;
     copia.host->mnuDesligar_Click();
     EXPECT_FALSE(copia.host->mnuDesligar()->isChecked());
     ajustarRelogio(QTime(14, 3, 38));
@@ -201,7 +201,7 @@ TEST_F(Utilidades, PowerOffCancelledAtTheQuestionArmsNothing)
 TEST_F(Utilidades, ProtectThenUnprotectLeavesOnlyTheMenuDelay)
 {
     const QString chave = copia.g.gChaveWindows;
-    copia.mensagens->resposta = mb::Yes;
+    copia.mensagens->depois = mb::Yes;
     copia.host->mnuProteger_Click();
     EXPECT_TRUE(copia.host->mnuProteger()->isChecked());
     EXPECT_EQ(ultima().texto.left(29), QStringLiteral("Proteção ativada com sucesso!"));
@@ -225,7 +225,7 @@ TEST_F(Utilidades, ProtectThenUnprotectLeavesOnlyTheMenuDelay)
               QStringLiteral("10"));
 
     // No at the question writes nothing.
-    copia.mensagens->resposta = mb::No;
+    copia.mensagens->depois = mb::No;
     copia.gravadas.clear();
     copia.host->mnuProteger_Click();
     EXPECT_FALSE(copia.host->mnuProteger()->isChecked());

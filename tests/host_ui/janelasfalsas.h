@@ -1,11 +1,10 @@
 #pragma once
 
-#include "esperar.h"
-#include "falsos.h"
+#include "support/esperar.h"
 
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
-#include "platform/clock.h"
+#include "support/falsos.h"
 
 #include <QMap>
 #include <QStringList>
@@ -83,7 +82,7 @@ inline ServicosHost servicosDeTeste(const QString& pasta, QMap<QString, QString>
     relogio->agora = QDateTime(QDate(2025, 3, 5), QTime(14, 3, 27));
     s.relogio = relogio;
     s.mensagens = std::make_shared<MensagensFalsas>();
-    s.entrada = std::make_shared<EntradaRoteiro>();
+    s.entrada = std::make_shared<EntradaFalsa>();
     s.energia = std::make_shared<EnergiaFalsa>();
     s.beep = [] {};
     QProcessEnvironment ambiente;
@@ -125,7 +124,7 @@ struct Copia {
     Diario diario;
     std::shared_ptr<RelogioFalso> relogio = std::make_shared<RelogioFalso>();
     std::shared_ptr<MensagensFalsas> mensagens = std::make_shared<MensagensFalsas>();
-    std::shared_ptr<EntradaRoteiro> entrada = std::make_shared<EntradaRoteiro>();
+    std::shared_ptr<EntradaFalsa> entrada = std::make_shared<EntradaFalsa>();
     std::shared_ptr<EnergiaFalsa> energia = std::make_shared<EnergiaFalsa>();
     int beeps = 0;
     QMap<QString, QString> gravadas;

@@ -3,17 +3,10 @@
 // An interest window's fields as plain texts, recording every write and the search marker.
 
 #include "interest/calculojuro.h"
+#include "support/texto.h"
 
 #include <QMap>
 #include <QStringList>
-
-#include <ostream>
-
-// QString in failure messages as text.
-inline void PrintTo(const QString& texto, std::ostream* os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 namespace tarvelo::teste {
 

@@ -4,7 +4,7 @@
 
 #include "formulariofalso.h"
 
-#include "falsos.h"
+#include "support/falsos.h"
 
 #include "host/globais.h"
 #include "host/texto.h"

@@ -1,6 +1,6 @@
 // Savings capitalisation, the cheque-discount search and the input boxes of both commands.
 
-#include "falsos.h"
+#include "support/falsos.h"
 
 #include "host/texto.h"
 #include "host/globais.h"
@@ -42,6 +42,7 @@ TEST(DescontarCheque, FindsTheNetThatCapitalisesToTheCheque)
 
 class Comandos : public ::testing::Test {
 protected:
+    Comandos() { falsos.mensagens.depois = mb::Ok; }
     void responder(std::initializer_list<const char*> respostas)
     {
         for (const char* r : respostas)
@@ -50,8 +51,8 @@ protected:
     ScopedLocale locale{LocaleInfo::brazil()};
     ScopedGlobais globais_;
     struct {
-        EntradaRoteiro entrada;
-        MensagensRoteiro mensagens;
+        EntradaFalsa entrada;
+        MensagensFalsas mensagens;
     } falsos;
     const QDate hoje{2024, 1, 10};
 };
@@ -62,7 +63,7 @@ TEST_F(Comandos, SavingsAskFourQuestionsAndGiveTheRecordsValues)
     const auto c = PedirPoupanca(falsos.entrada, falsos.mensagens, hoje);
     ASSERT_TRUE(c);
     const QString t = QLatin1Char('|') + fTexto(60) + QLatin1Char('|');
-    EXPECT_EQ(falsos.entrada.perguntas, (QStringList{fTexto(59) + t + "0", fTexto(61) + t + "0",
+    EXPECT_EQ(falsos.entrada.textos(), (QStringList{fTexto(59) + t + "0", fTexto(61) + t + "0",
                                                      fTexto(62) + t + "10/01/2024", fTexto(63, "1500") + t}));
     EXPECT_EQ(c->inicial, QStringLiteral("1.000,00"));
     EXPECT_EQ(c->dias, QStringLiteral("45"));
@@ -78,7 +79,7 @@ TEST_F(Comandos, TheDiscountGivesTheNetAsInitialValueAndTheChequeAsFinal)
     responder({"1000", "2", "10/01/2024", "30"});
     const auto c = PedirDesconto(falsos.entrada, falsos.mensagens, hoje);
     ASSERT_TRUE(c);
-    EXPECT_EQ(falsos.entrada.perguntas[3], fTexto(63, "730") + QLatin1Char('|') + fTexto(65) + QLatin1Char('|'));
+    EXPECT_EQ(falsos.entrada.textos()[3], fTexto(63, "730") + QLatin1Char('|') + fTexto(65) + QLatin1Char('|'));
     EXPECT_EQ(c->inicial, QStringLiteral("980,39"));
     EXPECT_EQ(c->final, QStringLiteral("1.000,00"));
     EXPECT_EQ(c->entrada, QStringLiteral("980,39"));

@@ -1,6 +1,6 @@
 // The simple interest window, typed into as a user types.
 
-#include "ferramentasfalsas.h"
+#include "support/ferramentasfalsas.h"
 
 #include "controls/xpbutton.h"
 #include "host/texto.h"

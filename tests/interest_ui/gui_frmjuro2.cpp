@@ -1,6 +1,6 @@
 // The advanced interest window on a fixed clock (10/01/2024), typed into as a user types.
 
-#include "ferramentasfalsas.h"
+#include "support/ferramentasfalsas.h"
 
 #include "interest/ui/frmjuro2.h"
 #include "tools/ui/campotexto.h"

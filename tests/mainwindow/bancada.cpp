@@ -56,6 +56,10 @@ Bancada::Bancada(Usuario& u, const Inicio& inicio)
             arquivo.open(QIODevice::WriteOnly);
         }
     }
+    mensagens.depois = mb::Ok;
+    shell.resultado = 0;
+    numLock.ligado = false;
+    teclas.disponivel = false;
     host = std::make_unique<frmSysTray>(janelas, servicosHost(usuario));
     ServicosJanela servicos{clipboard, mensagens, entrada, arquivos, shell, midi, inicio.teclas ? *inicio.teclas : teclas, relogio,
                             usuario.configuracoes, numLock, QStringLiteral("/opt/Tarvelo 9/tarvelo")};

@@ -4,60 +4,17 @@
 // MIDI output, input and message boxes, NumLock, the printers, the beep. One start of the
 // program for one user, like Programa, with the user's autostart folder in their data folder.
 
-#include "falsos.h"
 #include "programateste.h"
-
-#include "falsos.h"
 
 #include "platform/printer.h"
 #include "platform/rawport.h"
 
 #include <QByteArray>
 
-#include <cstdint>
-#include <deque>
 #include <optional>
 #include <vector>
 
 namespace tarvelo::teste {
-
-// A MIDI output that records what it is sent while open; without a synthesiser it opens not.
-struct MidiGravado : MidiOut {
-    bool sintetizador = true;
-    bool aberto = false;
-    std::vector<std::uint32_t> mensagens;
-    bool open() override { return aberto = sintetizador; }
-    void close() override { aberto = false; }
-    bool isOpen() const override { return aberto; }
-    void shortMessage(std::uint32_t m) override
-    {
-        if (aberto)
-            mensagens.push_back(m);
-    }
-};
-
-// Answers input boxes from a script; the script's end is Cancel.
-struct RespostasRoteiro : InputService {
-    std::deque<QString> respostas;
-    QStringList prompts, titulos, propostas;
-    QString ask(const QString& prompt, const QString& titulo, const QString& proposta) override
-    {
-        prompts << prompt;
-        titulos << titulo;
-        propostas << proposta;
-        if (respostas.empty())
-            return {};
-        const QString r = respostas.front();
-        respostas.pop_front();
-        return r;
-    }
-};
-
-struct NumLockDesligado : NumLockService {
-    bool ligado = false;
-    bool isOn() override { return ligado; }
-    bool switchOn() override { return ligado = true; }
-};
 
 // Records print jobs; with `pdf` set it also prints them into that file.
 struct ImpressoraGravada : TextPrinter {
@@ -102,14 +59,14 @@ public:
     ScopedGlobais globais_;
     ScopedLocale locale;
     QtClipboardService clipboard;
-    MensagensRoteiro mensagens;
-    RespostasRoteiro entrada;
-    SemArquivos arquivos;
-    SemShell shell;
-    MidiGravado midi;
-    SemTeclas teclas;
-    RelogioParado relogio;
-    NumLockDesligado numLock;
+    MensagensFalsas mensagens;
+    EntradaFalsa entrada;
+    DialogoFalso arquivos;
+    ShellFalso shell;
+    MidiFalso midi;
+    TeclasFalsas teclas;
+    RelogioFalso relogio = relogioDoPrograma();
+    NumLockFalso numLock;
     HotKeysFalsas hotkeys;
     ImpressoraGravada impressora;
     DeviceRawPort portas;

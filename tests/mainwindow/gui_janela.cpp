@@ -388,8 +388,8 @@ TEST_F(Janela, MiniWindowHasNoMenusNoKeypadAndShowsTheDisplayInItsCaption)
         // The tape fills the window.
         EXPECT_EQ(janela.txtFita()->height(), janela.centralWidget()->height());
         // The first mini start ever shows the hotkey tip.
-        ASSERT_EQ(programa.mensagens.textos.size(), 1);
-        EXPECT_TRUE(programa.mensagens.textos[0].contains(QStringLiteral("HOTKEYS")));
+        ASSERT_EQ(programa.mensagens.textos().size(), 1);
+        EXPECT_TRUE(programa.mensagens.textos()[0].contains(QStringLiteral("HOTKEYS")));
 
         digitar(janela, QStringLiteral("12"));
         EXPECT_EQ(janela.windowTitle(), QStringLiteral(" 12"));
@@ -405,7 +405,7 @@ TEST_F(Janela, MiniWindowHasNoMenusNoKeypadAndShowsTheDisplayInItsCaption)
     // The tip comes once only.
     Programa outra(usuario, QStringLiteral("mini"));
     outra.abrir();
-    EXPECT_TRUE(outra.mensagens.textos.isEmpty());
+    EXPECT_TRUE(outra.mensagens.textos().isEmpty());
 }
 
 TEST_F(Janela, SecondCalculatorKeepsItsOwnTapeAndSavesNoSetting)

@@ -194,10 +194,10 @@ TEST_F(Opcoes, TheInstrumentIsAskedAgainUntilItIsOneAndCancelLeavesNoSound)
 
     // Cancel from None: still None, the output closed, nothing stored.
     b.comando(QStringLiteral("mnuSom"));
-    ASSERT_EQ(b.entrada.prompts.size(), 1);
-    EXPECT_EQ(b.entrada.prompts[0], fTexto(57));
-    EXPECT_EQ(b.entrada.titulos[0], fTexto(58));
-    EXPECT_EQ(b.entrada.propostas[0], QStringLiteral("0"));
+    ASSERT_EQ(b.entrada.perguntas.size(), 1u);
+    EXPECT_EQ(b.entrada.perguntas[0].prompt, fTexto(57));
+    EXPECT_EQ(b.entrada.perguntas[0].titulo, fTexto(58));
+    EXPECT_EQ(b.entrada.perguntas[0].proposta, QStringLiteral("0"));
     EXPECT_TRUE(f.mnuSemSom.Checked());
     EXPECT_FALSE(b.midi.isOpen());
     EXPECT_EQ(b.conf(QStringLiteral("Sons")), kNada);
@@ -214,7 +214,7 @@ TEST_F(Opcoes, TheInstrumentIsAskedAgainUntilItIsOneAndCancelLeavesNoSound)
     b.midi.mensagens.clear();
     b.entrada.respostas = {QStringLiteral("128"), QStringLiteral("-1"), QStringLiteral("abc"), QStringLiteral("127")};
     b.comando(QStringLiteral("mnuSom"));
-    EXPECT_EQ(b.entrada.propostas.mid(1), QStringList(4, QStringLiteral("0")));
+    EXPECT_EQ(b.entrada.propostas().mid(1), QStringList(4, QStringLiteral("0")));
     EXPECT_TRUE(f.mnuSom.Checked());
     // The note of the beep is silenced before the instrument changes.
     EXPECT_EQ(b.midi.mensagens, (std::vector<std::uint32_t>{midi::noteOff(f.NotaAtual + 36), 0x7FC3}));
@@ -223,7 +223,7 @@ TEST_F(Opcoes, TheInstrumentIsAskedAgainUntilItIsOneAndCancelLeavesNoSound)
 
     b.entrada.respostas = {QStringLiteral("0")};
     b.comando(QStringLiteral("mnuSom"));
-    EXPECT_EQ(b.entrada.propostas.last(), QStringLiteral("127"));
+    EXPECT_EQ(b.entrada.propostas().last(), QStringLiteral("127"));
     EXPECT_EQ(b.midi.mensagens.back(), 0xC3u);
     EXPECT_EQ(b.conf(QStringLiteral("Instrumento")), QStringLiteral("0"));
 

@@ -1,7 +1,7 @@
 // The program as a user starts and ends it, in its own process on the offscreen platform:
 // however it is asked to end, the day's tape is written.
 
-#include "programa.h"
+#include "support/programa.h"
 
 #include <QFile>
 #include <QProcess>

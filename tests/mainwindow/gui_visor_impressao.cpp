@@ -118,10 +118,10 @@ TEST_F(VisorImpressao, TheRollPrinterGetsTheExactBytesOnItsPortAndAPortThatCanno
 
     b.entrada.respostas = {QStringLiteral("lpt1")};
     b.comando(QStringLiteral("mnuMatricial"));
-    ASSERT_EQ(b.entrada.prompts.size(), 1);
-    EXPECT_EQ(b.entrada.prompts[0], fTexto(176));
-    EXPECT_EQ(b.entrada.titulos[0], QStringLiteral("  Tarvelo"));
-    EXPECT_EQ(b.entrada.propostas[0], QStringLiteral("LPT1"));
+    ASSERT_EQ(b.entrada.perguntas.size(), 1u);
+    EXPECT_EQ(b.entrada.perguntas[0].prompt, fTexto(176));
+    EXPECT_EQ(b.entrada.perguntas[0].titulo, QStringLiteral("  Tarvelo"));
+    EXPECT_EQ(b.entrada.perguntas[0].proposta, QStringLiteral("LPT1"));
     fita.replace(QChar(0x00D7), QLatin1Char('*')).replace(QChar(0x00F7), QLatin1Char('/'));
     EXPECT_EQ(b.porta(QStringLiteral("LPT1")), "\r\n" + toAnsi(fita) + "\r\n\r\n");
     EXPECT_EQ(b.conf(QStringLiteral("Porta")), QStringLiteral("LPT1"));
@@ -130,7 +130,7 @@ TEST_F(VisorImpressao, TheRollPrinterGetsTheExactBytesOnItsPortAndAPortThatCanno
     // COM2's device is not there: the printer is not responding, never "sent".
     b.entrada.respostas = {QStringLiteral("com2")};
     b.comando(QStringLiteral("mnuMatricial"));
-    EXPECT_EQ(b.entrada.propostas.last(), QStringLiteral("LPT1"));
+    EXPECT_EQ(b.entrada.propostas().last(), QStringLiteral("LPT1"));
     EXPECT_EQ(b.conf(QStringLiteral("Porta")), QStringLiteral("COM2"));
     EXPECT_EQ(b.mensagens.vistas.back().texto, fTexto(17));
     EXPECT_EQ(b.mensagens.vistas.back().flags, mb::Critical);

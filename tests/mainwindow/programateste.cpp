@@ -3,12 +3,11 @@
 
 namespace tarvelo::teste {
 
-std::string visivel(const QString& texto)
+RelogioFalso relogioDoPrograma()
 {
-    QString s = texto;
-    s.replace(QLatin1String("\r"), QLatin1String("<CR>"));
-    s.replace(QLatin1String("\n"), QLatin1String("<LF>\n"));
-    return s.toStdString();
+    RelogioFalso relogio;
+    relogio.agora = QDateTime(QDate(2025, 3, 5), QTime(10, 0, 0));
+    return relogio;
 }
 
 Usuario::Usuario(const QString& pasta_) : pasta(pasta_ + QLatin1Char('/')), registro(pasta + QStringLiteral("registry"))
@@ -37,7 +36,7 @@ ServicosHost servicosHost(Usuario& usuario)
     servicos.GetSetting = [configuracoes](const QString& secao, const QString& chave, const QString& padrao) {
         return configuracoes->GetSetting(secao, chave, padrao);
     };
-    servicos.relogio = std::make_shared<RelogioParado>();
+    servicos.relogio = std::make_shared<RelogioFalso>(relogioDoPrograma());
     QProcessEnvironment ambiente;
     ambiente.insert(QStringLiteral("TARVELO_HOME"), usuario.pasta);
     servicos.ambiente = ambiente;
@@ -55,6 +54,8 @@ Programa::Programa(Usuario& u, const QString& comando)
 
     const ServicosJanela servicos{clipboard, mensagens, entrada,  arquivos,      shell,   midi,
                                   teclas,    relogio,   usuario.configuracoes, numLock, QStringLiteral("/bin/false")};
+    shell.resultado = 0;
+    teclas.disponivel = false;
     calculadora = std::make_unique<CalculadoraPadrao>(*host, janelas, servicos);
 }
 

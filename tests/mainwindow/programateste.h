@@ -6,84 +6,23 @@
 // over fakes for everything that would open a dialog or a device.
 
 #include "calc/frmcalcula.h"
-#include "esperar.h"
+#include "support/esperar.h"
 #include "host/globais.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
 #include "mainwindow/calculadorapadrao.h"
 #include "mainwindow/janelacalcula.h"
-#include "platform/clock.h"
-#include "platform/filedialog.h"
-#include "platform/inputbox.h"
 #include "platform/localeinfo.h"
-#include "platform/messagebox.h"
-#include "platform/midi.h"
-#include "platform/numlock.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
-#include "platform/shell.h"
 #include "platform/ui/qtservices.h"
-
-#include <QDateTime>
-#include <QStringList>
+#include "support/falsos.h"
+#include "support/texto.h"
 
 #include <functional>
 #include <memory>
-#include <ostream>
-#include <string>
-
-inline void PrintTo(const QString& texto, std::ostream* os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 namespace tarvelo::teste {
-
-// The text with CR and LF spelled out, so a failed comparison shows the line breaks.
-std::string visivel(const QString& texto);
-
-struct MensagensVistas : MessageService {
-    QStringList textos;
-    int show(const QString& text, int, const QString&) override
-    {
-        textos << text;
-        return mb::No;
-    }
-};
-
-struct SemEntrada : InputService {
-    QString ask(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-struct SemArquivos : FileDialogService {
-    bool ShowFileDialog(FileDialogRequest& request) override
-    {
-        request.fileName.clear();
-        request.fileTitle.clear();
-        return false;
-    }
-};
-
-struct SemShell : ShellService {
-    int open(const QString&) override { return 0; }
-};
-
-struct SemTeclas : KeystrokeService {
-    bool available() const override { return false; }
-    void sendKeys(const QString&) override {}
-    void sendKeyEvent(int, int, bool) override {}
-    void closeActiveWindow() override {}
-};
-
-struct NumLockLigado : NumLockService {
-    bool isOn() override { return true; }
-    bool switchOn() override { return true; }
-};
-
-struct RelogioParado : ClockService {
-    QDateTime agora{QDate(2025, 3, 5), QTime(10, 0, 0)};
-    QDateTime now() const override { return agora; }
-};
 
 // The files and settings one user keeps between starts.
 struct Usuario {
@@ -92,6 +31,9 @@ struct Usuario {
     Registry registro;
     SettingsStore configuracoes{registro};
 };
+
+// 10:00 on 5 March 2025.
+RelogioFalso relogioDoPrograma();
 
 // The host's services for this user: its settings, its own instance channel, a fixed clock
 // and a desktop without a tray.
@@ -114,14 +56,14 @@ public:
     ScopedGlobais globais_;
     ScopedLocale locale{LocaleInfo::brazil()};
     QtClipboardService clipboard;
-    MensagensVistas mensagens;
-    SemEntrada entrada;
-    SemArquivos arquivos;
-    SemShell shell;
+    MensagensFalsas mensagens;
+    EntradaFalsa entrada;
+    DialogoFalso arquivos;
+    ShellFalso shell;
     NullMidiOut midi;
-    SemTeclas teclas;
-    RelogioParado relogio;
-    NumLockLigado numLock;
+    TeclasFalsas teclas;
+    RelogioFalso relogio = relogioDoPrograma();
+    NumLockFalso numLock;
     RegistroJanelas janelas;
     std::unique_ptr<frmSysTray> host;
     std::unique_ptr<CalculadoraPadrao> calculadora;

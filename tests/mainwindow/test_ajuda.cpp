@@ -2,7 +2,7 @@
 
 #include "mainwindow/ajuda.h"
 
-#include "falsos.h"
+#include "support/falsos.h"
 #include "host/globais.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST(Ajuda, TipPagesWalkPerLanguageAndEndInTheTipsBox)
     };
     for (const auto& c : casos) {
         Mesa mesa(c.idioma);
-        mesa.mensagens.resposta = c.resposta;
+        mesa.mensagens.depois = c.resposta;
         mesa.ajuda().mnuAjuda_Click();
         EXPECT_EQ(static_cast<int>(mesa.mensagens.vistas.size()), c.caixas) << c.idioma;
         EXPECT_EQ(mesa.ajudasHotKeys, c.hotkeys) << c.idioma;
@@ -75,14 +75,14 @@ TEST(Ajuda, TheWebSiteMinimisesOnSuccessAndIsReportedOnFailure)
 {
     {
         Mesa mesa(1);
-        mesa.mensagens.resposta = mb::Yes;
+        mesa.mensagens.depois = mb::Yes;
         mesa.ajuda().mnuCalc_Click();
         EXPECT_EQ(mesa.abertos, QStringList{kSitePrograma});
         EXPECT_EQ(mesa.minimizacoes, 1);
     }
     {
         Mesa mesa(2, 2);
-        mesa.mensagens.resposta = mb::Yes;
+        mesa.mensagens.depois = mb::Yes;
         mesa.ajuda().mnuAjuda_Click();
         EXPECT_EQ(mesa.abertos, QStringList{kSiteOutrosIdiomas});
         EXPECT_EQ(mesa.minimizacoes, 0);

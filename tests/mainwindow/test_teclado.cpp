@@ -2,16 +2,9 @@
 
 #include "mainwindow/teclado.h"
 
-#include "falsos.h"
-#include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
-#include "host/globais.h"
-#include "platform/localeinfo.h"
-#include "platform/numlock.h"
-#include "platform/registry.h"
-#include "platform/settings.h"
+#include "support/calculadora.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -20,49 +13,19 @@ using namespace tarvelo;
 
 namespace {
 
-struct NumLock : NumLockService {
-    bool ligado = true;
-    bool isOn() override { return ligado; }
-    bool switchOn() override { return ligado = true; }
-};
-
 constexpr int kShift = 1, kCtrl = 2;
 constexpr int kTeclaA = 65, kTeclaP = 80, kDelete = 46, kNumLock = 144;
 
-// The engine's window as its load leaves it, visible, with a tape of only its header.
 class Teclado : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Globais g;
-        g.gPastaApp = pasta.path() + QLatin1Char('/');
-        globais_.emplace(g);
-        f.Visible = true;
-        f.mnuNumeral_Click(2);
-        f.mnuLimpar_Click();
-        f.SetFocus(f.txtEntrada);
-        cabecalho = f.txtFita.Text();
-    }
-    void digitar(const QString& texto)
-    {
-        for (const QChar c : texto)
-            f.teclar(c.unicode());
-    }
+    void digitar(const QString& texto) { c.teclas(texto); }
 
-    ScopedLocale locale{LocaleInfo::brazil()};
-    QTemporaryDir pasta;
-    std::optional<ScopedGlobais> globais_;
-    Registry registro{pasta.path()};
-    SettingsStore configuracoes{registro};
-    teste::ClipboardFalso clipboard;
-    teste::MensagensFalsas mensagens;
-    teste::MidiFalso midi;
-    teste::TeclasFalsas teclas;
-    teste::RelogioFalso relogio;
-    NumLock numLock;
-    frmCalcula f{ServicosCalcula{clipboard, mensagens, midi, teclas, relogio, configuracoes}};
+    teste::Calculadora c;
+    frmCalcula& f = c.calc;
+    teste::MidiFalso& midi = c.midi;
+    teste::NumLockFalso numLock;
     TecladoCalcula teclado{f, midi, numLock};
-    QString cabecalho;
+    const QString& cabecalho = c.cabecalho;
 };
 
 TEST_F(Teclado, ShiftLettersAreTheMemoryAndSignKeysAndShowThemPressedUntilReleased)

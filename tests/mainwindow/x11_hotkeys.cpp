@@ -2,7 +2,7 @@
 // program with the keyboard focus, the keys typed on the server's keyboard.
 
 #include "bancada.h"
-#include "outroprograma.h"
+#include "support/outroprograma.h"
 
 #include "host/texto.h"
 #include "platform/ui/x11hotkeys.h"

@@ -1,6 +1,6 @@
 // The paste window on a real X server, carried to another program's text field.
 
-#include "outroprograma.h"
+#include "support/outroprograma.h"
 
 #include "mainwindow/frmpaste.h"
 #include "platform/ui/x11keystrokes.h"

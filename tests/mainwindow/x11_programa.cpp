@@ -1,9 +1,9 @@
 // The program on a real X server, typed at as a user types: a kill at any moment loses at
 // most the last two seconds of work.
 
-#include "programa.h"
+#include "support/programa.h"
 
-#include "arquivos.h"
+#include "support/arquivos.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -3,12 +3,11 @@
 // Readable failure messages for the registry tests.
 
 #include "platform/registry.h"
+#include "support/texto.h"
 
 #include <QString>
 
 #include <ostream>
-
-static inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace tarvelo {
 

@@ -1,7 +1,7 @@
 #include "platform/fileio.h"
 
-#include "arquivos.h"
-#include "discopequeno.h"
+#include "support/arquivos.h"
+#include "support/discopequeno.h"
 
 #include <QDateTime>
 #include <QDir>

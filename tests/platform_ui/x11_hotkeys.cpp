@@ -1,7 +1,7 @@
 // Global hotkeys, synthesised keys and NumLock on a real X server, against another program
 // that has the keyboard focus.
 
-#include "outroprograma.h"
+#include "support/outroprograma.h"
 
 #include "host/globais.h"
 #include "host/sistema.h"

@@ -2,7 +2,7 @@
 
 #include "host/globais.h"
 #include "platform/datetext.h"
-#include "textos.h"
+#include "support/texto.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tools/conversao.h"
 
-#include "textos.h"
+#include "support/texto.h"
 
 #include <QHash>
 

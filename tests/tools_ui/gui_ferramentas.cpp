@@ -1,7 +1,7 @@
 #include "tools/ui/ferramentas.h"
 
-#include "ferramentasfalsas.h"
-#include "esperar.h"
+#include "support/ferramentasfalsas.h"
+#include "support/esperar.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ struct CaminhoProprio {
 
 TEST(CalculadoraDoSistema, StartsTheFirstOneOnThePathOrSaysThereIsNone)
 {
-    teste::MensagensRoteiro mensagens;
+    teste::MensagensFalsas mensagens;
     CaminhoProprio caminho;
     AbrirCalculadoraDoSistema(mensagens);
     ASSERT_EQ(mensagens.vistas.size(), 1u);

@@ -1,7 +1,7 @@
 #include "tools/ui/frmconverte.h"
 
-#include "ferramentasfalsas.h"
-#include "esperar.h"
+#include "support/ferramentasfalsas.h"
+#include "support/esperar.h"
 #include "tools/ui/campotexto.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "tools/ui/frmpeso.h"
 
-#include "ferramentasfalsas.h"
+#include "support/ferramentasfalsas.h"
 #include "controls/xpbutton.h"
-#include "esperar.h"
+#include "support/esperar.h"
 #include "tools/ui/campotexto.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "tools/ui/frmregra.h"
 
-#include "ferramentasfalsas.h"
+#include "support/ferramentasfalsas.h"
 #include "controls/xpbutton.h"
-#include "esperar.h"
-#include "impressorafalsa.h"
+#include "support/esperar.h"
+#include "support/impressorafalsa.h"
 #include "tools/ui/campotexto.h"
 
 #include <QApplication>

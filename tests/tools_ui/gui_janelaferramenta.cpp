@@ -1,6 +1,6 @@
 // The behaviour every tool window shares, on a small window of two fields and a check box.
 
-#include "ferramentasfalsas.h"
+#include "support/ferramentasfalsas.h"
 
 #include "host/preferencias.h"
 #include "tools/ui/campotexto.h"

@@ -1,6 +1,6 @@
 #include "tools/ui/maskeddateedit.h"
 
-#include "esperar.h"
+#include "support/esperar.h"
 
 #include <QApplication>
 #include <QClipboard>

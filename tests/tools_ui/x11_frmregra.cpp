@@ -3,7 +3,7 @@
 
 #include "tools/ui/frmregra.h"
 
-#include "ferramentasfalsas.h"
+#include "support/ferramentasfalsas.h"
 #include "platform/ui/qtprinterservice.h"
 #include "tools/ui/campotexto.h"
 

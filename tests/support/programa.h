@@ -4,7 +4,7 @@
 // the X server of an x11 test) and with its own data folder. The build puts it in app/,
 // next to the tests' folder.
 
-#include "esperar.h"
+#include "support/esperar.h"
 #include "host/ui/canalinstancia.h"
 
 #include <QCoreApplication>

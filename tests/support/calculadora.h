@@ -1,34 +1,21 @@
 #pragma once
 
-// A calculator window model wired to recording fakes, in the Brazilian locale, loaded
-// and shown as the window's load leaves it, with a tape holding only its dated header.
+// The calculator's form model over the recording fakes, in the Brazilian locale, on 5 March
+// 2025 at 09:05:07, with a program folder of its own: loaded and shown as the window's load
+// leaves it, with a tape holding only its dated header.
 
 #include "calc/frmcalcula.h"
-#include "falsos.h"
 #include "host/globais.h"
 #include "platform/localeinfo.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
+#include "support/falsos.h"
+#include "support/texto.h"
 
-#include <QDateTime>
-#include <QStringList>
+#include <QByteArray>
 #include <QTemporaryDir>
 
-#include <ostream>
-#include <string>
-#include <vector>
-
-// QString in failure messages as text, not as a list of 2-byte objects.
-inline void PrintTo(const QString& texto, std::ostream* os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
-
 namespace tarvelo::teste {
-
-// The text with CR and LF spelled out, one tape line per output line, so that a failed
-// comparison shows where a line break went wrong.
-std::string visivel(const QString& texto);
 
 class Calculadora {
 public:
@@ -40,19 +27,26 @@ public:
     // The tape after its header.
     QString linhas() const;
     QString visor() const { return calc.lblVisor[0].Caption(); }
-    QString entrada() const { return calc.txtEntrada.Text(); }
+    QString digitado() const { return calc.txtEntrada.Text(); }
     QString total() const { return calc.lblTotal.Caption(); }
+    // The program folder, with its trailing "/".
+    QString pasta() const { return globais().gPastaApp; }
+    // The backup file "calcula.txt"; empty when missing.
+    QByteArray backup() const;
 
     ScopedLocale locale{LocaleInfo::brazil()};
     ScopedGlobais globais_;
-    QTemporaryDir pasta;
-    Registry registro{pasta.path()};
+    QTemporaryDir dados;
+    Registry registro{dados.path() + QStringLiteral("/registry")};
     SettingsStore configuracoes{registro};
     ClipboardFalso clipboard;
     MensagensFalsas mensagens;
     MidiFalso midi;
     TeclasFalsas teclado;
     RelogioFalso relogio;
+    EntradaFalsa entrada;
+    DialogoFalso dialogo;
+    ShellFalso shell;
     frmCalcula calc{ServicosCalcula{clipboard, mensagens, midi, teclado, relogio, configuracoes}};
     QString cabecalho;
 };

@@ -1,16 +1,18 @@
-#include "fita_apoio.h"
+#include "support/calculadora.h"
 
 #include "calc/linhafita.h"
 
 #include <QFile>
 
-namespace tarvelo::teste_fita {
+namespace tarvelo::teste {
 
-Bancada::Bancada()
+Calculadora::Calculadora(int formato)
 {
     globais().gPastaApp = dados.path() + QLatin1Char('/');
     calc.ligarServicosFita({&entrada, &dialogo, &shell});
-    calc.mnuNumeral_Click(2);
+    // The output the window's load opens when key sounds are on.
+    midi.open();
+    calc.mnuNumeral_Click(formato);
     calc.Visible = true;
     calc.SetFocus(calc.txtEntrada);
     cabecalho = CabecalhoFita(relogio.agora.date(), globais().gFormatoData);
@@ -18,29 +20,21 @@ Bancada::Bancada()
     calc.LimpaTudo();
 }
 
-void Bancada::teclas(const QString& sequencia)
+void Calculadora::teclas(const QString& sequencia)
 {
     for (QChar c : sequencia)
         calc.teclar(c.unicode());
 }
 
-QString Bancada::linhas() const
+QString Calculadora::linhas() const
 {
     return calc.txtFita.Text().mid(cabecalho.size());
 }
 
-QByteArray Bancada::backup() const
+QByteArray Calculadora::backup() const
 {
     QFile arquivo(pasta() + QStringLiteral("calcula.txt"));
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
 }
 
-QString linhas(std::initializer_list<const char*> textos)
-{
-    QString resultado;
-    for (const char* t : textos)
-        resultado += QString::fromUtf8(t) + QStringLiteral("\r\n");
-    return resultado;
-}
-
-}  // namespace tarvelo::teste_fita
+}  // namespace tarvelo::teste

@@ -4,7 +4,7 @@
 // (built next to the tests), and an X connection of the test's own that types keys and
 // clicks through XTest, asks who has the focus and grabs keys as a third program would.
 
-#include "esperar.h"
+#include "support/esperar.h"
 
 #include <QCoreApplication>
 #include <QPoint>

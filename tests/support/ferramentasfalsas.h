@@ -4,27 +4,20 @@
 // settings store; a calculator port that records what the tool windows hand over.
 
 #include "calc/portacalculadora.h"
-#include "esperar.h"
-#include "falsos.h"
 #include "host/globais.h"
 #include "host/ui/janelas.h"
 #include "platform/localeinfo.h"
-#include "platform/numlock.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
+#include "support/esperar.h"
+#include "support/falsos.h"
+#include "support/texto.h"
 #include "tools/ui/janelaferramenta.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <ostream>
 #include <vector>
-
-// QString in failure messages as text.
-inline void PrintTo(const QString& texto, std::ostream* os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 namespace tarvelo::teste {
 
@@ -52,17 +45,6 @@ struct PortaFalsa : PortaCalculadora {
     bool NumLockMarcado() const override { return numLock; }
 };
 
-struct NumLockFalso : NumLockService {
-    bool ligado = false;
-    int ligacoes = 0;
-    bool isOn() override { return ligado; }
-    bool switchOn() override
-    {
-        ++ligacoes;
-        return ligado = true;
-    }
-};
-
 // The calculator window as the tool windows reach it: Ativar is what they call.
 struct CalculadoraAtivada : JanelaCalculadora {
     int ativacoes = 0;
@@ -85,7 +67,12 @@ public:
 };
 
 struct ServicosFalsos {
-    ServicosFalsos() { janelas.registrar(QStringLiteral("frmCalcula"), &calculadora); }
+    ServicosFalsos()
+    {
+        mensagens.depois = mb::Ok;
+        numLock.ligado = false;
+        janelas.registrar(QStringLiteral("frmCalcula"), &calculadora);
+    }
 
     ServicosFerramenta servicos()
     {
@@ -97,8 +84,8 @@ struct ServicosFalsos {
     QTemporaryDir pasta;
     Registry registro{pasta.path()};
     SettingsStore configuracoes{registro};
-    MensagensRoteiro mensagens;
-    EntradaRoteiro entrada;
+    MensagensFalsas mensagens;
+    EntradaFalsa entrada;
     RelogioFalso relogio;
     NumLockFalso numLock;
     PortaFalsa porta;

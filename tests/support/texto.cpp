@@ -1,0 +1,21 @@
+#include "support/texto.h"
+
+namespace tarvelo::teste {
+
+std::string visivel(const QString& texto)
+{
+    QString s = texto;
+    s.replace(QLatin1String("\r"), QLatin1String("<CR>"));
+    s.replace(QLatin1String("\n"), QLatin1String("<LF>\n"));
+    return s.toStdString();
+}
+
+QString linhas(std::initializer_list<const char*> textos)
+{
+    QString resultado;
+    for (const char* t : textos)
+        resultado += QString::fromUtf8(t) + QStringLiteral("\r\n");
+    return resultado;
+}
+
+}  // namespace tarvelo::teste
