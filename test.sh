@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks that includes follow the layer table, builds with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test: unit, gui (offscreen),
-# x11 (under an Xvfb started here) and a bounded run of each fuzz target.
+# x11 (under an Xvfb started here) and a bounded run of each fuzz target; the unit tests run
+# a second time in an optimised build.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,6 +19,15 @@ export UBSAN_OPTIONS=print_stacktrace=1
 jobs=$(nproc)
 
 ctest --test-dir "$build" -L 'unit|gui' -j "$jobs" --output-on-failure
+
+# The unit tests once more, optimised and without sanitizers: faults that only an
+# optimised build shows (undefined behaviour the optimiser exploits) fail here.
+release=build/release-tests
+cmake -S . -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+  -DTARVELO_SANITIZE=OFF -DTARVELO_BENCH=OFF >/dev/null
+mapfile -t unitarios < <(cmake --build "$release" --target help | grep -o '^[a-z_]*_unit_tests' | sort -u)
+cmake --build "$release" --target "${unitarios[@]}"
+ctest --test-dir "$release" -L unit -j "$jobs" --output-on-failure
 
 # The x11 label runs under a private X server, so no display of the caller is touched.
 for d in $(seq 90 130); do [ -e /tmp/.X11-unix/X$d ] || { disp=$d; break; }; done
