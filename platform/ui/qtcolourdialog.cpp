@@ -1,6 +1,6 @@
 #include "platform/ui/qtcolourdialog.h"
 
-#include "platform/ui/qtfiledialog.h"
+#include "platform/ui/dialogowner.h"
 
 #include <QColorDialog>
 
@@ -8,7 +8,9 @@ namespace tarvelo {
 
 bool QtColourDialogService::ShowColourDialog(ColourDialogRequest& request)
 {
-    QColorDialog dialog(toQColor(request.colour), dialogOwner(request.owner));
+    const DialogOwner owner(request.owner);
+    QColorDialog dialog(toQColor(request.colour));
+    owner.adopt(dialog);
     if (request.customColours)
         for (int i = 0; i < 16; ++i)
             QColorDialog::setCustomColor(i, toQColor((*request.customColours)[i]));

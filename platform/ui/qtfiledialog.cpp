@@ -1,22 +1,20 @@
 #include "platform/ui/qtfiledialog.h"
 
-#include <QApplication>
+#include "platform/ui/dialogowner.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace tarvelo {
+#include <algorithm>
 
-QWidget* dialogOwner(WindowHandle owner)
-{
-    if (auto* widget = qobject_cast<QWidget*>(WindowObject(owner)))
-        return widget->window();
-    return QApplication::activeWindow();
-}
+namespace tarvelo {
 
 bool QtFileDialogService::ShowFileDialog(FileDialogRequest& request)
 {
-    QFileDialog dialog(dialogOwner(request.owner), request.title);
+    const DialogOwner owner(request.owner);
+    QFileDialog dialog(nullptr, request.title);
+    owner.adopt(dialog);
     const int flags = effectiveFlags(request);
     const bool multi = flags & fd::AllowMultiSelect;
     const bool mustExist = flags & fd::FileMustExist;

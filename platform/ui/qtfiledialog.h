@@ -2,14 +2,9 @@
 
 #include "platform/filedialog.h"
 
-class QWidget;
-
 namespace tarvelo {
 
-// The window a dialog stays above: the owner's window, else the active window.
-QWidget* dialogOwner(WindowHandle owner);
-
-// The open and save dialogs as QFileDialog, modal over the active window.
+// The open and save dialogs as QFileDialog, modal over the window that asked.
 class QtFileDialogService final : public FileDialogService {
 public:
     bool ShowFileDialog(FileDialogRequest& request) override;

@@ -1,5 +1,7 @@
 #include "platform/ui/qtservices.h"
 
+#include "platform/ui/dialogowner.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QInputDialog>
@@ -49,7 +51,9 @@ QMessageBox::Icon icon(int flags)
 
 int QtMessageService::show(const QString& text, int flags, const QString& title)
 {
+    const DialogOwner owner;
     QMessageBox box(icon(flags), title, text);
+    owner.adopt(box);
     const ButtonSet set = buttonSet(flags);
     const int preferred = (flags >> 8) & 0x3;
     for (int i = 0; i < set.count; ++i) {
@@ -68,9 +72,13 @@ int QtMessageService::show(const QString& text, int flags, const QString& title)
 
 QString QtInputService::ask(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? answer : QString();
+    const DialogOwner owner;
+    QInputDialog box;
+    owner.adopt(box);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtClipboardService::text() const

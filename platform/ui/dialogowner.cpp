@@ -1,0 +1,60 @@
+#include "platform/ui/dialogowner.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace tarvelo {
+namespace {
+
+bool canOwnDialogs(const QWidget* w)
+{
+    const Qt::WindowType type = w->windowType();
+    return w->isVisible() && !w->isMinimized() && (type == Qt::Window || type == Qt::Dialog);
+}
+
+}  // namespace
+
+QWidget* askingWindow(WindowHandle asked)
+{
+    if (auto* widget = qobject_cast<QWidget*>(WindowObject(asked)))
+        return widget->window();
+    // A dialog that asks in turn (a prompt behind a message) owns what it opens.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow(); active && canOwnDialogs(active))
+        return active;
+    // Nothing of ours is active: the box must still not hide behind a window of ours that
+    // stays on top, so such a window is preferred.
+    QWidget* chosen = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!canOwnDialogs(w))
+            continue;
+        if (!chosen || (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                        && !chosen->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
+            chosen = w;
+    }
+    return chosen;
+}
+
+DialogOwner::DialogOwner(WindowHandle asked) : window_(askingWindow(asked)) {}
+
+DialogOwner::~DialogOwner()
+{
+    if (window_ && canOwnDialogs(window_)) {
+        window_->raise();
+        window_->activateWindow();
+    }
+}
+
+void DialogOwner::adopt(QDialog& dialog) const
+{
+    if (!window_)
+        return;
+    // A parent makes the dialog transient for the window: the window manager keeps it above
+    // and centres it there. A window kept on top of every other needs its dialogs kept so too.
+    dialog.setParent(window_, dialog.windowFlags());
+    if (window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+}  // namespace tarvelo

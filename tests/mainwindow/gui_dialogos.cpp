@@ -1,0 +1,88 @@
+// Message boxes, prompts and file dialogs open above the calculator that asked for them,
+// also while it stays on top of every other window, and give it the keyboard back.
+
+#include "bancada.h"
+
+#include "platform/ui/qtfiledialog.h"
+#include "platform/ui/qtservices.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace tarvelo;
+using namespace tarvelo::teste;
+
+namespace {
+
+struct Vista {
+    bool aberta = false;
+    QWidget* pai = nullptr;
+    QWindow* transitoriaDe = nullptr;
+    bool porCima = false;
+    bool ativa = false;
+};
+
+// Opens a box through the real service and looks at it while it waits for the user.
+Vista olharCaixa(const std::function<void()>& abrir)
+{
+    Vista vista;
+    QTimer::singleShot(0, [&vista] {
+        esperarAte([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
+        QWidget* caixa = QApplication::activeModalWidget();
+        if (!caixa)
+            return;
+        vista.aberta = caixa->isVisible();
+        vista.pai = caixa->parentWidget();
+        vista.transitoriaDe = caixa->windowHandle() ? caixa->windowHandle()->transientParent() : nullptr;
+        vista.porCima = caixa->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        esperarAte([caixa] { return caixa->isActiveWindow(); }, 2000);
+        vista.ativa = caixa->isActiveWindow();
+        static_cast<QDialog*>(caixa)->reject();
+    });
+    abrir();
+    return vista;
+}
+
+TEST(Dialogos, OpenAboveTheCalculatorThatAskedAndGiveItTheKeyboardBack)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    Usuario usuario(pasta.path());
+    Bancada b(usuario);
+    JanelaCalcula& janela = b.abrir();
+    // "Sempre Visível" is on at a first start.
+    ASSERT_TRUE(janela.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    QtMessageService caixaMensagem;
+    QtInputService caixaEntrada;
+    QtFileDialogService arquivos;
+    MessageService& mensagens = caixaMensagem;
+    InputService& entrada = caixaEntrada;
+    const std::pair<const char*, std::function<void()>> caixas[] = {
+        {"message", [&] { mensagens.show(QStringLiteral("Nota"), mb::YesNo); }},
+        {"input", [&] { entrada.ask(QStringLiteral("Porta:")); }},
+        {"file", [&] {
+             FileDialogRequest pedido;
+             pedido.initDir = pasta.path();
+             arquivos.ShowFileDialog(pedido);
+         }},
+    };
+    for (const auto& [nome, abrir] : caixas) {
+        ASSERT_TRUE(esperarAte([&janela] { return janela.isActiveWindow(); })) << nome;
+        const Vista vista = olharCaixa(abrir);
+        EXPECT_TRUE(vista.aberta) << nome;
+        EXPECT_EQ(vista.pai, &janela) << nome;
+        EXPECT_EQ(vista.transitoriaDe, janela.windowHandle()) << nome;
+        EXPECT_TRUE(vista.porCima) << nome;
+        EXPECT_TRUE(vista.ativa) << nome;
+        EXPECT_TRUE(esperarAte([&janela] { return janela.isActiveWindow(); })) << nome;
+    }
+}
+
+}  // namespace
