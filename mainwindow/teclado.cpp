@@ -89,6 +89,8 @@ void TecladoCalcula::apagar()
     if (form_.lblVisor[2].Caption() != zero) {
         form_.lblVisor[2].setCaption(zero);
         form_.txtEntrada.setText(QStringLiteral("0"));
+        // As after every reset, the next digit replaces the zero instead of following it.
+        form_.SelecionarEntrada();
         return;
     }
     if (form_.mnuTempo.Checked()) {

@@ -75,7 +75,9 @@ TEST_F(Teclado, DeleteInTimeModeZeroesTheTimeDisplayFirst)
     teclado.Form_KeyDown(kDelete, 0);
     EXPECT_EQ(f.lblVisor[2].Caption(), QStringLiteral("00:00:00"));
     EXPECT_EQ(f.txtEntrada.Text(), QStringLiteral("0"));
-    digitar(QStringLiteral("5+"));
+    digitar(QStringLiteral("45"));
+    EXPECT_EQ(f.lblVisor[2].Caption(), QStringLiteral("00:00:45"));
+    digitar(QStringLiteral("+"));
     ASSERT_NE(f.txtFita.Text(), cabecalho);
     f.lblVisor[2].setCaption(QStringLiteral("00:00:00"));
     teclado.Form_KeyDown(kDelete, 0);
