@@ -75,6 +75,13 @@ void VisorFita::aplicarPropriedades()
     p.setColor(QPalette::Base, corQt(fita_.BackColor()));
     if (p != palette())
         setPalette(p);
+    // The locked tape reads in bold; the tape being edited is plain. A new font lays the
+    // whole tape out again, so only a real change sets it.
+    if (font().bold() != fita_.Locked()) {
+        QFont fonte = font();
+        fonte.setBold(fita_.Locked());
+        setFont(fonte);
+    }
 }
 
 void VisorFita::mostrarSelecao()

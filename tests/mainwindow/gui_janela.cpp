@@ -131,6 +131,22 @@ TEST_F(Janela, AKeyOnALongTapeRedrawsOnlyTheLinesItTouches)
     EXPECT_EQ(janela.txtFita()->toPlainText(), MapaFita::textoVista(f.txtFita.Text()));
 }
 
+TEST_F(Janela, TheLockedTapeIsBlueAndBoldTheEditedTapeBlackAndPlain)
+{
+    Usuario usuario(pasta.path());
+    Programa programa(usuario);
+    JanelaCalcula& janela = programa.abrir();
+    const auto aparencia = [&janela] {
+        const VisorFita* fita = janela.txtFita();
+        return std::pair(fita->palette().color(QPalette::Text), fita->font().bold());
+    };
+    EXPECT_EQ(aparencia(), std::pair(QColor(0, 0, 255), true));
+    programa.form().mnuEditar_Click();
+    EXPECT_EQ(aparencia(), std::pair(QColor(0, 0, 0), false));
+    programa.form().mnuEditar_Click();
+    EXPECT_EQ(aparencia(), std::pair(QColor(0, 0, 255), true));
+}
+
 TEST_F(Janela, KeypadClicksWorkLikeTypedKeys)
 {
     Usuario usuario(pasta.path());
