@@ -271,33 +271,35 @@ void JanelaCalcula::desenharTeclado()
         const char* nome;
         QString legenda;
         int coluna, linha, colunas;
+        // The keyboard's way to the same key, shown while the mouse rests on it.
+        QString dica;
     };
     const QString virgula = globais().gDecimal;
     const std::vector<Posto> postos = {
-        {&form_.MC, "MC", QStringLiteral("MC"), 0, 0, 1},
-        {&form_.MR, "MR", QStringLiteral("MR"), 1, 0, 1},
-        {&form_.Mmenos, "Mmenos", QStringLiteral("M-"), 2, 0, 1},
-        {&form_.Mmais, "Mmais", QStringLiteral("M+"), 3, 0, 1},
-        {&form_.chkBack, "chkBack", QStringLiteral("\u00AB"), 4, 0, 1},
-        {&form_.chkNum[7], "chkNum(7)", QStringLiteral("7"), 0, 1, 1},
-        {&form_.chkNum[8], "chkNum(8)", QStringLiteral("8"), 1, 1, 1},
-        {&form_.chkNum[9], "chkNum(9)", QStringLiteral("9"), 2, 1, 1},
-        {&form_.chkDividir, "chkDividir", QStringLiteral("\u00F7"), 3, 1, 1},
-        {&form_.chkCE, "chkCE", QStringLiteral("CE"), 4, 1, 1},
-        {&form_.chkNum[4], "chkNum(4)", QStringLiteral("4"), 0, 2, 1},
-        {&form_.chkNum[5], "chkNum(5)", QStringLiteral("5"), 1, 2, 1},
-        {&form_.chkNum[6], "chkNum(6)", QStringLiteral("6"), 2, 2, 1},
-        {&form_.chkVezes, "chkVezes", QStringLiteral("\u00D7"), 3, 2, 1},
-        {&form_.chkPercent, "chkPercent", QStringLiteral("%"), 4, 2, 1},
-        {&form_.chkNum[1], "chkNum(1)", QStringLiteral("1"), 0, 3, 1},
-        {&form_.chkNum[2], "chkNum(2)", QStringLiteral("2"), 1, 3, 1},
-        {&form_.chkNum[3], "chkNum(3)", QStringLiteral("3"), 2, 3, 1},
-        {&form_.chkMenos, "chkMenos", QStringLiteral("-"), 3, 3, 1},
-        {&form_.chkNeg, "chkNeg", QStringLiteral("\u00B1"), 4, 3, 1},
-        {&form_.chkNum[0], "chkNum(0)", QStringLiteral("0"), 0, 4, 2},
-        {&form_.chkVirgula, "chkVirgula", virgula, 2, 4, 1},
-        {&form_.chkMais, "chkMais", QStringLiteral("+"), 3, 4, 1},
-        {&form_.chkIgual, "chkIgual", QStringLiteral("="), 4, 4, 1},
+        {&form_.MC, "MC", QStringLiteral("MC"), 0, 0, 1, QStringLiteral(" Shift+C ")},
+        {&form_.MR, "MR", QStringLiteral("MR"), 1, 0, 1, QStringLiteral(" Shift+R ")},
+        {&form_.Mmenos, "Mmenos", QStringLiteral("M-"), 2, 0, 1, QStringLiteral(" Shift+D ")},
+        {&form_.Mmais, "Mmais", QStringLiteral("M+"), 3, 0, 1, QStringLiteral(" Shift+A ")},
+        {&form_.chkBack, "chkBack", QStringLiteral("\u00AB"), 4, 0, 1, QStringLiteral(" Backspace ")},
+        {&form_.chkNum[7], "chkNum(7)", QStringLiteral("7"), 0, 1, 1, QStringLiteral(" 7 ")},
+        {&form_.chkNum[8], "chkNum(8)", QStringLiteral("8"), 1, 1, 1, QStringLiteral(" 8 ")},
+        {&form_.chkNum[9], "chkNum(9)", QStringLiteral("9"), 2, 1, 1, QStringLiteral(" 9 ")},
+        {&form_.chkDividir, "chkDividir", QStringLiteral("\u00F7"), 3, 1, 1, QStringLiteral(" / ")},
+        {&form_.chkCE, "chkCE", QStringLiteral("CE"), 4, 1, 1, QStringLiteral(" Delete ")},
+        {&form_.chkNum[4], "chkNum(4)", QStringLiteral("4"), 0, 2, 1, QStringLiteral(" 4 ")},
+        {&form_.chkNum[5], "chkNum(5)", QStringLiteral("5"), 1, 2, 1, QStringLiteral(" 5 ")},
+        {&form_.chkNum[6], "chkNum(6)", QStringLiteral("6"), 2, 2, 1, QStringLiteral(" 6 ")},
+        {&form_.chkVezes, "chkVezes", QStringLiteral("\u00D7"), 3, 2, 1, QStringLiteral(" * ")},
+        {&form_.chkPercent, "chkPercent", QStringLiteral("%"), 4, 2, 1, QStringLiteral(" % ")},
+        {&form_.chkNum[1], "chkNum(1)", QStringLiteral("1"), 0, 3, 1, QStringLiteral(" 1 ")},
+        {&form_.chkNum[2], "chkNum(2)", QStringLiteral("2"), 1, 3, 1, QStringLiteral(" 2 ")},
+        {&form_.chkNum[3], "chkNum(3)", QStringLiteral("3"), 2, 3, 1, QStringLiteral(" 3 ")},
+        {&form_.chkMenos, "chkMenos", QStringLiteral("-"), 3, 3, 1, QStringLiteral(" - ")},
+        {&form_.chkNeg, "chkNeg", QStringLiteral("\u00B1"), 4, 3, 1, QStringLiteral(" Shift+P ")},
+        {&form_.chkNum[0], "chkNum(0)", QStringLiteral("0"), 0, 4, 2, QStringLiteral(" 0 ")},
+        {&form_.chkVirgula, "chkVirgula", virgula, 2, 4, 1, QLatin1Char(' ') + virgula + QLatin1Char(' ')},
+        {&form_.chkMais, "chkMais", QStringLiteral("+"), 3, 4, 1, QStringLiteral(" + ")},
+        {&form_.chkIgual, "chkIgual", QStringLiteral("="), 4, 4, 1, QStringLiteral(" Enter ")},
     };
     const double largura = (geometriaTeclado.Width - (kColunas + 1) * kEspacoTecla) / kColunas;
     for (const Posto& posto : postos) {
@@ -309,6 +311,7 @@ void JanelaCalcula::desenharTeclado()
         tecla.setFontSize(static_cast<int>(kFonteTecla));
         if (tecla.Caption().isEmpty())
             tecla.setCaption(posto.legenda);
+        tecla.ToolTipText = posto.dica;
         if (&tecla == &form_.chkDividir || &tecla == &form_.chkVezes || &tecla == &form_.chkMenos
             || &tecla == &form_.chkMais) {
             tecla.setBackColor(kCinzaOperador);

@@ -175,6 +175,25 @@ TEST_F(Janela, KeypadClicksWorkLikeTypedKeys)
     EXPECT_EQ(f.txtFita.Text(), antes);
 }
 
+TEST_F(Janela, EveryKeypadKeyShowsItsKeyboardShortcut)
+{
+    Usuario usuario(pasta.path());
+    Programa programa(usuario);
+    JanelaCalcula& janela = programa.abrir();
+    const frmCalcula& f = programa.form();
+    const QList<XPButton*> teclas = janela.fraTeclado()->findChildren<XPButton*>();
+    ASSERT_EQ(teclas.size(), 24);
+    for (const XPButton* tecla : teclas)
+        EXPECT_FALSE(tecla->ToolTipText().trimmed().isEmpty()) << tecla->objectName().toStdString();
+    const std::pair<const KeyButton*, const char*> atalhos[] = {
+        {&f.chkNum[7], " 7 "},     {&f.chkVirgula, " , "},     {&f.chkVezes, " * "},   {&f.chkDividir, " / "},
+        {&f.chkIgual, " Enter "},  {&f.chkCE, " Delete "},     {&f.chkBack, " Backspace "},
+        {&f.chkNeg, " Shift+P "},  {&f.MC, " Shift+C "},       {&f.Mmais, " Shift+A "},
+    };
+    for (const auto& [tecla, atalho] : atalhos)
+        EXPECT_EQ(janela.botao(*tecla)->ToolTipText(), QString::fromLatin1(atalho));
+}
+
 TEST_F(Janela, KeyPreviewShortcutsAndTheTapesOwnKeys)
 {
     Usuario usuario(pasta.path());
