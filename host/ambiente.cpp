@@ -1,5 +1,6 @@
 #include "host/ambiente.h"
 
+#include "host/texto.h"
 #include "platform/datetext.h"
 #include "platform/numbertext.h"
 
@@ -91,6 +92,7 @@ void carregarAmbiente(Globais& g, const EntradaAmbiente& entrada)
     g.gPlataforma = 2;
     g.gLangID = locale.languageId;
     g.gIdioma = escolherIdioma(entrada.idiomaGuardado, g.gLangID);
+    traduzirDialogos(g.gIdioma);
     g.gDecimal = QString(locale.decimalSymbol);
     g.gChaveWindows = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion");
 }

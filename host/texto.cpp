@@ -1,6 +1,7 @@
 #include "host/texto.h"
 
 #include "host/globais.h"
+#include "platform/qttranslations.h"
 #include "resources/catalogo.h"
 
 namespace tarvelo {
@@ -24,6 +25,13 @@ QString fTexto(int topic, const QString& a1, const QString& a2, const QString& a
     preencher(text, QChar(0x017D), a2);
     preencher(text, QChar(0x008F), a3);
     return text;
+}
+
+void traduzirDialogos(int idioma)
+{
+    static const char* const kLocais[] = {"pt_BR", "en", "es", "fr"};
+    const int indice = idioma >= 1 && idioma <= 4 ? idioma - 1 : 0;
+    useQtTranslations(QString::fromLatin1(kLocais[indice]));
 }
 
 }  // namespace tarvelo

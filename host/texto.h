@@ -9,4 +9,8 @@ namespace tarvelo {
 // that language gives "".
 QString fTexto(int topic, const QString& a1 = {}, const QString& a2 = {}, const QString& a3 = {});
 
+// The stock dialogs' texts (Yes, Cancel, Save, the file dialog's labels) in the interface
+// language `idioma` (gIdioma).
+void traduzirDialogos(int idioma);
+
 }  // namespace tarvelo

@@ -102,6 +102,7 @@ void JanelaCalcula::escolherIdioma(int idioma)
     mnuSpanish.setChecked(idioma == 3);
     mnuFrench.setChecked(idioma == 4);
     globais().gIdioma = idioma;
+    traduzirDialogos(idioma);
     AplicarIdioma(false);
 }
 

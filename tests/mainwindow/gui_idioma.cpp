@@ -83,6 +83,29 @@ TEST_F(Idioma, EachLanguageCaptionsTheMenusTheTitleAndTheTrayAndOnlyPortugueseSh
     EXPECT_EQ(b.conf(QStringLiteral("Idioma")), QStringLiteral("<none>"));
 }
 
+TEST_F(Idioma, StockDialogTextsFollowTheLanguageMenu)
+{
+    Usuario usuario(pasta.path());
+    Bancada b(usuario);
+    b.abrir();
+    const auto qt = [](const char* texto) { return QCoreApplication::translate("QPlatformTheme", texto); };
+    struct Caso {
+        const char* item;
+        const char *sim, *cancelar, *salvar;
+    } casos[] = {
+        {"mnuSpanish", "&Sí", "Cancelar", "Guardar"},
+        {"mnuFrench", "&Oui", "Annuler", "Enregistrer"},
+        {"mnuEnglish", "&Yes", "Cancel", "Save"},
+        {"mnuPortuguese", "&Sim", "Cancelar", "Salvar"},
+    };
+    for (const Caso& c : casos) {
+        b.comando(QString::fromLatin1(c.item));
+        EXPECT_EQ(qt("&Yes"), QString::fromUtf8(c.sim)) << c.item;
+        EXPECT_EQ(qt("Cancel"), QString::fromUtf8(c.cancelar)) << c.item;
+        EXPECT_EQ(qt("Save"), QString::fromUtf8(c.salvar)) << c.item;
+    }
+}
+
 TEST_F(Idioma, TheLoadAppliesTheLanguageButLeavesTheTrayToTheHost)
 {
     Usuario usuario(pasta.path());
