@@ -6,6 +6,7 @@
 #include "platform/rawport.h"
 #include "platform/settings.h"
 #include "platform/ui/alsamidi.h"
+#include "platform/ui/fluidmidi.h"
 #include "platform/ui/qtfiledialog.h"
 #include "platform/ui/qtprinterservice.h"
 #include "platform/ui/qtservices.h"
@@ -25,7 +26,9 @@ struct ServicosDoSistema::Dados {
     QtInputService entrada;
     QtFileDialogService arquivos;
     ShellDoSistema shell;
-    AlsaMidiOut midi;
+    AlsaMidiOut sintetizador;
+    FluidSynthMidiOut sintetizadorEmbutido;
+    FallbackMidiOut midi{sintetizador, sintetizadorEmbutido};
     X11Keystrokes teclas;
     X11HotKeys hotkeys;
     SystemClock relogio;
