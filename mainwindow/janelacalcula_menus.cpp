@@ -20,8 +20,33 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QProxyStyle>
 
 namespace tarvelo {
+namespace {
+
+// The window is narrow (the more so with small digits) and the style's roomy menu bar
+// items would push the last menus behind a chevron: the items keep only a little room
+// around their captions.
+class EstiloBarraMenus final : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType tipo, const QStyleOption* opcao, const QSize& tamanho,
+                           const QWidget* widget) const override
+    {
+        QSize s = QProxyStyle::sizeFromContents(tipo, opcao, tamanho, widget);
+        if (tipo == CT_MenuBarItem)
+            s.setWidth(tamanho.width() + 8);
+        return s;
+    }
+    int pixelMetric(PixelMetric metrica, const QStyleOption* opcao, const QWidget* widget) const override
+    {
+        if (metrica == PM_MenuBarItemSpacing || metrica == PM_MenuBarHMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(metrica, opcao, widget);
+    }
+};
+
+}  // namespace
 
 QAction* JanelaCalcula::item(QMenu* menu, const QString& nome, MenuItem& estado, const QString& legenda,
                              std::function<void()> comando, const QKeySequence& atalho, bool marcavel)
@@ -107,6 +132,9 @@ void JanelaCalcula::atualizarBarra()
 void JanelaCalcula::criarMenus()
 {
     menuBar()->setObjectName(QStringLiteral("menuBar"));
+    auto* estilo = new EstiloBarraMenus;
+    estilo->setParent(menuBar());
+    menuBar()->setStyle(estilo);
     const auto M = [](const char* nome) { return QString::fromLatin1(nome); };
 
     // ---- Opções ------------------------------------------------------------------------------

@@ -7,6 +7,8 @@
 #include "mainwindow/visorfita.h"
 
 #include <QGuiApplication>
+#include <QMenuBar>
+#include <QToolButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -117,6 +119,28 @@ TEST_F(Zoom, HidingTheKeypadShortensTheWindowByItsHeightAndShowingItGivesItBack)
     EXPECT_EQ(j.txtFita()->height(), fita);
     // Saved at close only.
     EXPECT_EQ(b.conf(QStringLiteral("Oculte")), QStringLiteral("<none>"));
+}
+
+TEST_F(Zoom, EveryTopMenuIsReachableInTheSmallWindowInEachLanguage)
+{
+    Usuario usuario(pasta.path());
+    usuario.configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("Letrona"), QStringLiteral("False"));
+    Bancada b(usuario);
+    JanelaCalcula& j = b.abrir();
+    ASSERT_FALSE(j.mnuGrande.Checked());
+    QMenuBar* barra = j.menuBar();
+    for (const char* idioma : {"mnuPortuguese", "mnuEnglish", "mnuSpanish", "mnuFrench"}) {
+        b.comando(QString::fromLatin1(idioma));
+        barra->adjustSize();
+        QCoreApplication::processEvents();
+        // Qt hides what does not fit behind a chevron button.
+        const auto* chevron = barra->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        EXPECT_TRUE(!chevron || !chevron->isVisible()) << idioma;
+        for (const char* menu : {"mnu1", "mnuConfig", "mnu9"}) {
+            const QRect onde = barra->actionGeometry(j.menu(QString::fromLatin1(menu))->menuAction());
+            EXPECT_TRUE(barra->rect().contains(onde)) << idioma << " " << menu;
+        }
+    }
 }
 
 }  // namespace
