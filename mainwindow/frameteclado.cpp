@@ -1,5 +1,7 @@
 #include "mainwindow/frameteclado.h"
 
+#include "platform/syscolors.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -9,7 +11,8 @@ namespace tarvelo {
 FrameTeclado::FrameTeclado(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraTeclado"));
-    backColor_ = palette().color(QPalette::Button);
+    // Designed in the system's button face, the colour the schemes give it back.
+    backColor_ = toQColor(translateOleColour(0x8000000F).value_or(0));
 }
 
 void FrameTeclado::setCaption(const QString& caption)

@@ -16,6 +16,7 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setForeColor(const QColor& cor);
+    QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& cor);
 
 protected:

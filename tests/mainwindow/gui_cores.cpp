@@ -3,6 +3,7 @@
 #include "bancada.h"
 
 #include "controls/xpbutton.h"
+#include "mainwindow/frameteclado.h"
 #include "mainwindow/visorfita.h"
 
 #include <QLabel>
@@ -22,12 +23,14 @@ QColor rgb(Cor cor)
 
 struct Esquema {
     const char* item;
-    Cor janela, fita, visor, operador, sobre;
+    Cor janela, teclado, fita, visor, operador, sobre;
 };
-constexpr Esquema kPadrao{"mnuCor1", 0xE0E0E0, 0xFFFFFF, 0xFFFFC0, 0xC0C0C0, 0xC0C0C0};
-constexpr Esquema kMarrom{"mnuCor2", 0xE0E0E0, 0x80C0FF, 0xC0E0FF, 0xC0C0C0, 0xC0C0C0};
-constexpr Esquema kVerde{"mnuCor3", 0xE0E0E0, 0xC0FFC0, 0x80FF80, 0xFFFF80, 0xFFFF80};
-constexpr Esquema kRosa{"mnuCor4", 0xFFC0FF, 0xC0FFFF, 0xFFFFFF, 0x80C0FF, 0xC0E0FF};
+// The keypad frame of Padrão and Marrom is the system's button face.
+constexpr Cor kFace = 0xC8D0D4;
+constexpr Esquema kPadrao{"mnuCor1", 0xE0E0E0, kFace, 0xFFFFFF, 0xFFFFC0, 0xC0C0C0, 0xC0C0C0};
+constexpr Esquema kMarrom{"mnuCor2", 0xE0E0E0, kFace, 0x80C0FF, 0xC0E0FF, 0xC0C0C0, 0xC0C0C0};
+constexpr Esquema kVerde{"mnuCor3", 0xE0E0E0, 0xC0FFC0, 0xC0FFC0, 0x80FF80, 0xFFFF80, 0xFFFF80};
+constexpr Esquema kRosa{"mnuCor4", 0xFFC0FF, 0xFF80FF, 0xC0FFFF, 0xFFFFFF, 0x80C0FF, 0xC0E0FF};
 
 // The window shows the scheme: its item alone ticked and every coloured element in it.
 void mostra(Bancada& b, const Esquema& e)
@@ -38,6 +41,7 @@ void mostra(Bancada& b, const Esquema& e)
     for (const char* item : {"mnuCor1", "mnuCor2", "mnuCor3", "mnuCor4"})
         EXPECT_EQ(j.acao(QString::fromLatin1(item))->isChecked(), qstrcmp(item, e.item) == 0) << item;
     EXPECT_EQ(j.centralWidget()->palette().color(QPalette::Window), rgb(e.janela));
+    EXPECT_EQ(static_cast<FrameTeclado*>(j.fraTeclado())->backColor(), rgb(e.teclado));
     EXPECT_EQ(f.txtFita.BackColor(), e.fita);
     EXPECT_EQ(j.txtFita()->palette().color(QPalette::Base), rgb(e.fita));
     EXPECT_EQ(j.lblVisor(3)->palette().color(QPalette::Window), rgb(e.visor));

@@ -41,10 +41,13 @@ TEST_F(Zoom, ShrinkThenGrowIsNoExactRoundTrip)
     ASSERT_EQ(f.chkNum[5].FontSize(), 12);
     ASSERT_EQ(j.geometriaFita.FontSize, 12);
     ASSERT_EQ(j.geometriaVisor[0].FontSize, 18);
+    // One look of the key captions, before and after a zoom.
+    EXPECT_TRUE(j.botao(f.chkNum[5])->FontBold());
 
     b.comando(QStringLiteral("mnuGrande"));
     EXPECT_FALSE(j.mnuGrande.Checked());
     EXPECT_DOUBLE_EQ(j.larguraDesenho(), largura * 0.625);
+    EXPECT_TRUE(j.botao(f.chkNum[5])->FontBold());
     EXPECT_EQ(j.width(), pixels(largura * 0.625));
     EXPECT_FLOAT_EQ(f.chkNum[5].Width, teclaLargura * 0.625f);
     // 12 x 0.625 = 7.5, the half to the even 8; the tape alone loses half a point more.
