@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QWindow>
 
 namespace tarvelo {
 namespace {
@@ -10,6 +11,15 @@ bool canOwnDialogs(const QWidget* w)
 {
     const Qt::WindowType type = w->windowType();
     return w->isVisible() && !w->isMinimized() && (type == Qt::Window || type == Qt::Dialog);
+}
+
+// A window may be put on top through its platform window alone (changing a shown modal
+// dialog's widget flags would hide it), so both are asked.
+bool staysOnTop(const QWidget* w)
+{
+    const QWindow* handle = w->windowHandle();
+    return w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+           || (handle && handle->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 }  // namespace
@@ -29,8 +39,7 @@ QWidget* askingWindow(WindowHandle asked)
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!canOwnDialogs(w))
             continue;
-        if (!chosen || (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-                        && !chosen->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
+        if (!chosen || (staysOnTop(w) && !staysOnTop(chosen)))
             chosen = w;
     }
     return chosen;
@@ -53,7 +62,7 @@ void DialogOwner::adopt(QDialog& dialog) const
     // A parent makes the dialog transient for the window: the window manager keeps it above
     // and centres it there. A window kept on top of every other needs its dialogs kept so too.
     dialog.setParent(window_, dialog.windowFlags());
-    if (window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    if (staysOnTop(window_))
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 

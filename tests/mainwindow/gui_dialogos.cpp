@@ -3,6 +3,8 @@
 
 #include "bancada.h"
 
+#include "platform/messagecore.h"
+#include "platform/ui/qtcolourdialog.h"
 #include "platform/ui/qtfiledialog.h"
 #include "platform/ui/qtservices.h"
 
@@ -83,6 +85,37 @@ TEST(Dialogos, OpenAboveTheCalculatorThatAskedAndGiveItTheKeyboardBack)
         EXPECT_TRUE(vista.ativa) << nome;
         EXPECT_TRUE(esperarAte([&janela] { return janela.isActiveWindow(); })) << nome;
     }
+}
+
+// A tool window is put on top through its platform window while it runs modal; the box
+// it asks for, and a colour dialog that names a widget inside it, still open above it.
+TEST(Dialogos, ABoxStaysAboveAModalWindowPutOnTopThroughItsPlatformWindow)
+{
+    QDialog ferramenta;
+    ferramenta.setModal(true);
+    ferramenta.show();
+    ASSERT_TRUE(esperarAte([&ferramenta] { return ferramenta.isActiveWindow(); }));
+    ferramenta.windowHandle()->setFlags(ferramenta.windowHandle()->flags() | Qt::WindowStaysOnTopHint);
+    QWidget campo(&ferramenta);
+    const WindowHandle handle = CreateWindowHandle(nullptr, &campo);
+
+    QtMessageService caixaMensagem;
+    QtColourDialogService cores;
+    MessageService& mensagens = caixaMensagem;
+    const std::pair<const char*, std::function<void()>> caixas[] = {
+        {"message", [&] { mensagens.show(QStringLiteral("Nota"), mb::OkOnly); }},
+        {"colour", [&] {
+             ColourDialogRequest pedido;
+             pedido.owner = handle;
+             cores.ShowColourDialog(pedido);
+         }},
+    };
+    for (const auto& [nome, abrir] : caixas) {
+        const Vista vista = olharCaixa(abrir);
+        EXPECT_EQ(vista.pai, &ferramenta) << nome;
+        EXPECT_TRUE(vista.porCima) << nome;
+    }
+    DestroyWindowHandle(handle);
 }
 
 }  // namespace
