@@ -62,7 +62,9 @@ void X11HotKeys::unregisterHotKey(WindowHandle hWnd, int id)
     if (it == grabs_.end())
         return;
     ungrab(*it);
-    xcb_flush(connection_);
+    // A round trip, not only a flush: once this returns the server has let the keys go, so
+    // another program may take them at once.
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
     grabs_.erase(it);
 }
 
