@@ -15,10 +15,9 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <xcb/xcb.h>
-
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -53,27 +52,52 @@ bool instalarSinais()
     return true;
 }
 
-// Qt aborts when its display cannot be opened; the user gets a plain sentence instead.
+// The sentence for a start without a display to connect to, or nothing when there may be one.
 std::optional<QString> motivoSemTela()
 {
     const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray display = qgetenv("DISPLAY");
     const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty();
     if (plataforma.startsWith("wayland"))
         return wayland ? std::nullopt : std::optional<QString>(QStringLiteral("WAYLAND_DISPLAY is not set"));
     if (!plataforma.isEmpty() && !plataforma.startsWith("xcb"))
         return std::nullopt;
-    if (display.isEmpty()) {
-        if (wayland && plataforma.isEmpty())
-            return std::nullopt;
+    if (qgetenv("DISPLAY").isEmpty() && !(wayland && plataforma.isEmpty()))
         return QStringLiteral("no graphical display is available (DISPLAY is not set)");
-    }
-    xcb_connection_t* conexao = xcb_connect(nullptr, nullptr);
-    const bool falhou = xcb_connection_has_error(conexao) != 0;
-    xcb_disconnect(conexao);
-    if (falhou)
-        return QStringLiteral("the display \"%1\" cannot be opened").arg(QString::fromLocal8Bit(display));
     return std::nullopt;
+}
+
+void avisarSemTela(const QString& motivo)
+{
+    std::fprintf(stderr,
+                 "Tarvelo: %s.\nTarvelo is a desktop program: start it inside a graphical session, or set DISPLAY "
+                 "to a running X server.\n",
+                 qPrintable(motivo));
+}
+
+// Whether a display that is set can be opened only QApplication's own connection finds out:
+// a test connection of ours, closed again at once, would cost every start a connection and,
+// on an X server that resets when its last client leaves, a whole server reset. Qt reports
+// the refused connection and then ends the program with abort(); while QApplication is
+// being built, that end becomes the program's sentence and an ordinary failed exit.
+QtMessageHandler gMensagensQt = nullptr;
+bool gTelaRecusada = false;
+
+void aoConectarTela(QtMsgType tipo, const QMessageLogContext& contexto, const QString& mensagem)
+{
+    const bool recusa = qstrcmp(contexto.category, "qt.qpa.xcb") == 0
+                        && mensagem.startsWith(QLatin1String("could not connect to display"));
+    if (recusa) {
+        gTelaRecusada = true;
+        return;
+    }
+    if (gTelaRecusada && tipo == QtFatalMsg) {
+        avisarSemTela(QStringLiteral("the display \"%1\" cannot be opened").arg(QString::fromLocal8Bit(qgetenv("DISPLAY"))));
+        std::_Exit(1);
+    }
+    // What follows the refusal is Qt's account of the same failure.
+    if (gTelaRecusada && qstrcmp(contexto.category, "qt.qpa.plugin") == 0)
+        return;
+    gMensagensQt(tipo, contexto, mensagem);
 }
 
 // Start-up: keeps the command line, puts up the splash (only loaded for "systray" and
@@ -132,13 +156,12 @@ int Main(QApplication& app)
 int main(int argc, char** argv)
 {
     if (const auto motivo = tarvelo::motivoSemTela()) {
-        std::fprintf(stderr,
-                     "Tarvelo: %s.\nTarvelo is a desktop program: start it inside a graphical session, or set DISPLAY "
-                     "to a running X server.\n",
-                     qPrintable(*motivo));
+        tarvelo::avisarSemTela(*motivo);
         return 1;
     }
+    tarvelo::gMensagensQt = qInstallMessageHandler(tarvelo::aoConectarTela);
     QApplication app(argc, argv);
+    qInstallMessageHandler(tarvelo::gMensagensQt);
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QApplication::setDesktopFileName(tarvelo::kDesktopId);

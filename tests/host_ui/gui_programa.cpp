@@ -102,17 +102,30 @@ TEST_F(Programa, AFloodOfFramesAndIdleConnectionsLeaveItAnsweringLaterStarts)
 
 TEST_F(Programa, WithoutADisplayItSaysSoAndFails)
 {
-    QProcess processo;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    for (const char* nome : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        ambiente.remove(QString::fromLatin1(nome));
-    ambiente.insert(QStringLiteral("TARVELO_HOME"), pasta.path());
-    processo.setProcessEnvironment(ambiente);
-    processo.start(executavel, {});
-    ASSERT_TRUE(processo.waitForFinished(15000));
-    EXPECT_EQ(processo.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(processo.exitCode(), 1);
-    EXPECT_TRUE(processo.readAllStandardError().contains("no graphical display"));
+    struct Caso {
+        const char* display;
+        const char* frase;
+    };
+    // No display at all, and one that is set but has no server behind it: both end with the
+    // program's own sentence, never with Qt's abort.
+    for (const Caso& caso : {Caso{nullptr, "no graphical display"}, Caso{":4091", "the display \":4091\" cannot be opened"}}) {
+        SCOPED_TRACE(caso.frase);
+        QProcess processo;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        for (const char* nome : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            ambiente.remove(QString::fromLatin1(nome));
+        if (caso.display)
+            ambiente.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(caso.display));
+        ambiente.insert(QStringLiteral("TARVELO_HOME"), pasta.path());
+        processo.setProcessEnvironment(ambiente);
+        processo.start(executavel, {});
+        ASSERT_TRUE(processo.waitForFinished(15000));
+        EXPECT_EQ(processo.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(processo.exitCode(), 1);
+        const QByteArray erro = processo.readAllStandardError();
+        EXPECT_TRUE(erro.contains(caso.frase)) << erro.constData();
+        EXPECT_FALSE(erro.contains("platform plugin")) << erro.constData();
+    }
 }
 
 }  // namespace
