@@ -1,5 +1,6 @@
 #include "host/comando.h"
 #include "host/globais.h"
+#include "host/ui/estiloprograma.h"
 #include "host/ui/frmstart.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/icone.h"
@@ -162,6 +163,7 @@ int main(int argc, char** argv)
     tarvelo::gMensagensQt = qInstallMessageHandler(tarvelo::aoConectarTela);
     QApplication app(argc, argv);
     qInstallMessageHandler(tarvelo::gMensagensQt);
+    QApplication::setStyle(new tarvelo::EstiloPrograma);
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QApplication::setDesktopFileName(tarvelo::kDesktopId);

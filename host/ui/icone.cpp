@@ -1,5 +1,7 @@
 #include "host/ui/icone.h"
 
+#include "platform/ui/pngimage.h"
+
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
@@ -18,7 +20,7 @@ QIcon montar(bool alternado)
 {
     QIcon icone;
     for (const int tamanho : kTamanhos) {
-        QImage imagem(recurso(tamanho));
+        QImage imagem = readPngImage(recurso(tamanho));
         if (imagem.isNull())
             continue;
         if (alternado)
