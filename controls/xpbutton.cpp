@@ -459,6 +459,12 @@ void XPButton::Refresh()
     PaintButton(lastState_, true);
 }
 
+void XPButton::Move(float left, float top, float width, float height)
+{
+    setGeometry(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel), qRound(width / kTwipsPerPixel),
+                qRound(height / kTwipsPerPixel));
+}
+
 void XPButton::setLeft(float twips) { move(qRound(twips / kTwipsPerPixel), y()); }
 void XPButton::setTop(float twips) { move(x(), qRound(twips / kTwipsPerPixel)); }
 void XPButton::setWidth(float twips) { resize(qRound(twips / kTwipsPerPixel), height()); }
@@ -504,6 +510,8 @@ void XPButton::PaintButton(quint8 state, bool force)
     lastCaption_ = caption_;
     if (surface_.isNull())
         return;
+    if (!captionMeasured_)
+        MeasureCaption();
 
     const int W = buttonWidth_, H = buttonHeight_;
     if (hoverActive_)
@@ -634,6 +642,14 @@ void XPButton::LayoutCaption()
     case 4: layoutBox_ = Rect{1, 1, W - 8, H - 2}; break;
     default: break;  // the box of the previous layout
     }
+    // Measuring the caption is the costly part: a button being set up changes its caption,
+    // font and size several times before it is first painted, so it waits for the paint.
+    captionMeasured_ = false;
+}
+
+void XPButton::MeasureCaption()
+{
+    const int W = buttonWidth_, H = buttonHeight_, pw = pictureWidth_, ph = pictureHeight_;
     Rect m = layoutBox_;
     surface_.DrawText(ansiText(caption_), m, DT_CALCRECT | DT_CENTER | DT_WORDBREAK);
 
@@ -658,6 +674,7 @@ void XPButton::LayoutCaption()
     captionRect_ = moved(m, dx, dy);
     pressedCaptionRect_ = moved(captionRect_, 1, 1);
     PlacePicture();
+    captionMeasured_ = true;
 }
 
 void XPButton::PlacePicture()

@@ -112,6 +112,8 @@ public:
     void setWidth(float twips);
     float Height() const { return float(height()) * kTwipsPerPixel; }
     void setHeight(float twips);
+    // All four at once: one resize, so the caption and the mask follow one real size change.
+    void Move(float left, float top, float width, float height);
     QString ToolTipText() const { return toolTip(); }
     void setToolTipText(const QString& text) { setToolTip(text); }
     QString Tag() const { return tag_; }
@@ -170,6 +172,7 @@ private:
     void UpdateAccessKey();
     void MeasurePicture();
     void LayoutCaption();
+    void MeasureCaption();
     void PlacePicture();
     void DrawCaption(quint8 mode);
     void DrawCaptionEffect(const Rect& r);
@@ -235,6 +238,7 @@ private:
 
     // Layout.
     Rect layoutBox_;
+    bool captionMeasured_ = false;
     Rect captionRect_;
     Rect pressedCaptionRect_;
     int pictureWidth_ = 0;

@@ -426,12 +426,8 @@ void JanelaCalcula::aplicarGeometria()
     }
     aplicarFonte(fraTeclado_, {}, geometriaTeclado.FontSize);
     colocar(fraTeclado_, geometriaTeclado);
-    for (auto& [tecla, botao] : botoes_) {
-        botao->setLeft(tecla->Left);
-        botao->setTop(tecla->Top);
-        botao->setWidth(tecla->Width);
-        botao->setHeight(tecla->Height);
-    }
+    for (auto& [tecla, botao] : botoes_)
+        botao->Move(tecla->Left, tecla->Top, tecla->Width, tecla->Height);
 }
 
 // ---- input ---------------------------------------------------------------------------------
