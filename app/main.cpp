@@ -141,10 +141,16 @@ int Main(QApplication& app)
         });
     }
 
-    splash.Load(!splashOculto(g.gComando));
-    // The splash's wait leaves the program idle: the calculator's font lookups run there
-    // instead of while its window is being built.
-    QTimer::singleShot(0, &calculadora, [] { CalculadoraPadrao::PrepararFontes(); });
+    const bool mostrarSplash = !splashOculto(g.gComando);
+    splash.Load(mostrarSplash);
+    // The splash's wait would leave the program idle: the calculator's window is built
+    // there, for the start that shows it, instead of after the host has loaded.
+    QTimer::singleShot(0, &calculadora, [&calculadora, mostrarSplash] {
+        if (mostrarSplash)
+            calculadora.Preparar();
+        else
+            CalculadoraPadrao::PrepararFontes();
+    });
     const int resultado = app.exec();
     host.Unload();
     janelas.remover(QStringLiteral("frmStart"), &splash);

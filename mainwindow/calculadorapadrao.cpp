@@ -17,6 +17,13 @@ CalculadoraPadrao::~CalculadoraPadrao()
     delete janela_.data();
 }
 
+void CalculadoraPadrao::Preparar()
+{
+    PrepararFontes();
+    if (!janela_ && !preparada_)
+        preparada_ = std::make_unique<JanelaCalcula>(host_, janelas_, servicos_);
+}
+
 JanelaCalcula* CalculadoraPadrao::janela() const
 {
     return janela_.data();
@@ -41,7 +48,7 @@ void CalculadoraPadrao::Unload()
 void CalculadoraPadrao::Show()
 {
     if (!Carregada()) {
-        auto* janela = new JanelaCalcula(host_, janelas_, servicos_);
+        auto* janela = preparada_ ? preparada_.release() : new JanelaCalcula(host_, janelas_, servicos_);
         connect(janela, &JanelaCalcula::descarregada, this, [this, janela] {
             if (janela_ == janela)
                 janela_ = nullptr;

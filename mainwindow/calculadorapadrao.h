@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 namespace tarvelo {
 
 class frmSysTray;
@@ -35,6 +37,9 @@ public:
     void mnuData_Click() override;
 
     static void PrepararFontes();
+    // Builds the window ahead of its first Show, in time the start would otherwise spend
+    // waiting (the splash's wait for the host); its load still runs at the Show.
+    void Preparar();
 
     // The loaded window, or nullptr.
     JanelaCalcula* janela() const;
@@ -44,6 +49,7 @@ private:
     RegistroJanelas& janelas_;
     ServicosJanela servicos_;
     QPointer<JanelaCalcula> janela_;
+    std::unique_ptr<JanelaCalcula> preparada_;
 };
 
 }  // namespace tarvelo

@@ -140,7 +140,6 @@ JanelaCalcula::JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const S
 {
     setObjectName(QStringLiteral("frmCalcula"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    form_.TagHost = host_.Tag();
     form_.ligarServicosFita({&servicos.entrada, &servicos.arquivos, &servicos.shell});
     form_.onProperty = [this] {
         setWindowTitle(form_.Caption());

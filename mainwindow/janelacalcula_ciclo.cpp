@@ -75,6 +75,9 @@ bool JanelaCalcula::Form_Load()
     if (g.gFechando)
         return false;
 
+    // The host knows which calculator this is only once it has loaded, which may be after
+    // this window was built.
+    form_.TagHost = host_.Tag();
     servicos_.clipboard.clear();
     form_.chkVirgula.setCaption(g.gDecimal);
 
