@@ -27,7 +27,7 @@ work=$(mktemp -d)
 xpid=""
 cleanup() {
     [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
-    rm -rf "$work"
+    rm -rf "$work" "${runtime:-}"
 }
 trap cleanup EXIT
 
@@ -41,10 +41,14 @@ Xvfb ":$disp" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$disp" ] && break; sleep 0.1; done
 export DISPLAY=":$disp"
-unset XDG_RUNTIME_DIR
+# A desktop session's runtime folder is a private tmpfs (/run/user/<uid>); the instance
+# channel keeps its socket and lock there.
+runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
 
 falhou() {
-    grep -v XDG_RUNTIME_DIR "$work/erros" >&2
+    cat "$work/erros" >&2
     exit 1
 }
 
