@@ -34,10 +34,12 @@ TEST_F(ProgramaNoX, AKillThreeSecondsAfterTypingKeepsTheCalculation)
 {
     auto primeira = iniciar({});
     ASSERT_TRUE(esperarAte([&] { return rodando(); }, 15000));
-    // The calculator by its caption: the splash may still be up beside it.
-    const auto janelas = xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                                  QStringLiteral("--pid"), QString::number(primeira->processId()),
-                                  QStringLiteral("--name"), QStringLiteral("^ Tarvelo$")});
+    // The calculator by its caption: the splash may still be up beside it. (xdotool takes a
+    // window that meets any one condition unless told --all.)
+    const auto janelas =
+        xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(primeira->processId()),
+                 QStringLiteral("--name"), QStringLiteral("^ Tarvelo$")});
     ASSERT_TRUE(janelas && !janelas->isEmpty()) << "no window of the program on the X server";
     const QString janela = janelas->section(QLatin1Char('\n'), 0, 0);
     // Keys typed while the splash is up go to it.
