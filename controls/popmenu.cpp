@@ -1,33 +1,38 @@
 #include "controls/popmenu.h"
 
 #include "controls/controlerror.h"
+#include "controls/menuwidgets.h"
+#include "controls/msubclass.h"
 #include "host/globais.h"
 #include "platform/numbertext.h"
 
 #include <QAction>
-#include <QFontMetrics>
+#include <QActionEvent>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace tarvelo {
 
 namespace {
 
-// The caption as drawn: "&" marks the next character, "&&" stands for one "&".
-QString visibleText(const QString& text)
+// Makes every menu that shows the action lay its items out again.
+void remeasure(QAction* action)
 {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        out += text.at(i);
+    if (!action)
+        return;
+    for (QObject* shown : action->associatedObjects()) {
+        QActionEvent changed(QEvent::ActionChanged, action);
+        QCoreApplication::sendEvent(shown, &changed);
     }
-    return out;
 }
 
-int textWidth(const QFont& font, const QString& text)
+int textWidth(DeviceContext& dc, const QString& text)
 {
-    return QFontMetrics(font).horizontalAdvance(visibleText(text));
+    Rect r;
+    dc.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE);
+    return r.width();
 }
 
 QString keyOf(const QAction* action)
@@ -38,10 +43,19 @@ QString keyOf(const QAction* action)
 }
 
 // The caption with its shortcut after a tab, as the menus show it.
-QString captionOf(const QAction* action)
+QString captionOf(const QAction* action, const QKeySequence& shortcut)
 {
-    const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
-    return shortcut.isEmpty() ? action->text() : action->text() + QLatin1Char('\t') + shortcut;
+    const QString text = shortcut.toString(QKeySequence::NativeText);
+    return text.isEmpty() ? action->text() : action->text() + QLatin1Char('\t') + text;
+}
+
+// System commands the window carries out itself.
+bool isSystemCommand(qint32 id)
+{
+    for (const qint32 command : {0xF000, 0xF010, 0xF020, 0xF030, 0xF120, 0xF060})
+        if (id == command)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -81,43 +95,129 @@ void SetItemCaption(MenuItemRecord& record, const QString& caption, bool separat
     record.sText = text;
 }
 
+PopMenu::PopMenu() : memDC_(1, 1)
+{
+    menuFont_ = QApplication::font("QMenu");
+    font_ = menuFont_;
+}
+
+PopMenu::~PopMenu()
+{
+    giveShortcutsBack();
+}
+
+void PopMenu::Load(WindowHandle hWnd, bool takePart)
+{
+    hWnd_ = hWnd;
+    RefreshMetrics();
+    if (!takePart)
+        return;
+    for (const quint32 message :
+         {WM_MENUSELECT, WM_MEASUREITEM, WM_DRAWITEM, WM_COMMAND, WM_INITMENUPOPUP, WM_WININICHANGE}) {
+        try {
+            SubclassAttach(*this, hWnd, message);
+            attached_ = true;
+        } catch (const SubclassError&) {
+            // That one message goes without the control.
+        }
+    }
+    brush_.Create();
+}
+
 void PopMenu::Clear()
 {
     items_.clear();
+    commandLinks_ = std::make_unique<QObject>();
 }
 
 void PopMenu::SubClassMenu(QMenuBar* menuBar, bool bLeaveTopLevelMenus)
 {
     Clear();
+    if (!attached_ || !menuBar)
+        return;
+    menuBar_ = menuBar;
     leaveTopLevelMenus_ = bLeaveTopLevelMenus;
-    if (menuBar)
-        scan(menuBar, 0);
+    scan(menuBar, 0);
+    for (const MenuItemRecord& record : items_)
+        remeasure(record.action);
+    menuBar->update();
 }
 
-void PopMenu::scan(QWidget* menu, quintptr parent)
+void PopMenu::scan(QWidget* menu, WindowHandle parent)
 {
     for (QAction* action : menu->actions()) {
         if (!action->isVisible())
             continue;
         MenuItemRecord record;
         record.action = action;
-        record.lMenuID = nextId_++;
-        record.hOwnerMenu = reinterpret_cast<quintptr>(menu);
+        record.lMenuID = MenuItemID(action);
+        record.hOwnerMenu = MenuHandle(menu);
         record.hParentPopup = parent;
         record.bIsChecked = action->isChecked();
         record.bIsEnabled = action->isEnabled();
         record.sItemKey = keyOf(action);
-        SetItemCaption(record, captionOf(action), action->isSeparator());
+        const QShortcut* moved = movedShortcut(action);
+        SetItemCaption(record, captionOf(action, moved ? moved->key() : action->shortcut()), action->isSeparator());
+        moveShortcut(record);
+        reportCommands(action);
         items_.push_back(record);
         if (QMenu* popup = action->menu())
-            scan(popup, reinterpret_cast<quintptr>(popup));
+            scan(popup, MenuHandle(popup));
     }
 }
 
-int PopMenu::FindItemByAction(const QAction* action) const
+// The menus would add a column of their own for a shortcut the item still carries, so the
+// window takes it over and the record keeps its text for drawing.
+void PopMenu::moveShortcut(MenuItemRecord& record)
+{
+    QAction* action = record.action;
+    if (action->shortcut().isEmpty() || !menuBar_)
+        return;
+    auto* shortcut = new QShortcut(action->shortcut(), menuBar_->window());
+    shortcut->setContext(action->shortcutContext());
+    QObject::connect(shortcut, &QShortcut::activated, action, [action] {
+        if (action->isEnabled() && action->isVisible())
+            action->trigger();
+    });
+    delete movedShortcut(action);
+    std::erase_if(shortcuts_, [action](const MovedShortcut& m) { return m.action == action; });
+    shortcuts_.push_back({action, shortcut});
+    action->setShortcut(QKeySequence());
+}
+
+// The window connects its own handlers to the items when it builds its menus, so a
+// connection made now runs after them: the window hears the command first, as a window
+// procedure does before the control.
+void PopMenu::reportCommands(QAction* action)
+{
+    if (action->isSeparator() || action->menu())
+        return;
+    QObject::connect(action, &QAction::triggered, commandLinks_.get(),
+                     [this, action] { SendMessage(hWnd_, WM_COMMAND, MenuItemID(action) & 0xFFFF, 0); });
+}
+
+void PopMenu::giveShortcutsBack()
+{
+    for (const MovedShortcut& moved : shortcuts_) {
+        if (moved.action && moved.shortcut && moved.action->shortcut().isEmpty())
+            moved.action->setShortcut(moved.shortcut->key());
+        delete moved.shortcut;
+    }
+    shortcuts_.clear();
+}
+
+QShortcut* PopMenu::movedShortcut(const QAction* action) const
+{
+    for (const MovedShortcut& moved : shortcuts_)
+        if (moved.action == action)
+            return moved.shortcut;
+    return nullptr;
+}
+
+int PopMenu::FindItemByID(qint32 id) const
 {
     for (size_t i = 0; i < items_.size(); ++i)
-        if (items_[i].action == action)
+        if (items_[i].lMenuID == id)
             return static_cast<int>(i) + 1;
     return 0;
 }
@@ -142,6 +242,28 @@ qint32 PopMenu::MenuIndex(const QVariant& vKey) const
     if (n < 0)
         RecordError(9, ErrorSource(QStringLiteral("cPopMenu")));
     return n;
+}
+
+qint32 PopMenu::ReplaceItem(const QVariant& vKey, const MenuItemChanges& changes)
+{
+    const qint32 n = MenuIndex(vKey);
+    if (n < 1)
+        return 0;
+    MenuItemRecord& record = items_[static_cast<size_t>(n - 1)];
+    if (changes.sCaption)
+        SetItemCaption(record, *changes.sCaption, *changes.sCaption == QLatin1String("-"));
+    if (changes.sHelptext)
+        record.sHelp = *changes.sHelptext;
+    if (changes.lItemData)
+        record.lData = *changes.lItemData;
+    if (changes.lIconIndex)
+        record.lIcon = *changes.lIconIndex;
+    if (changes.bChecked)
+        record.bIsChecked = *changes.bChecked;
+    if (changes.bEnabled)
+        record.bIsEnabled = *changes.bEnabled;
+    remeasure(record.action);
+    return 0;
 }
 
 int PopMenu::recordOf(const QVariant& vKey) const
@@ -227,19 +349,44 @@ OleColour PopMenu::MenuBackgroundColor() const
     return systemColour(officeXp_ ? COLOR_WINDOW : COLOR_MENU);
 }
 
-void PopMenu::RefreshMetrics(const QFont& menuFont)
+void PopMenu::setImageList(HImageList hIml)
 {
-    const int h = QFontMetrics(menuFont).height();
-    itemHeight_ = h > iconSize_ + 6 ? h + 6 : iconSize_ + 6;
+    hIml_ = hIml;
+    int cx = 0;
+    int cy = 0;
+    if (hIml != 0)
+        iconSize_ = ImageList_GetImageCount(hIml) > 0 && ImageList_GetIconSize(hIml, cx, cy) ? cy : 0;
 }
 
-void PopMenu::MeasureMenuItem(int n, const QFont& menuFont, int barHeight, int& itemWidth, int& itemHeight)
+void PopMenu::RefreshMetrics()
 {
-    if (n < 1 || n > count())
+    menuFont_ = QApplication::font("QMenu");
+    memDC_.selectFont(menuFont_);
+    Rect r;
+    memDC_.DrawText(u"yY", r, DT_CALCRECT);
+    const int h = r.height();
+    itemHeight_ = h > iconSize_ + 6 ? h + 6 : iconSize_ + 6;
+    if (menuBar_)
+        menuBar_->update();
+}
+
+QFont PopMenu::measuringFont(const MenuItemRecord& record) const
+{
+    QFont font = menuFont_;
+    if (record.bIsDefault)
+        font.setBold(true);
+    return font;
+}
+
+void PopMenu::MeasureMenuItem(qint32 itemID, int& itemWidth, int& itemHeight)
+{
+    const int n = FindItemByID(itemID);
+    if (n == 0)
         return;
     const MenuItemRecord& record = item(n);
     const bool bar = IsMenuBarItem(n);
-    itemHeight = bar ? barHeight : itemHeight_ + (officeXp_ ? 2 : 0);
+    if (!bar)
+        itemHeight = itemHeight_ + (officeXp_ ? 2 : 0);
     int width = 0;
     if (bar) {
         const QString trimmed = record.sText.trimmed();
@@ -256,14 +403,12 @@ void PopMenu::MeasureMenuItem(int n, const QFont& menuFont, int barHeight, int& 
         width = record.sText.isEmpty() ? iconSize_ - 6 : 32;
     }
 
-    QFont font = menuFont;
-    if (record.bIsDefault)
-        font.setBold(true);
+    const QFont font = memDC_.selectFont(measuringFont(record));
     if (bar) {
-        itemWidth = width + textWidth(font, record.sText) + 2;
+        itemWidth = width + textWidth(memDC_, record.sText) + 2;
+        memDC_.selectFont(font);
         return;
     }
-
     int widestCaption = 0;
     int widestShortcut = 0;
     std::vector<size_t> siblings;
@@ -271,9 +416,10 @@ void PopMenu::MeasureMenuItem(int n, const QFont& menuFont, int barHeight, int& 
         if (items_[i].hOwnerMenu != record.hOwnerMenu)
             continue;
         siblings.push_back(i);
-        widestCaption = std::max(widestCaption, textWidth(font, items_[i].sText));
-        widestShortcut = std::max(widestShortcut, textWidth(font, items_[i].sShortcut));
+        widestCaption = std::max(widestCaption, textWidth(memDC_, items_[i].sText));
+        widestShortcut = std::max(widestShortcut, textWidth(memDC_, items_[i].sShortcut));
     }
+    memDC_.selectFont(font);
     width += widestCaption;
     const bool windows9x = globais().gPlataforma == 1;
     if (widestShortcut > 0) {
@@ -284,6 +430,104 @@ void PopMenu::MeasureMenuItem(int n, const QFont& menuFont, int barHeight, int& 
             width += widestShortcut;
     }
     itemWidth = width + (windows9x ? 10 : 16);
+}
+
+qint32 PopMenu::MsgResponse()
+{
+    const quint32 message = CurrentMessage();
+    return message == WM_DRAWITEM || message == WM_MEASUREITEM ? emrConsume : emrPreprocess;
+}
+
+MessageParam PopMenu::WindowProc(WindowHandle hWnd, quint32 iMsg, MessageParam wParam, MessageParam lParam)
+{
+    switch (iMsg) {
+    case WM_WININICHANGE:
+        RefreshMetrics();
+        for (int n = 1; n <= count(); ++n)
+            ReplaceItem(n);
+        if (WinIniChange)
+            WinIniChange();
+        return 0;
+    case WM_DRAWITEM: {
+        const auto* dis = reinterpret_cast<const DrawItemStruct*>(lParam);
+        if (dis && dis->CtlType == ODT_MENU && HandleDrawItem(*dis))
+            return 1;
+        return CallPreviousWndProc(hWnd, iMsg, wParam, lParam);
+    }
+    case WM_MEASUREITEM: {
+        auto* mis = reinterpret_cast<MeasureItemStruct*>(lParam);
+        if (!mis || mis->CtlType != ODT_MENU)
+            return CallPreviousWndProc(hWnd, iMsg, wParam, lParam);
+        const int n = FindItemByID(static_cast<qint32>(mis->itemID));
+        // Menu bar titles left to the menus keep the style's own size.
+        if (n > 0 && IsMenuBarItem(n) && leaveTopLevelMenus_)
+            return CallPreviousWndProc(hWnd, iMsg, wParam, lParam);
+        MeasureMenuItem(static_cast<qint32>(mis->itemID), mis->itemWidth, mis->itemHeight);
+        return 1;
+    }
+    case WM_COMMAND:
+        if (lParam == 0)
+            ReportCommand(static_cast<qint32>(wParam & 0xFFFF));
+        return 0;
+    case WM_INITMENUPOPUP:
+        if (((lParam >> 16) & 0xFFFF) == 0)
+            ReportPopup(static_cast<WindowHandle>(wParam));
+        return 0;
+    case WM_MENUSELECT: {
+        const qint32 id = static_cast<qint32>(wParam & 0xFFFF);
+        // An item that opens a popup has no command of its own.
+        const QAction* action = MenuItemByID(static_cast<WindowHandle>(lParam), id);
+        if (action && !action->menu())
+            ReportHighlight(id);
+        else if (MenuExit)
+            MenuExit();
+        return 0;
+    }
+    default:
+        return 0;
+    }
+}
+
+void PopMenu::ReportCommand(qint32 id)
+{
+    if (isSystemCommand(id))
+        return;
+    qint32 n = FindItemByID(id);
+    if (n >= 1 && Click)
+        Click(n);
+}
+
+void PopMenu::ReportHighlight(qint32 id)
+{
+    qint32 n = FindItemByID(id);
+    if (n < 1) {
+        // Not an item of ours: the window has no system menu, so it counts as enabled.
+        bool enabled = true;
+        bool separator = false;
+        if (SystemMenuItemHighlight)
+            SystemMenuItemHighlight(id, enabled, separator);
+        return;
+    }
+    const size_t at = static_cast<size_t>(n - 1);
+    bool separator = items_[at].sText == QLatin1String("-");
+    bool enabled = items_[at].bIsEnabled;
+    if (ItemHighlight)
+        ItemHighlight(n, enabled, separator);
+    // The handler's value is the record's own flag.
+    if (at < items_.size())
+        items_[at].bIsEnabled = enabled;
+}
+
+void PopMenu::ReportPopup(WindowHandle hPopup)
+{
+    for (int n = count(); n >= 1; --n) {
+        const QAction* action = item(n).action;
+        if (action && action->menu() && MenuHandle(action->menu()) == hPopup) {
+            if (InitPopupMenu)
+                InitPopupMenu(n);
+            return;
+        }
+    }
 }
 
 }  // namespace tarvelo

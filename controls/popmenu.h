@@ -1,22 +1,35 @@
 #pragma once
 
+#include "controls/cdottedbrush.h"
+#include "controls/cmemdc.h"
+#include "controls/imagelist.h"
+#include "controls/isubclass.h"
+#include "controls/menucolours.h"
+#include "platform/drawing.h"
 #include "platform/syscolors.h"
 
 #include <QFont>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
 class QMenuBar;
+class QShortcut;
 class QWidget;
 
 namespace tarvelo {
 
-// Everything the owner-drawn menus need of one menu item. Menus are named by the address
-// of their widget (the menu bar or a popup menu), which serves as their handle.
+struct DrawItemStruct;
+
+// Everything the owner-drawn menus need of one menu item. Menus are named by their handle
+// (MenuHandle), items by their command identifier (MenuItemID).
 struct MenuItemRecord {
     QString sHelp;
     QString sText;       // the caption without markers and shortcut; "-" for a separator
@@ -25,12 +38,12 @@ struct MenuItemRecord {
     QString sItemKey;    // the menu control's name, "mnuImprimir(0)" for an array member
     qint32 lMenuID = 0;
     qint32 lData = 0;
-    quintptr hParentPopup = 0;  // 0 for an item of the menu bar
+    WindowHandle hParentPopup = 0;  // 0 for an item of the menu bar
     qint32 lIcon = -1;
     bool bIsChecked = false;
     bool bIsEnabled = true;
     bool bIsRadio = false;
-    quintptr hOwnerMenu = 0;
+    WindowHandle hOwnerMenu = 0;
     qint32 lItemWidth = 0;  // where the shortcut column starts, set by measuring
     bool bBarBreak = false;
     bool bColumnBreak = false;
@@ -45,21 +58,46 @@ bool TakeMarker(QString& caption, QChar marker);
 QString MenuAccessKey(const QString& text);
 void SetItemCaption(MenuItemRecord& record, const QString& caption, bool separator);
 
-// The item store and the measuring of the owner-drawn menus of one window.
-class PopMenu {
+// The fields ReplaceItem changes; those left empty keep their value.
+struct MenuItemChanges {
+    std::optional<QString> sCaption{};
+    std::optional<QString> sHelptext{};
+    std::optional<qint32> lItemData{};
+    std::optional<qint32> lIconIndex{};
+    std::optional<bool> bChecked{};
+    std::optional<bool> bEnabled{};
+};
+
+// The owner-drawn menus of one window: the item store, measuring and painting of the
+// items, and the window messages that drive them (the menus are OwnerDrawnMenu and
+// OwnerDrawnMenuBar, which send those messages).
+class PopMenu : public ISubclass {
 public:
-    // Rebuilds the store from the window's menu bar, depth first; hidden items are not
-    // in the menu and get no record. Keys come from the actions' (or their menus') names.
+    PopMenu();
+    // Detaches from the window and gives the menu items their shortcuts back.
+    ~PopMenu() override;
+
+    // Run-time loading on the window hWnd. The control takes part in the window's messages
+    // only when `takePart` holds (the first calculator's normal window with owner-drawn
+    // menus chosen); otherwise the menus stay the style's own.
+    void Load(WindowHandle hWnd, bool takePart);
+    bool attached() const { return attached_; }
+
+    // Rebuilds the store from the window's menu bar, depth first; hidden items are not in
+    // the menu and get no record. Keys come from the actions' (or their menus') names. The
+    // items' shortcuts move to the window, so the menus leave the drawing of their text
+    // to the control. Does nothing before the control is attached.
     void SubClassMenu(QMenuBar* menuBar, bool bLeaveTopLevelMenus = false);
     void Clear();
     // The record number vKey names (a number, or an item key); -1 and error 9 with the
     // source "<program>.cPopMenu" recorded when it names none.
     qint32 MenuIndex(const QVariant& vKey) const;
+    // Changes the record and has its menu measure the item again; always 0.
+    qint32 ReplaceItem(const QVariant& vKey, const MenuItemChanges& changes = {});
     int count() const { return static_cast<int>(items_.size()); }
     const MenuItemRecord& item(int n) const { return items_.at(static_cast<size_t>(n - 1)); }
-    int FindItemByAction(const QAction* action) const;
+    int FindItemByID(qint32 id) const;
     bool IsMenuBarItem(int n) const { return item(n).hParentPopup == 0; }
-    bool leavesTopLevelMenus() const { return leaveTopLevelMenus_; }
 
     bool MenuDefault(const QVariant& vKey) const;
     void setMenuDefault(const QVariant& vKey, bool bState);
@@ -78,35 +116,92 @@ public:
     void setMenuBackgroundColor(OleColour colour) { backColor_ = colour; }
     bool OfficeXpStyle() const { return officeXp_; }
     void setOfficeXpStyle(bool state) { officeXp_ = state; }
-    // The font is kept as a copy: drawing changes its attributes from item to item.
+    // A copy of the caller's font: painting changes its attributes from item to item. The
+    // system menu font until one is given.
     const QFont& Font() const { return font_; }
     void setFont(const QFont& font) { font_ = font; }
+    // The images of the item icons; the icon size becomes the height of image 0 (0 for an
+    // empty list).
+    void setImageList(HImageList hIml);
 
     // The item height follows the menu font's text height and the icon size.
-    void RefreshMetrics(const QFont& menuFont);
+    void RefreshMetrics();
     int ItemHeight() const { return itemHeight_; }
     int IconSize() const { return iconSize_; }
-    void setIconSize(int size) { iconSize_ = size; }
 
-    // Width and height of item n in `menuFont`; barHeight is the menu bar's height. The
-    // widest caption and shortcut of a popup are chosen by their width in pixels, so no
-    // caption runs into the shortcut column.
-    void MeasureMenuItem(int n, const QFont& menuFont, int barHeight, int& itemWidth, int& itemHeight);
+    // The size of the item with that identifier; a menu bar item keeps the height it is
+    // given. The widest caption and shortcut of a popup are chosen by their width in
+    // pixels, so no caption runs into the shortcut column.
+    void MeasureMenuItem(qint32 itemID, int& itemWidth, int& itemHeight);
+    // Paints the item the request names; false when no record has it.
+    bool HandleDrawItem(const DrawItemStruct& dis);
+
+    // Events; the arguments are the control's own values, passed by reference.
+    std::function<void(qint32& itemNumber)> Click;
+    std::function<void(qint32& itemNumber, bool& bEnabled, bool& bSeparator)> ItemHighlight;
+    std::function<void(qint32& itemNumber, bool& bEnabled, bool& bSeparator)> SystemMenuItemHighlight;
+    std::function<void()> MenuExit;
+    std::function<void(qint32& parentItemNumber)> InitPopupMenu;
+    std::function<void()> WinIniChange;
+
+    qint32 MsgResponse() override;
+    MessageParam WindowProc(WindowHandle hWnd, quint32 iMsg, MessageParam wParam, MessageParam lParam) override;
 
 private:
-    void scan(QWidget* menu, quintptr parent);
+    void scan(QWidget* menu, WindowHandle parent);
+    void moveShortcut(MenuItemRecord& record);
+    void reportCommands(QAction* action);
+    void giveShortcutsBack();
+    QShortcut* movedShortcut(const QAction* action) const;
     int recordOf(const QVariant& vKey) const;
+    QFont measuringFont(const MenuItemRecord& record) const;
+    void ReportCommand(qint32 id);
+    void ReportHighlight(qint32 id);
+    void ReportPopup(WindowHandle hPopup);
+
+    // Painting (popmenupaint.cpp).
+    void PaintMenuItem(const DrawItemStruct& dis, int n);
+    void paintBarItem(DeviceContext& d, const DrawItemStruct& dis, const MenuItemRecord& record, Rect r);
+    void paintPopupItem(DeviceContext& d, const MenuItemRecord& record, Rect r, int w, int h, quint32 state);
+    void selectItemFont(DeviceContext& d, const MenuItemRecord& record, bool checked);
+    void DrawItemEdge(DeviceContext& d, Rect rect, unsigned edge, unsigned flags, bool flat) const;
+    void DrawItemText(DeviceContext& d, const QString& text, Rect rect, unsigned format, bool disabled) const;
+    void DrawListIcon(DeviceContext& d, int image, int x, int y) const;
+    void DrawIconEffect(DeviceContext& d, int image, int x, int y, int size, bool shadow) const;
+    void FillIconColumn(DeviceContext& d, const Rect& rect);
+    void FillSelection(DeviceContext& d, const Rect& rect);
+    void fillPattern(DeviceContext& d, const Rect& rect, ColourRef colour);
+    bool IsHighColour();
 
     std::vector<MenuItemRecord> items_;
+    WindowHandle hWnd_ = 0;
+    bool attached_ = false;
+    QPointer<QMenuBar> menuBar_;
     bool leaveTopLevelMenus_ = false;
+    // The shortcuts taken off the menu items, with the item each triggers.
+    struct MovedShortcut {
+        QPointer<QAction> action;
+        QPointer<QShortcut> shortcut;
+    };
+    std::vector<MovedShortcut> shortcuts_;
+    // Holds the connections that turn the items' commands into WM_COMMAND.
+    std::unique_ptr<QObject> commandLinks_ = std::make_unique<QObject>();
+
     OleColour activeForeColor_ = 0xFFFFFFFFu;
     OleColour inActiveForeColor_ = 0xFFFFFFFFu;
     OleColour backColor_ = 0xFFFFFFFFu;
     bool officeXp_ = false;
     QFont font_;
+    QFont menuFont_;
+    DeviceContext memDC_;  // measures text in the menu font
+    HImageList hIml_ = 0;
     int itemHeight_ = 22;
     int iconSize_ = 16;
-    qint32 nextId_ = 1;
+
+    cMemDC surface_;
+    cDottedBrush brush_;
+    LighterColourCache lighter_;
+    std::optional<bool> highColour_;
 };
 
 }  // namespace tarvelo

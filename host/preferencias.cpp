@@ -40,6 +40,11 @@ QString lerPreferencia(const SettingsStore& store, const PreferenciaTexto& p)
     return textoPreferencia(store, p);
 }
 
+bool lerMenuXP(const SettingsStore& store)
+{
+    return lerPreferencia(store, pref::MenuXP).value_or(false);
+}
+
 ValorPreferencia valorPreferencia(const PreferenciaSimNao& p, bool valor)
 {
     return {p.secao, p.chave, settingText(valor)};

@@ -113,6 +113,10 @@ std::optional<bool> lerPreferencia(const SettingsStore& store, const Preferencia
 std::optional<double> lerPreferencia(const SettingsStore& store, const PreferenciaNumero& p);
 QString lerPreferencia(const SettingsStore& store, const PreferenciaTexto& p);
 
+// Conf/"MenuXP", the one reading that decides whether the menus are drawn by the program
+// (with icons) or by the style; a stored text that is no flag reads False.
+bool lerMenuXP(const SettingsStore& store);
+
 // One value ready to be stored.
 struct ValorPreferencia {
     QStringView secao;

@@ -1,36 +1,60 @@
 #include "controls/controlerror.h"
+#include "controls/imagelist.h"
 #include "controls/menucolours.h"
+#include "controls/menuwidgets.h"
 #include "controls/popmenu.h"
 #include "host/globais.h"
 
 #include <QAction>
-#include <QFontMetrics>
+#include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWidget>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace tarvelo;
 
 namespace {
 
-// Two menus: "&Arquivo" with an item with a shortcut, a separator and a third item;
-// "&Ajuda" with one item. A hidden item and a control array in between.
+// What reached the window's own procedure, in order.
+std::vector<QString> g_heard;
+
+MessageParam formProcedure(WindowHandle, quint32 message, MessageParam, MessageParam)
+{
+    if (message == WM_COMMAND)
+        g_heard.push_back(QStringLiteral("window"));
+    return 0;
+}
+
+// A window with two menus: "&Arquivo" with an item with a shortcut, a separator, a hidden
+// item and a third item; "&Ajuda" with one item.
 struct Menus : ::testing::Test {
-    QMenuBar bar;
-    QMenu* arquivo = bar.addMenu(QStringLiteral("&Arquivo"));
-    QMenu* ajuda = bar.addMenu(QStringLiteral("&Ajuda"));
-    PopMenu menu;
+    QWidget form;
+    WindowHandle hWnd = CreateWindowHandle(&formProcedure, &form);
+    OwnerDrawnMenuBar* bar = new OwnerDrawnMenuBar(&form);
+    OwnerDrawnMenu* arquivo = new OwnerDrawnMenu(QStringLiteral("&Arquivo"), bar);
+    OwnerDrawnMenu* ajuda = new OwnerDrawnMenu(QStringLiteral("&Ajuda"), bar);
+    QAction* imprimir = nullptr;
+    QAction* form_ = nullptr;
+    std::unique_ptr<PopMenu> menu = std::make_unique<PopMenu>();
 
     void SetUp() override
     {
+        g_heard.clear();
+        bar->addMenu(arquivo);
+        bar->addMenu(ajuda);
         arquivo->setObjectName(QStringLiteral("mnu1"));
         ajuda->setObjectName(QStringLiteral("mnu9"));
-        add(arquivo, "mnuImprimir(0)", "Imprimir com fonte &Pequena", QKeySequence(Qt::CTRL | Qt::Key_P));
+        imprimir = add(arquivo, "mnuImprimir(0)", "Imprimir com fonte &Pequena", QKeySequence(Qt::CTRL | Qt::Key_P));
         arquivo->addSeparator();
         add(arquivo, "mnuOculto", "Oculto")->setVisible(false);
-        add(arquivo, "mnuForm", "Formato do &Número");
+        form_ = add(arquivo, "mnuForm", "Formato do &Número");
         add(ajuda, "mnuAjuda", "&Ajuda", QKeySequence(Qt::Key_F1));
-        menu.SubClassMenu(&bar);
+        menu->Load(hWnd, true);
+        menu->SubClassMenu(bar);
         ClearError();
     }
     QAction* add(QMenu* m, const char* name, const char* text, QKeySequence shortcut = {})
@@ -44,21 +68,30 @@ struct Menus : ::testing::Test {
 
 TEST_F(Menus, TheScanGivesOneRecordPerShownItemDepthFirst)
 {
-    ASSERT_EQ(menu.count(), 6);
+    ASSERT_EQ(menu->count(), 6);
     const char* keys[] = {"mnu1", "mnuImprimir(0)", "", "mnuForm", "mnu9", "mnuAjuda"};
     for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(menu.item(n).sItemKey, QString::fromLatin1(keys[n - 1])) << n;
-    EXPECT_EQ(menu.item(1).hParentPopup, 0u);
-    EXPECT_EQ(menu.item(5).hParentPopup, 0u);
-    EXPECT_EQ(menu.item(2).hParentPopup, reinterpret_cast<quintptr>(arquivo));
-    EXPECT_EQ(menu.item(6).hOwnerMenu, reinterpret_cast<quintptr>(ajuda));
+        EXPECT_EQ(menu->item(n).sItemKey, QString::fromLatin1(keys[n - 1])) << n;
+    EXPECT_EQ(menu->item(1).hParentPopup, 0);
+    EXPECT_EQ(menu->item(5).hParentPopup, 0);
+    EXPECT_EQ(menu->item(2).hParentPopup, MenuHandle(arquivo));
+    EXPECT_EQ(menu->item(6).hOwnerMenu, MenuHandle(ajuda));
 
-    const MenuItemRecord& imprimir = menu.item(2);
-    EXPECT_EQ(imprimir.sText, QStringLiteral("Imprimir com fonte &Pequena"));
-    EXPECT_EQ(imprimir.sShortcut, QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText));
-    EXPECT_EQ(imprimir.sAccessKey, QStringLiteral("P"));
-    EXPECT_EQ(menu.item(3).sText, QStringLiteral("-"));
-    EXPECT_EQ(menu.item(4).sAccessKey, QStringLiteral("N"));
+    const MenuItemRecord& record = menu->item(2);
+    const QString ctrlP = QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText);
+    EXPECT_EQ(record.sText, QStringLiteral("Imprimir com fonte &Pequena"));
+    EXPECT_EQ(record.sShortcut, ctrlP);
+    EXPECT_EQ(record.sAccessKey, QStringLiteral("P"));
+    EXPECT_EQ(menu->item(3).sText, QStringLiteral("-"));
+    EXPECT_EQ(menu->item(4).sAccessKey, QStringLiteral("N"));
+
+    // The window holds the shortcut now, so the menu adds no column of its own; a new scan
+    // (after a change of language) still knows it, and the end of the control gives it back.
+    EXPECT_TRUE(imprimir->shortcut().isEmpty());
+    menu->SubClassMenu(bar);
+    EXPECT_EQ(menu->item(2).sShortcut, ctrlP);
+    menu.reset();
+    EXPECT_EQ(imprimir->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 TEST(MenuCaption, MarkersShortcutsAndAccessKeys)
@@ -91,63 +124,197 @@ TEST(MenuCaption, MarkersShortcutsAndAccessKeys)
 
 TEST_F(Menus, MenuIndexFindsNumbersAndKeysAndRecordsErrorNine)
 {
-    EXPECT_EQ(menu.MenuIndex(QStringLiteral("mnuForm")), 4);
-    EXPECT_EQ(menu.MenuIndex(2), 2);
-    EXPECT_EQ(menu.MenuIndex(QStringLiteral("3")), 3);
+    EXPECT_EQ(menu->MenuIndex(QStringLiteral("mnuForm")), 4);
+    EXPECT_EQ(menu->MenuIndex(2), 2);
+    EXPECT_EQ(menu->MenuIndex(QStringLiteral("3")), 3);
     EXPECT_EQ(CurrentError().number, 0);
     for (const QVariant& key : {QVariant(0), QVariant(7), QVariant(QStringLiteral("mnuform"))}) {
         ClearError();
-        EXPECT_EQ(menu.MenuIndex(key), -1) << key.toString().toStdString();
+        EXPECT_EQ(menu->MenuIndex(key), -1) << key.toString().toStdString();
         EXPECT_EQ(CurrentError().number, 9);
         EXPECT_EQ(CurrentError().source, QStringLiteral("tarvelo.cPopMenu"));
     }
-    EXPECT_EQ(menu.ItemIcon(0), 0);
+    EXPECT_EQ(menu->ItemIcon(0), 0);
+    EXPECT_EQ(menu->ReplaceItem(QStringLiteral("nada"), {.sCaption = QStringLiteral("x")}), 0);
 }
 
-TEST_F(Menus, KeyedPropertiesChangeTheirRecord)
+TEST_F(Menus, KeyedPropertiesAndReplaceItemChangeTheirRecord)
 {
-    menu.setItemIcon(QStringLiteral("mnuForm"), 37);
-    EXPECT_EQ(menu.ItemIcon(QStringLiteral("mnuForm")), 37);
-    menu.setItemRadio(QStringLiteral("mnuImprimir(0)"));
-    EXPECT_EQ(menu.ItemRadio(QStringLiteral("mnuImprimir(0)")), -1);
-    EXPECT_EQ(menu.ItemRadio(QStringLiteral("mnuForm")), 0);
-    menu.setEnabled(QStringLiteral("mnuAjuda"), false);
-    EXPECT_FALSE(menu.item(6).action->isEnabled());
-    menu.item(6).action->setEnabled(true);
-    EXPECT_TRUE(menu.Enabled(QStringLiteral("mnuAjuda")));
-    menu.setItemIcon(QStringLiteral("nada"), 3);
+    menu->setItemIcon(QStringLiteral("mnuForm"), 37);
+    EXPECT_EQ(menu->ItemIcon(QStringLiteral("mnuForm")), 37);
+    menu->setItemRadio(QStringLiteral("mnuImprimir(0)"));
+    EXPECT_EQ(menu->ItemRadio(QStringLiteral("mnuImprimir(0)")), -1);
+    EXPECT_EQ(menu->ItemRadio(QStringLiteral("mnuForm")), 0);
+    menu->setEnabled(QStringLiteral("mnuAjuda"), false);
+    EXPECT_FALSE(menu->item(6).action->isEnabled());
+    menu->item(6).action->setEnabled(true);
+    EXPECT_TRUE(menu->Enabled(QStringLiteral("mnuAjuda")));
+    menu->setItemIcon(QStringLiteral("nada"), 3);
     EXPECT_EQ(CurrentError().number, 9);
+
+    menu->ReplaceItem(QStringLiteral("mnuForm"), {.sCaption = QStringLiteral("&Outro\tF9"), .lIconIndex = 2});
+    EXPECT_EQ(menu->item(4).sText, QStringLiteral("&Outro"));
+    EXPECT_EQ(menu->item(4).sShortcut, QStringLiteral("F9"));
+    EXPECT_EQ(menu->item(4).lIcon, 2);
+    EXPECT_EQ(menu->item(4).sItemKey, QStringLiteral("mnuForm"));
 }
 
-TEST_F(Menus, MeasuringHeightsSeparatorsAndTheShortcutColumn)
+TEST_F(Menus, TheMenusTakeTheSizesTheControlMeasures)
 {
-    const QFont font(QStringLiteral("DejaVu Sans"), 9);
-    const QFontMetrics metrics(font);
-    menu.RefreshMetrics(font);
-    EXPECT_EQ(menu.ItemHeight(), std::max(metrics.height() + 6, 22));
+    DeviceContext dc(1, 1);
+    dc.selectFont(QApplication::font("QMenu"));
+    const auto width = [&dc](const QString& text) {
+        Rect r;
+        dc.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE);
+        return r.width();
+    };
+    EXPECT_EQ(menu->ItemHeight(), std::max(dc.lineHeight() + 6, 22));
 
-    int w = 0;
-    int h = 0;
-    menu.MeasureMenuItem(3, font, 20, w, h);
-    EXPECT_EQ(w, 32);
-    EXPECT_EQ(h, 8);
-    menu.setOfficeXpStyle(true);
-    menu.MeasureMenuItem(3, font, 20, w, h);
-    EXPECT_EQ(h, 3);
+    menu->setOfficeXpStyle(true);
+    const auto geometryOf = [this](QAction* action) {
+        menu->ReplaceItem(2);  // the menu lays its items out again
+        return arquivo->actionGeometry(action);
+    };
+    EXPECT_EQ(geometryOf(imprimir).height(), menu->ItemHeight() + 2);
+    EXPECT_EQ(geometryOf(arquivo->actions().at(1)).height(), 3);
+    menu->setOfficeXpStyle(false);
+    EXPECT_EQ(geometryOf(arquivo->actions().at(1)).height(), 8);
 
     // The widest caption by pixels, not by characters.
-    const int caption = std::max(metrics.horizontalAdvance(QStringLiteral("Imprimir com fonte Pequena")),
-                                 metrics.horizontalAdvance(QStringLiteral("Formato do Número")));
-    const int shortcut = metrics.horizontalAdvance(menu.item(2).sShortcut);
-    menu.MeasureMenuItem(4, font, 20, w, h);
-    EXPECT_EQ(h, menu.ItemHeight() + 2);
-    EXPECT_EQ(menu.item(2).lItemWidth, 32 + caption + 1 + 4);
-    EXPECT_EQ(menu.item(4).lItemWidth, 32 + caption + 1 + 4);
+    const int caption = std::max(width(QStringLiteral("Imprimir com fonte &Pequena")),
+                                 width(QStringLiteral("Formato do &Número")));
+    const int shortcut = width(menu->item(2).sShortcut);
+    int w = 0;
+    int h = 0;
+    menu->MeasureMenuItem(MenuItemID(form_), w, h);
+    EXPECT_EQ(menu->item(2).lItemWidth, 32 + caption + 1 + 4);
+    EXPECT_EQ(menu->item(4).lItemWidth, 32 + caption + 1 + 4);
     EXPECT_EQ(w, 32 + caption + 1 + shortcut + 16);
+    EXPECT_EQ(geometryOf(form_).width(), w);
 
-    menu.MeasureMenuItem(1, font, 20, w, h);
-    EXPECT_EQ(h, 20);
-    EXPECT_EQ(w, metrics.horizontalAdvance(QStringLiteral("Arquivo")) + 2);
+    // A menu bar title keeps the bar's height.
+    h = 17;
+    menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
+    EXPECT_EQ(h, 17);
+    EXPECT_EQ(w, width(QStringLiteral("&Arquivo")) + 2);
+}
+
+TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
+{
+    std::vector<QString> events;
+    // The window's own handler is connected before the control scans the menus.
+    QObject::connect(imprimir, &QAction::triggered, [] { g_heard.push_back(QStringLiteral("handler")); });
+    menu->SubClassMenu(bar);
+    menu->Click = [](qint32& n) { g_heard.push_back(QStringLiteral("Click %1").arg(n)); };
+    menu->ItemHighlight = [&events](qint32& n, bool& enabled, bool& separator) {
+        events.push_back(QStringLiteral("ItemHighlight %1 %2 %3").arg(n).arg(enabled).arg(separator));
+        enabled = false;  // the record's own flag
+    };
+    menu->InitPopupMenu = [&events](qint32& n) { events.push_back(QStringLiteral("InitPopupMenu %1").arg(n)); };
+    menu->MenuExit = [&events] { events.push_back(QStringLiteral("MenuExit")); };
+    menu->WinIniChange = [&events] { events.push_back(QStringLiteral("WinIniChange")); };
+
+    imprimir->trigger();
+    EXPECT_EQ(g_heard, (std::vector<QString>{"handler", "window", "Click 2"}));
+
+    emit arquivo->aboutToShow();
+    emit arquivo->hovered(form_);
+    emit arquivo->hovered(ajuda->menuAction());  // not an item of this menu
+    emit bar->hovered(arquivo->menuAction());     // opens a popup: no command of its own
+    emit arquivo->aboutToHide();
+    SendMessage(hWnd, WM_WININICHANGE);
+    EXPECT_EQ(events, (std::vector<QString>{"InitPopupMenu 1", "ItemHighlight 4 1 0", "MenuExit", "MenuExit",
+                                            "WinIniChange"}));
+    EXPECT_FALSE(menu->item(4).bIsEnabled);
+    EXPECT_EQ(menu->count(), 6);
+    EXPECT_EQ(menu->MenuIndex(QStringLiteral("mnuAjuda")), 6);
+}
+
+TEST(PopMenuGate, AControlThatTakesNoPartLeavesTheMenusToTheStyle)
+{
+    QWidget form;
+    const WindowHandle hWnd = CreateWindowHandle(&formProcedure, &form);
+    auto* bar = new OwnerDrawnMenuBar(&form);
+    auto* owned = new OwnerDrawnMenu(QStringLiteral("&Arquivo"), bar);
+    bar->addMenu(owned);
+    QAction* item = owned->addAction(QStringLiteral("&Item"));
+    item->setShortcut(Qt::Key_F5);
+    QMenu plain(QStringLiteral("&Arquivo"));
+    plain.addAction(QStringLiteral("&Item"))->setShortcut(Qt::Key_F5);
+
+    PopMenu menu;
+    menu.Load(hWnd, false);
+    menu.SubClassMenu(bar);
+    EXPECT_FALSE(menu.attached());
+    EXPECT_EQ(menu.count(), 0);
+    EXPECT_TRUE(EnumProps(hWnd).empty());
+    EXPECT_EQ(GetWindowProcedure(hWnd), &formProcedure);
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(owned->sizeHint(), plain.sizeHint());
+}
+
+TEST(PopMenuImages, TheIconSizeFollowsTheImageList)
+{
+    PopMenu menu;
+    const HImageList empty = ImageList_Create(16, 16, ILC_MASK | 32, 1, 1);
+    menu.setImageList(empty);
+    EXPECT_EQ(menu.IconSize(), 0);
+    const HImageList icons = ImageList_Create(20, 20, ILC_MASK | 32, 1, 1);
+    QImage picture(20, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ImageList_AddIcon(icons, Icon{picture, QPoint(), true});
+    menu.setImageList(icons);
+    EXPECT_EQ(menu.IconSize(), 20);
+    ImageList_Destroy(empty);
+    ImageList_Destroy(icons);
+}
+
+// The Office XP look as the menu shows it: the icon column, the selection with its outline,
+// the icon, the check box with its mark and the radio bullet.
+TEST_F(Menus, TheOfficeXpLookPaintsTheItemsItself)
+{
+    const HImageList icons = ImageList_Create(16, 16, ILC_MASK | 32, 1, 1);
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(QColor(0, 0, 200));
+    ImageList_AddIcon(icons, Icon{picture, QPoint(), true});
+    menu->setImageList(icons);
+    menu->setOfficeXpStyle(true);
+    menu->setMenuBackgroundColor(0xFFFFFF);
+    menu->setActiveMenuForeColor(0);
+    menu->setInActiveMenuForeColor(0);
+    menu->setItemIcon(QStringLiteral("mnuImprimir(0)"), 0);
+    form_->setCheckable(true);
+    form_->setChecked(true);
+    menu->setItemRadio(QStringLiteral("mnuForm"));
+
+    arquivo->popup(QPoint(0, 0));
+    arquivo->setActiveAction(imprimir);
+    const QImage shown = arquivo->grab().toImage();
+    arquivo->hide();
+    const auto pixel = [&shown](const QRect& item, int x, int y) {
+        return fromQRgb(shown.pixel(item.left() + x, item.top() + y));
+    };
+
+    const QRect hot = arquivo->actionGeometry(imprimir);
+    const int mid = hot.height() / 2;
+    EXPECT_EQ(pixel(hot, 1, mid), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(pixel(hot, hot.width() - 3, mid), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(pixel(hot, hot.height() + 4, mid), XpSelectionColour(0xFFFFFF));
+    // The icon lifted one pixel up and left, over its shadow.
+    const int x = 1 + (hot.height() - 2 + 1 - 16) / 2;
+    const int y = 1 + (hot.height() - 1 + 1 - 16) / 2;
+    EXPECT_EQ(pixel(hot, x - 1, y - 1), rgbColour(0, 0, 200));
+    EXPECT_EQ(pixel(hot, x + 15, y + 15), GetSysColor(COLOR_BTNSHADOW));
+
+    const QRect radio = arquivo->actionGeometry(form_);
+    EXPECT_EQ(pixel(radio, 1, 1), XpIconColumnColour(0xFFFFFF));
+    EXPECT_EQ(pixel(radio, 2, 2), GetSysColor(COLOR_HIGHLIGHT));  // the check box outline
+    EXPECT_EQ(pixel(radio, 3, 3), XpCheckBoxColour(0xFFFFFF));
+    const int cx = 1 + (radio.height() - 2) / 2;
+    const int cy = 1 + (radio.height() - 1) / 2;
+    EXPECT_EQ(pixel(radio, cx - 1, cy - 1), 0u);  // the bullet
+    EXPECT_EQ(pixel(radio, radio.width() - 20, mid), 0xFFFFFFu);
+    ImageList_Destroy(icons);
 }
 
 TEST(MenuColours, BlendsLighterColoursAndTheXpSelection)

@@ -1,0 +1,210 @@
+#include "controls/menuwidgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr char kIdProperty[] = "tarveloMenuItemId";
+// Identifiers go up to just below the system commands (0xF000 and above) and then start
+// again; a program never holds that many items at once.
+constexpr qint32 kLastItemId = 0xEFFF;
+
+bool isMenu(const QWidget* w) { return qobject_cast<const QMenu*>(w) || qobject_cast<const QMenuBar*>(w); }
+
+MessageParam send(const QWidget* menu, quint32 message, MessageParam wParam, MessageParam lParam)
+{
+    return SendMessage(MenuOwnerWindow(menu), message, wParam, lParam);
+}
+
+// The action a menu is about to size or draw, when it is one of its own.
+QAction* actionBeingStyled(const QWidget* widget)
+{
+    const auto* memo = dynamic_cast<const StyledAction*>(widget);
+    QAction* action = memo ? memo->styledAction() : nullptr;
+    return action && widget->actions().contains(action) ? action : nullptr;
+}
+
+// The menus' own actions only: a submenu's items also reach the menus above it.
+void reportMenuActivity(QMenu* menu)
+{
+    QObject::connect(menu, &QMenu::hovered, menu, [menu](QAction* action) {
+        if (menu->actions().contains(action))
+            send(menu, WM_MENUSELECT, MenuItemID(action) & 0xFFFF, MenuHandle(menu));
+    });
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [menu] { send(menu, WM_INITMENUPOPUP, MenuHandle(menu), 0); });
+    QObject::connect(menu, &QMenu::aboutToHide, menu,
+                     [menu] { send(menu, WM_MENUSELECT, MessageParam(kMenuClosed) << 16, 0); });
+}
+
+}  // namespace
+
+qint32 MenuItemID(QAction* action)
+{
+    static qint32 next = 0;
+    if (!action)
+        return 0;
+    const QVariant id = action->property(kIdProperty);
+    if (id.isValid())
+        return id.toInt();
+    next = next >= kLastItemId ? 1 : next + 1;
+    action->setProperty(kIdProperty, next);
+    return next;
+}
+
+WindowHandle MenuHandle(QWidget* menu)
+{
+    if (!menu)
+        return 0;
+    const WindowHandle h = WindowFromObject(menu);
+    return h ? h : CreateWindowHandle(nullptr, menu);
+}
+
+QWidget* MenuFromHandle(WindowHandle hMenu)
+{
+    auto* w = qobject_cast<QWidget*>(WindowObject(hMenu));
+    return w && isMenu(w) ? w : nullptr;
+}
+
+QAction* MenuItemByID(WindowHandle hMenu, qint32 id)
+{
+    const QWidget* menu = MenuFromHandle(hMenu);
+    if (!menu || id == 0)
+        return nullptr;
+    for (QAction* action : menu->actions())
+        if (action->property(kIdProperty).toInt() == id)
+            return action;
+    return nullptr;
+}
+
+quint32 GetMenuItemState(WindowHandle hMenu, qint32 id)
+{
+    QAction* action = MenuItemByID(hMenu, id);
+    if (!action)
+        return 0;
+    const QWidget* menu = MenuFromHandle(hMenu);
+    QAction* active = nullptr;
+    if (const auto* popup = qobject_cast<const QMenu*>(menu))
+        active = popup->activeAction();
+    else if (const auto* bar = qobject_cast<const QMenuBar*>(menu))
+        active = bar->activeAction();
+    quint32 state = 0;
+    if (action->isChecked())
+        state |= MFS_CHECKED;
+    if (!action->isEnabled())
+        state |= MFS_GRAYED;
+    if (action == active)
+        state |= MFS_HILITE;
+    if (action->isSeparator())
+        state |= MFT_SEPARATOR;
+    return state;
+}
+
+WindowHandle MenuOwnerWindow(const QWidget* menu)
+{
+    for (const QWidget* w = menu ? menu->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (!isMenu(w))
+            return WindowFromObject(w);
+    return 0;
+}
+
+OwnerDrawnMenu::OwnerDrawnMenu(const QString& title, QWidget* parent) : QMenu(title, parent)
+{
+    setStyle(OwnerDrawStyle::instance());
+    reportMenuActivity(this);
+}
+
+void OwnerDrawnMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const
+{
+    QMenu::initStyleOption(option, action);
+    remember(action);
+}
+
+OwnerDrawnMenuBar::OwnerDrawnMenuBar(QWidget* parent) : QMenuBar(parent)
+{
+    // A desktop-wide menu bar would never ask the style.
+    setNativeMenuBar(false);
+    setStyle(OwnerDrawStyle::instance());
+    connect(this, &QMenuBar::hovered, this, [this](QAction* action) {
+        if (actions().contains(action))
+            send(this, WM_MENUSELECT, MenuItemID(action) & 0xFFFF, MenuHandle(this));
+    });
+}
+
+void OwnerDrawnMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const
+{
+    QMenuBar::initStyleOption(option, action);
+    remember(action);
+}
+
+void OwnerDrawnMenuBar::changeEvent(QEvent* event)
+{
+    QMenuBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        send(this, WM_WININICHANGE, 0, 0);
+}
+
+OwnerDrawStyle* OwnerDrawStyle::instance()
+{
+    static QPointer<OwnerDrawStyle> style;
+    if (!style) {
+        style = new OwnerDrawStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                       const QWidget* widget) const
+{
+    const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type != CT_MenuItem && type != CT_MenuBarItem)
+        return base;
+    QAction* action = actionBeingStyled(widget);
+    if (!action)
+        return base;
+    MeasureItemStruct request;
+    request.itemID = static_cast<quint32>(MenuItemID(action));
+    request.itemWidth = base.width();
+    request.itemHeight = base.height();
+    if (!send(widget, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)))
+        return base;
+    return QSize(request.itemWidth, request.itemHeight);
+}
+
+void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    QAction* action = (element == CE_MenuItem || element == CE_MenuBarItem) ? actionBeingStyled(widget) : nullptr;
+    if (action && !option->rect.isEmpty()) {
+        DeviceContext dc(option->rect.width(), option->rect.height());
+        DrawItemStruct request;
+        request.itemID = static_cast<quint32>(MenuItemID(action));
+        const QStyle::State state = option->state;
+        if (!(state & State_Enabled))
+            request.itemState |= ODS_GRAYED | ODS_DISABLED;
+        if (action->isChecked())
+            request.itemState |= ODS_CHECKED;
+        // A menu bar title is hot under the pointer and pressed while its menu is open.
+        if (state & State_Sunken)
+            request.itemState |= ODS_SELECTED;
+        else if (state & State_Selected)
+            request.itemState |= element == CE_MenuBarItem ? ODS_HOTLIGHT : ODS_SELECTED;
+        request.hwndItem = MenuHandle(const_cast<QWidget*>(widget));
+        request.hDC = &dc;
+        request.rcItem = Rect{0, 0, option->rect.width(), option->rect.height()};
+        if (!dc.isNull() && send(widget, WM_DRAWITEM, 0, reinterpret_cast<MessageParam>(&request))) {
+            painter->drawImage(option->rect.topLeft(), dc.image());
+            return;
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+}  // namespace tarvelo
