@@ -14,6 +14,7 @@ constexpr char kIdProperty[] = "tarveloMenuItemId";
 // Identifiers go up to just below the system commands (0xF000 and above) and then start
 // again; a program never holds that many items at once.
 constexpr qint32 kLastItemId = 0xEFFF;
+constexpr int kMenuCheckWidth = 12;
 
 bool isMenu(const QWidget* w) { return qobject_cast<const QMenu*>(w) || qobject_cast<const QMenuBar*>(w); }
 
@@ -28,6 +29,28 @@ QAction* actionBeingStyled(const QWidget* widget)
     const auto* memo = dynamic_cast<const StyledAction*>(widget);
     QAction* action = memo ? memo->styledAction() : nullptr;
     return action && widget->actions().contains(action) ? action : nullptr;
+}
+
+// Whether the window draws the items of this popup: it answers for the first of them.
+bool ownerDrawnPopup(const QWidget* widget)
+{
+    const auto* menu = qobject_cast<const OwnerDrawnMenu*>(widget);
+    if (!menu || menu->actions().isEmpty())
+        return false;
+    MeasureItemStruct request;
+    request.itemID = static_cast<quint32>(MenuItemID(menu->actions().first()));
+    return send(menu, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)) != 0;
+}
+
+// The arrow of an item that opens a submenu, which a platform menu draws beside the
+// window's own drawing.
+void drawSubmenuArrow(DeviceContext& dc, bool enabled)
+{
+    const ColourRef colour = GetSysColor(enabled ? COLOR_MENUTEXT : COLOR_BTNSHADOW);
+    const int x = dc.width() - 12;
+    const int y = dc.height() / 2;
+    for (int k = 0; k < 4; ++k)
+        dc.line(x + k, y - 3 + k, x + k, y + 4 - k, colour);
 }
 
 // The menus' own actions only: a submenu's items also reach the menus above it.
@@ -175,7 +198,9 @@ QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     request.itemHeight = base.height();
     if (!send(widget, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)))
         return base;
-    return QSize(request.itemWidth, request.itemHeight);
+    // As a platform menu does, the item gets the width of a check mark on top of what the
+    // window asked for: the window's own layout starts its text a little to the right.
+    return QSize(request.itemWidth + kMenuCheckWidth, request.itemHeight);
 }
 
 void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -200,11 +225,33 @@ void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* opt
         request.hDC = &dc;
         request.rcItem = Rect{0, 0, option->rect.width(), option->rect.height()};
         if (!dc.isNull() && send(widget, WM_DRAWITEM, 0, reinterpret_cast<MessageParam>(&request))) {
+            if (element == CE_MenuItem && action->menu())
+                drawSubmenuArrow(dc, state & State_Enabled);
             painter->drawImage(option->rect.topLeft(), dc.image());
             return;
         }
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+// A popup whose items the window draws gets the one-pixel frame of a platform menu.
+int OwnerDrawStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    if (metric == PM_MenuPanelWidth && ownerDrawnPopup(widget))
+        return 1;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+void OwnerDrawStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const
+{
+    if (element == PE_FrameMenu && ownerDrawnPopup(widget)) {
+        painter->setPen(toQColor(GetSysColor(COLOR_BTNSHADOW)));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 }  // namespace tarvelo
