@@ -2,6 +2,8 @@
 
 #include "calc/controles.h"
 #include "calc/frmcalcula.h"
+#include "controls/keyedimagelist.h"
+#include "controls/popmenu.h"
 #include "host/preferencias.h"
 #include "mainwindow/ajuda.h"
 #include "mainwindow/servicosjanela.h"
@@ -218,6 +220,7 @@ private:
     void leiauteDesenhado();
     void aplicarEsquema(int numero);
     void escolherIdioma(int idioma);
+    void carregarIcones();
     void aplicarCorVisor(int indice, Cor cor);
 
     template <typename T>
@@ -244,6 +247,9 @@ private:
     // Before the keypad's buttons go, the hotkeys on their windows are removed.
     std::unique_ptr<HotKeysCalcula> hotkeys_;
     WindowHandle hWnd_ = 0;
+    // The owner-drawn menus and their icons.
+    PopMenu PopMenu1;
+    KeyedImageList Image1;
 
     QWidget* area_ = nullptr;  // the client area; holds the keyboard focus for the hidden entry
     VisorFita* txtFita_ = nullptr;

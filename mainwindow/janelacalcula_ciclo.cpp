@@ -81,6 +81,18 @@ bool JanelaCalcula::Form_Load()
     servicos_.clipboard.clear();
     form_.chkVirgula.setCaption(g.gDecimal);
 
+    // The menu control: Office XP look in black on white, in the designed font.
+    PopMenu1.setOfficeXpStyle(true);
+    PopMenu1.setActiveMenuForeColor(0);
+    PopMenu1.setInActiveMenuForeColor(0);
+    PopMenu1.setMenuBackgroundColor(0xFFFFFF);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    PopMenu1.setFont(tahoma);
+    const bool menusDesenhados =
+        primeiraCalculadora() && lerMenuXP(servicos_.configuracoes) && g.gComando != QLatin1String("mini");
+    PopMenu1.Load(hWnd_, menusDesenhados);
+
     // A number format that is no item of the menu would leave the display without a mask:
     // it counts as the default.
     int formato = 2;
@@ -162,8 +174,7 @@ bool JanelaCalcula::Form_Load()
     }
 
     if (primeiraCalculadora() && !mini) {
-        if (const auto xp = conf(pref::MenuXP))
-            mnuXP.setChecked(*xp);
+        mnuXP.setChecked(lerMenuXP(servicos_.configuracoes));
         const QString sons = conf(pref::Sons);
         if (sons == QLatin1String("1"))
             mnuSemSom_Click();

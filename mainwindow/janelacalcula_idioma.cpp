@@ -2,6 +2,7 @@
 
 #include "mainwindow/janelacalcula.h"
 
+#include "controls/controlerror.h"
 #include "host/globais.h"
 #include "host/texto.h"
 #include "host/ui/frmsystray.h"
@@ -52,6 +53,33 @@ constexpr ItemFixo kFixos[] = {
     {"mnuXP", "Office &XP menu", "Office &XP menu"},
 };
 
+// The menu icons, by item, as numbers of the window's image list.
+struct IconeItem {
+    const char* item;
+    int imagem;
+};
+constexpr IconeItem kIcones[] = {
+    {"mnuOutra", 1},        {"mnuWindows", 2},      {"mnuData", 3},         {"mnuTempo", 4},
+    {"mnuJuro", 5},         {"mnuRegra", 6},        {"mnuCopiar", 7},       {"mnuExtenso", 8},
+    {"mnuCheque", 9},       {"mnuPromissoria", 10}, {"mnuUtil", 11},        {"mnuFita", 12},
+    {"mnuEditar", 13},      {"mnuLocalizar", 14},   {"mnuAgrupar", 15},     {"mnuLimpar", 16},
+    {"mnuBackup", 17},      {"mnuMostraBack", 18},  {"mnuImprimir(0)", 19}, {"mnuImprimir(1)", 20},
+    {"mnuImprimir(2)", 21}, {"mnuSomEscolher", 22}, {"mnuBeep", 22},        {"mnuSemSom", 23},
+    {"mnuSom", 24},         {"mnuIdioma", 25},      {"mnuPortuguese", 26},  {"mnuEnglish", 27},
+    {"mnuSpanish", 28},     {"mnu4", 29},           {"mnuEnter", 30},       {"mnuIgual", 31},
+    {"mnuAjuda", 32},       {"mnuCalc", 33},        {"mnuEmail", 35},       {"mnuForm", 37},
+    {"mnuEsquema", 38},     {"mnuMatricial", 39},   {"mnuSalvar", 40},      {"mnuConverte", 41},
+    {"mnuUndo", 42},        {"mnuRedo", 43},        {"mnuFrench", 44},      {"mnuPeso", 45},
+    {"mnuColar", 46},
+};
+
+// The number formats and the colour schemes are each one choice among their items.
+constexpr const char* kRadios[] = {
+    "mnuNumeral(0)",  "mnuNumeral(1)",  "mnuNumeral(2)",  "mnuNumeral(10)", "mnuNumeral(20)",
+    "mnuNumeral(30)", "mnuNumeral(40)", "mnuNumeral(50)", "mnuNumeral(60)", "mnuNumeral(70)",
+    "mnuNumeral(80)", "mnuCor1",        "mnuCor2",        "mnuCor3",        "mnuCor4",
+};
+
 }  // namespace
 
 void JanelaCalcula::AplicarIdioma(bool manterLegendas)
@@ -86,8 +114,30 @@ void JanelaCalcula::AplicarIdioma(bool manterLegendas)
             legendar(QStringLiteral("mnuNumeral(%1)").arg(casas * 10), formatNumber(0.0, mascara));
         }
     }
-    // The owner-drawn menus with their icons (PopMenu) take the menus over here, in the
-    // first calculator's normal window while Conf/"MenuXP" is True.
+    // The owner-drawn menus read the captions as they now are: every change of language
+    // sets them up again. The menu control takes part only in the first calculator's
+    // normal window while Conf/"MenuXP" is True (see Form_Load).
+    if (PopMenu1.attached()) {
+        carregarIcones();
+        PopMenu1.setImageList(Image1.hIml());
+        PopMenu1.SubClassMenu(menuBar());
+        for (const IconeItem& i : kIcones)
+            PopMenu1.setItemIcon(QString::fromLatin1(i.item), i.imagem);
+        for (const char* item : kRadios)
+            PopMenu1.setItemRadio(QString::fromLatin1(item));
+    }
+}
+
+void JanelaCalcula::carregarIcones()
+{
+    if (Image1.hIml() != 0 && Image1.ImageCount() > 0)
+        return;
+    try {
+        if (Image1.Create())
+            Image1.LoadFromFile(QStringLiteral(":/menuicons.til"));
+    } catch (const ControlError&) {
+        // Menus without icons are still menus.
+    }
 }
 
 void JanelaCalcula::mnuPortuguese_Click() { escolherIdioma(1); }

@@ -4,6 +4,7 @@
 
 #include "calc/iniciosessao.h"
 #include "calc/sons.h"
+#include "controls/menuwidgets.h"
 #include "host/globais.h"
 #include "host/sistema.h"
 #include "host/texto.h"
@@ -82,7 +83,8 @@ QAction* JanelaCalcula::item(QMenu* menu, const QString& nome, MenuItem& estado,
 
 QMenu* JanelaCalcula::submenu(QMenu* pai, const QString& nome, MenuItem& estado, const QString& legenda)
 {
-    QMenu* menu = pai ? pai->addMenu(legenda) : menuBar()->addMenu(legenda);
+    auto* menu = new OwnerDrawnMenu(legenda, pai ? static_cast<QWidget*>(pai) : menuBar());
+    pai ? pai->addMenu(menu) : menuBar()->addMenu(menu);
     menu->setObjectName(nome);
     menus_.insert(nome, menu);
     itens_.insert(nome, &estado);
@@ -131,6 +133,7 @@ void JanelaCalcula::atualizarBarra()
 
 void JanelaCalcula::criarMenus()
 {
+    setMenuBar(new OwnerDrawnMenuBar(this));
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     auto* estilo = new EstiloBarraMenus;
     estilo->setParent(menuBar());
