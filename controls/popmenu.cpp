@@ -458,9 +458,10 @@ MessageParam PopMenu::WindowProc(WindowHandle hWnd, quint32 iMsg, MessageParam w
         auto* mis = reinterpret_cast<MeasureItemStruct*>(lParam);
         if (!mis || mis->CtlType != ODT_MENU)
             return CallPreviousWndProc(hWnd, iMsg, wParam, lParam);
+        // Items without a record (shown after the scan) and menu bar titles left to the
+        // menus are not the control's: they keep the style's own size and look.
         const int n = FindItemByID(static_cast<qint32>(mis->itemID));
-        // Menu bar titles left to the menus keep the style's own size.
-        if (n > 0 && IsMenuBarItem(n) && leaveTopLevelMenus_)
+        if (n == 0 || (IsMenuBarItem(n) && leaveTopLevelMenus_))
             return CallPreviousWndProc(hWnd, iMsg, wParam, lParam);
         MeasureMenuItem(static_cast<qint32>(mis->itemID), mis->itemWidth, mis->itemHeight);
         return 1;

@@ -197,6 +197,11 @@ TEST_F(Menus, TheMenusTakeTheSizesTheControlMeasures)
     menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
     EXPECT_EQ(h, 17);
     EXPECT_EQ(w, width(QStringLiteral("&Arquivo")) + 2);
+
+    // An item shown after the scan has no record: the style sizes and draws it.
+    MeasureItemStruct request;
+    request.itemID = static_cast<quint32>(MenuItemID(arquivo->addAction(QStringLiteral("Depois"))));
+    EXPECT_EQ(SendMessage(hWnd, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)), 0);
 }
 
 TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
