@@ -45,6 +45,28 @@ TEST(MenusDesenhados, OnlyTheFirstCalculatorsNormalWindowWithMenuXpDrawsItsMenus
     }
 }
 
+TEST(MenusDesenhados, ASecondCalculatorKeepsTheStylesMenus)
+{
+    QTemporaryDir pasta;
+    Usuario usuario(pasta.path());
+    // The running first copy, in this process: it holds the channel and has no window.
+    Globais daPrimeira;
+    RegistroJanelas janelasDaPrimeira;
+    frmSysTray primeira(janelasDaPrimeira, servicosHost(usuario), daPrimeira);
+    primeira.Form_Load();
+    {
+        Programa segunda(usuario, QStringLiteral("outra"));
+        segunda.host->Form_Load();
+        ASSERT_EQ(segunda.host->Tag(), QStringLiteral("2"));
+        ASSERT_TRUE(esperarAte([&] { return segunda.janela() && segunda.form().JaAtivado; }));
+        EXPECT_FALSE(desenhados(*segunda.janela()));
+        EXPECT_FALSE(segunda.janela()->acao(QStringLiteral("mnuData"))->shortcut().isEmpty());
+        segunda.janela()->close();
+        ASSERT_TRUE(esperarAte([&] { return segunda.terminou(); }));
+    }
+    primeira.Unload();
+}
+
 TEST(MenusDesenhados, TheShortcutsAndTheLanguageChangeKeepWorking)
 {
     QTemporaryDir pasta;
