@@ -15,6 +15,7 @@ constexpr char kIdProperty[] = "tarveloMenuItemId";
 // again; a program never holds that many items at once.
 constexpr qint32 kLastItemId = 0xEFFF;
 constexpr int kMenuCheckWidth = 12;
+constexpr int kMenuBarItemRoom = 6;
 
 bool isMenu(const QWidget* w) { return qobject_cast<const QMenu*>(w) || qobject_cast<const QMenuBar*>(w); }
 
@@ -198,9 +199,10 @@ QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     request.itemHeight = base.height();
     if (!send(widget, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)))
         return base;
-    // As a platform menu does, the item gets the width of a check mark on top of what the
-    // window asked for: the window's own layout starts its text a little to the right.
-    return QSize(request.itemWidth + kMenuCheckWidth, request.itemHeight);
+    // As a platform menu does, the item gets some room on top of what the window asked for
+    // (a check mark's width in a popup, less on the bar): the window's own layout starts
+    // its text a little to the right.
+    return QSize(request.itemWidth + (type == CT_MenuItem ? kMenuCheckWidth : kMenuBarItemRoom), request.itemHeight);
 }
 
 void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

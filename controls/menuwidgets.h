@@ -116,7 +116,9 @@ protected:
 class OwnerDrawStyle : public QProxyStyle {
     Q_OBJECT
 public:
-    // One for the whole program, made at the first request.
+    // Over `base` (which it then owns), or over the application's style.
+    explicit OwnerDrawStyle(QStyle* base = nullptr) : QProxyStyle(base) {}
+    // One over the application's style for the whole program, made at the first request.
     static OwnerDrawStyle* instance();
 
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
@@ -127,8 +129,6 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 
-private:
-    OwnerDrawStyle() = default;
 };
 
 }  // namespace tarvelo

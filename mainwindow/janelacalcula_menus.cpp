@@ -135,7 +135,8 @@ void JanelaCalcula::criarMenus()
 {
     setMenuBar(new OwnerDrawnMenuBar(this));
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    auto* estilo = new EstiloBarraMenus;
+    // Items the window draws itself keep the size it measures; the compact bar is for the rest.
+    auto* estilo = new OwnerDrawStyle(new EstiloBarraMenus);
     estilo->setParent(menuBar());
     menuBar()->setStyle(estilo);
     const auto M = [](const char* nome) { return QString::fromLatin1(nome); };
