@@ -29,7 +29,12 @@ struct Bancada {
     teste::MidiFalso midi;
     teste::TeclasFalsas teclas;
     teste::RelogioFalso relogio;
-    frmCalcula calc{ServicosCalcula{clipboard, mensagens, midi, teclas, relogio, configuracoes}};
+    teste::EntradaFalsa entrada;
+    teste::DialogoFalso arquivos;
+    teste::ShellFalso shell;
+    teste::NumLockFalso numLock;
+    frmCalcula calc{
+        ServicosCalcula{clipboard, mensagens, midi, teclas, relogio, configuracoes, entrada, arquivos, shell, numLock}};
 
     Bancada()
     {

@@ -2,6 +2,7 @@
 // calculation, and the caption of the minimised window shows the display.
 
 #include "calc/frmcalcula.h"
+#include "calc/teclas.h"
 
 #include "host/globais.h"
 #include "host/preferencias.h"
@@ -70,7 +71,7 @@ void frmCalcula::Timer1_Timer()
     if (!numero.isEmpty()
         && formatNumber(QStringView(numero), FormatoNumero) != formatNumber(QStringView(texto), FormatoNumero)) {
         UltimoClipboard = servicos_.clipboard.text();
-        Form_KeyPress(61);
+        Form_KeyPress(codigo(Caractere::Igual));
         chkIgual.setValue(false);
     }
     if (minimizada())
@@ -148,7 +149,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             txtEntrada.setMaxLength(22);
             txtEntrada.setText(entrada);
             SelecionarEntrada();
-            Form_KeyPress(mnuEnter.Checked() ? 13 : 43);
+            Form_KeyPress(codigo(mnuEnter.Checked() ? Caractere::Enter : Caractere::Mais));
             chkMais.setValue(false);
             if (textoInteiroNumero) {
                 servicos_.clipboard.clear();

@@ -61,11 +61,6 @@ int ShellDoSistema::open(const QString& target)
 
 // ---- the form's commands ------------------------------------------------------------
 
-void frmCalcula::ligarServicosFita(const ServicosFita& servicos)
-{
-    servicosFita_ = servicos;
-}
-
 bool frmCalcula::backupAoLimpar()
 {
     // The new tape is written locked, as every tape starts.
@@ -104,7 +99,7 @@ void frmCalcula::mnuMostraBack_Click()
         servicos_.mensagens.show(fTexto(171), mb::Information);
         return;
     }
-    const int resultado = servicosFita_.shell ? servicosFita_.shell->open(caminho) : 0;
+    const int resultado = servicos_.shell.open(caminho);
     if (resultado < 3) {
         servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
         return;
@@ -129,7 +124,7 @@ void frmCalcula::mnuSalvar_Click()
     pedido.defaultExt = QStringLiteral("*.txt");
     pedido.flags = fd::OverwritePrompt | fd::PathMustExist;
     pedido.openDialog = false;
-    if (!servicosFita_.arquivos || !servicosFita_.arquivos->ShowFileDialog(pedido) || pedido.fileName.isEmpty())
+    if (!servicos_.arquivos.ShowFileDialog(pedido) || pedido.fileName.isEmpty())
         return;
 
     if (!writeFileAtomically(pedido.fileName, toAnsi(txtFita.Text() + kQuebra))) {

@@ -6,6 +6,7 @@
 #include "calc/fita_arquivo.h"
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "host/globais.h"
 #include "host/texto.h"
@@ -96,7 +97,7 @@ void frmCalcula::txtFita_DblClick(qsizetype posicao)
         entrada.chop(decimal().size());
     txtEntrada.setMaxLength(22);
     txtEntrada.setText(entrada);
-    Form_KeyPress(mnuEnter.Checked() ? 13 : 43);
+    Form_KeyPress(codigo(mnuEnter.Checked() ? Caractere::Enter : Caractere::Mais));
     chkMais.setValue(false);
 }
 
@@ -110,7 +111,7 @@ int frmCalcula::txtFita_KeyPress(int KeyAscii)
     if (modoFita_ != ModoFita::Edicao) {
         // The locked tape takes no key: a digit or the decimal key starts a new entry.
         SetFocus(txtEntrada);
-        if (KeyAscii == 44 || KeyAscii == 46) {
+        if (KeyAscii == codigo(Caractere::Virgula) || KeyAscii == codigo(Caractere::Ponto)) {
             txtEntrada.setText(decimal());
             txtEntrada.setSelStart(txtEntrada.length());
         } else if (KeyAscii >= '0' && KeyAscii <= '9') {
@@ -122,7 +123,7 @@ int frmCalcula::txtFita_KeyPress(int KeyAscii)
         return 0;
     }
 
-    if (KeyAscii == 13) {
+    if (KeyAscii == codigo(Caractere::Enter)) {
         // Enter always opens a new line at the end of the tape, wherever the caret is.
         txtFita.setMaxLength(0);
         if (doFim(txtFita.Text(), 1) != QLatin1Char(' '))
@@ -206,8 +207,7 @@ void frmCalcula::txtFita_LostFocus()
 void frmCalcula::mnuLocalizar_Click()
 {
     const QString anterior = UltimaBusca;
-    const QString resposta =
-        servicosFita_.entrada ? servicosFita_.entrada->ask(fTexto(55), fTexto(56), UltimaBusca) : QString();
+    const QString resposta = servicos_.entrada.ask(fTexto(55), fTexto(56), UltimaBusca);
     UltimaBusca = trimBlanks(resposta);
     if (UltimaBusca.isEmpty())
         return;

@@ -1,4 +1,5 @@
 #include "calc/frmcalcula.h"
+#include "calc/teclas.h"
 
 #include "host/globais.h"
 #include "platform/numbermask.h"
@@ -125,13 +126,13 @@ void frmCalcula::teclar(int KeyAscii)
         return;
     if (&controle == &txtEntrada) {
         const int aceita = txtEntrada_KeyPress(tecla);
-        if (aceita == 8)
+        if (aceita == codigo(Caractere::Backspace))
             txtEntrada.backspace();
         else if (aceita != 0)
             txtEntrada.type(QString(QChar(aceita)));
         txtEntrada_KeyUp(aceita, 0);
     } else if (!controle.Locked()) {
-        if (tecla == 8)
+        if (tecla == codigo(Caractere::Backspace))
             controle.backspace();
         else if (tecla >= 32)
             controle.type(QString(QChar(tecla)));

@@ -21,14 +21,13 @@ class KeystrokeService;
 class ClockService;
 class Decimal;
 class SettingsStore;
-// ==== Tape services (fita_*.cpp, clipboard_*.cpp, resumo.cpp, extenso_menu.cpp) ====
 class InputService;
 class FileDialogService;
 class ShellService;
-// ==== end of the tape services ====
+class NumLockService;
 
-// What the calculator reaches outside itself. The window passes the real services; tests
-// pass fakes and see every call.
+// What the calculator reaches outside itself, handed over once at construction. The window
+// passes the real services; tests pass fakes and see every call.
 struct ServicosCalcula {
     ClipboardService& clipboard;
     MessageService& mensagens;
@@ -36,17 +35,12 @@ struct ServicosCalcula {
     KeystrokeService& teclas;
     ClockService& relogio;
     SettingsStore& configuracoes;
+    // The tape's commands: the find prompt, the save dialog, opening the backup.
+    InputService& entrada;
+    FileDialogService& arquivos;
+    ShellService& shell;
+    NumLockService& numLock;
 };
-
-// ==== Tape services ====
-// What only the tape's commands reach outside the calculator. The window passes them once
-// after construction; a command whose service is missing skips that step.
-struct ServicosFita {
-    InputService* entrada = nullptr;
-    FileDialogService* arquivos = nullptr;
-    ShellService* shell = nullptr;
-};
-// ==== end of the tape services ====
 
 // Who may change the running total through the tape. Only an armed tape calculates; the
 // engine holds the tape off while it writes a block, and the user's free editing of a
@@ -144,6 +138,17 @@ public:
     // A character typed on the keyboard while the window has the focus: the window's
     // handler first, then the focused control's own handling, then the key's release.
     void teclar(int KeyAscii);
+    // The keys the character stream cannot carry, seen before the focused control
+    // (frmcalcula_atalhos.cpp): Shift and a letter for the memory and sign keys, Delete as
+    // CE, NumLock as "=" while Enter adds, the focus back to the entry, the keypad's pressed
+    // look, the NumLock keeper and the key sounds. KeyCode is the virtual-key code
+    // (CodigoTecla), Shift the Modificador bits (teclas.h).
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_KeyUp(int KeyCode, int Shift);
+    // A key going down or up on the keyboard: the window's preview while it is on, then
+    // the focused entry's own handler.
+    void teclaAbaixo(int KeyCode, int Shift);
+    void teclaAcima(int KeyCode, int Shift);
 
     // ---- running total and total block -------------------------------------------------
     void txtFita_Change();
@@ -191,17 +196,15 @@ public:
     // ---- clearing the tape -----------------------------------------------------------------
     void mnuLimpar_Click();
 
-    // ==== Tape services: clear with backup, save, state file, editing and find, clipboard
-    // copy and paste, clipboard monitor, summary, amount in words. Declared here, defined in
-    // fita_backup.cpp, fita_estado.cpp, fita_edicao.cpp, clipboard_copia.cpp,
-    // clipboard_monitor.cpp, resumo.cpp and extenso_menu.cpp. ====
+    // ---- the tape's services: clear with backup, save, state file, editing and find,
+    // clipboard copy and paste, clipboard monitor, summary, amount in words (fita_*.cpp,
+    // clipboard_*.cpp, resumo.cpp, extenso_menu.cpp) ----------------------------------
     MenuItem mnuBackup, mnuMonit, mnuColar;
     // The host window's Tag: "1" in the first calculator, "2" in a second one.
     QString TagHost = QStringLiteral("1");
     // Off while the tape is being edited, so that the calculator's key handling sees none
     // of the keys typed into it.
     bool KeyPreview = true;
-    void ligarServicosFita(const ServicosFita& servicos);
 
     void mnuBackup_Click();
     void mnuMostraBack_Click();
@@ -236,7 +239,6 @@ public:
     void mnuExtenso_Click();
     // Stops the key sound now playing (the document windows open without it).
     void silenciarNota();
-    // ==== end of the tape services ====
 
     // ---- what the tool windows reach (portacalculadora.h; frmcalcula_ferramentas.cpp) ----
     void AnexarFita(const QString& registro) override;
@@ -265,6 +267,7 @@ private:
     void trocarOperador(QChar operador);
     void cauda(int tecla);
     void verificarLimite();
+    void teclaDelete();
 
     // Totals (frmcalcula_totais.cpp).
     void AplicarOperador();
@@ -280,6 +283,7 @@ private:
     // Keypad and memory.
     void chkPercent_MouseUp(int Button, int Shift = 0, float X = 0, float Y = 0);
     void finalTeclado(int Button);
+    void limparEntrada();
     void colorirMemoria();
     void somarMemoria(int sinal);
 
@@ -301,7 +305,7 @@ private:
     bool visivelNaTela() const { return Visible; }
     bool minimizada() const { return WindowState == 1; }
 
-    // ==== Tape services (private) ====
+    // The tape's services.
     void ligarFita();
     bool backupAoLimpar();
     // The state file is due: `agora` as soon as the present handler returns, otherwise
@@ -311,9 +315,7 @@ private:
     // At load the window is not on screen yet: the message follows it from the event loop.
     void avisarGravacao(const QString& arquivo, const QString& motivo, const QString& texto = {});
     bool monitorarClipboard(QString& texto, QString& numero);
-    ServicosFita servicosFita_;
     bool emTick_ = false;
-    // ==== end of the tape services ====
 
     const ServicosCalcula servicos_;
     AvisoGravacao avisos_{servicos_.mensagens};

@@ -2,6 +2,7 @@
 
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "platform/numbermask.h"
 #include "platform/numbertext.h"
@@ -70,8 +71,10 @@ void frmCalcula::mnuRedo_Click()
     const QString anotacao = mnuInserir.Checked() ? campo.left(12) : QString();
     const QString valorTexto = (mnuInserir.Checked() ? campo.right(11) : campo).trimmed();
 
-    static const std::map<QString, int> kTeclas = {{QStringLiteral("+"), 43}, {QStringLiteral("-"), 45},
-                                                    {QStringLiteral("/"), 47}, {QStringLiteral("*"), 42}};
+    static const std::map<QString, Caractere> kTeclas = {{QStringLiteral("+"), Caractere::Mais},
+                                                          {QStringLiteral("-"), Caractere::Menos},
+                                                          {QStringLiteral("/"), Caractere::Dividir},
+                                                          {QStringLiteral("*"), Caractere::Vezes}};
     const auto tecla = kTeclas.find(passo.operador);
     QString entrada;
     if (isNumeric(valorTexto))
@@ -90,7 +93,7 @@ void frmCalcula::mnuRedo_Click()
     txtEntrada.setMaxLength(std::max(txtEntrada.MaxLength(), static_cast<int>(entrada.size())));
     txtEntrada.setText(entrada);
     const qsizetype antes = txtFita.length();
-    Form_KeyPress(tecla->second);
+    Form_KeyPress(codigo(tecla->second));
     // The annotation belongs to the line just entered again, never to an older one.
     if (mnuInserir.Checked() && txtFita.length() == antes + kLinhaComQuebra) {
         txtFita.replace(txtFita.length() - 27, 12,

@@ -3,6 +3,7 @@
 
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "host/texto.h"
 #include "platform/messagebox.h"
@@ -15,7 +16,7 @@ void frmCalcula::AnexarFita(const QString& registro)
     Tag = QStringLiteral("T");
     txtEntrada.setText(QStringLiteral("0"));
     if (doFim(txtFita.Text(), 4) != QLatin1Char('='))
-        Form_KeyPress(61);
+        Form_KeyPress(codigo(Caractere::Igual));
     chkIgual.setValue(false);
     if (txtFita.length() > kLimiteFita
         && servicos_.mensagens.show(fTexto(4), mb::YesNo | mb::Question) == mb::Yes)

@@ -1,6 +1,7 @@
 // The on-screen keypad and the memory keys.
 
 #include "calc/frmcalcula.h"
+#include "calc/teclas.h"
 
 #include "platform/decimal.h"
 #include "platform/numbermask.h"
@@ -54,7 +55,7 @@ void frmCalcula::chkBack_MouseUp(int Button, int Shift, float X, float Y)
     finalTeclado(Button);
 }
 
-void frmCalcula::chkCE_MouseUp(int Button, int Shift, float X, float Y)
+void frmCalcula::limparEntrada()
 {
     if (valorZero(lblVisor[0].Caption()))
         mnuLimpar_Click();
@@ -62,6 +63,11 @@ void frmCalcula::chkCE_MouseUp(int Button, int Shift, float X, float Y)
         txtEntrada_Change();
     else
         txtEntrada.setText(QString());
+}
+
+void frmCalcula::chkCE_MouseUp(int Button, int Shift, float X, float Y)
+{
+    limparEntrada();
     if (Button != 0)
         SetFocus(txtEntrada);
 }
@@ -103,31 +109,31 @@ void frmCalcula::chkMais_MouseUp(int Button, int Shift, float X, float Y)
             PopupMenu(QStringLiteral("mnu4"));
         return;
     }
-    Form_KeyPress(mnuEnter.Checked() ? 13 : 43);
+    Form_KeyPress(codigo(mnuEnter.Checked() ? Caractere::Enter : Caractere::Mais));
     finalTeclado(Button);
 }
 
 void frmCalcula::chkMenos_MouseUp(int Button, int Shift, float X, float Y)
 {
-    Form_KeyPress(45);
+    Form_KeyPress(codigo(Caractere::Menos));
     finalTeclado(Button);
 }
 
 void frmCalcula::chkVezes_MouseUp(int Button, int Shift, float X, float Y)
 {
-    Form_KeyPress(42);
+    Form_KeyPress(codigo(Caractere::Vezes));
     finalTeclado(Button);
 }
 
 void frmCalcula::chkDividir_MouseUp(int Button, int Shift, float X, float Y)
 {
-    Form_KeyPress(47);
+    Form_KeyPress(codigo(Caractere::Dividir));
     finalTeclado(Button);
 }
 
 void frmCalcula::chkPercent_MouseUp(int Button, int Shift, float X, float Y)
 {
-    Form_KeyPress(37);
+    Form_KeyPress(codigo(Caractere::Porcento));
     SetFocus(txtEntrada);
     txtEntrada.setSelStart(200);
 }
@@ -139,7 +145,7 @@ void frmCalcula::chkIgual_MouseUp(int Button, int Shift, float X, float Y)
             PopupMenu(QStringLiteral("mnu4"));
         return;
     }
-    Form_KeyPress(61);
+    Form_KeyPress(codigo(Caractere::Igual));
     finalTeclado(Button);
 }
 

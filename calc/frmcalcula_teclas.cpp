@@ -2,6 +2,7 @@
 
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "host/globais.h"
 #include "host/texto.h"
@@ -14,7 +15,6 @@ namespace tarvelo {
 
 namespace {
 
-constexpr int kTeclaSomar = 2;  // what Enter, ";" and "ç" become when they add
 
 int digitoDaLetra(int tecla)
 {
@@ -41,13 +41,13 @@ int frmCalcula::Form_KeyPress(int KeyAscii)
 {
     if (globais().gFechando)
         return KeyAscii;
-    if (KeyAscii == 27) {
+    if (KeyAscii == codigo(Caractere::Esc)) {
         servicos_.teclas.closeActiveWindow();
         return 0;
     }
     if (!mnuNumLock.Checked() && !mnuInserir.Checked())
         KeyAscii = digitoDaLetra(KeyAscii);
-    if (KeyAscii == 34)
+    if (KeyAscii == codigo(Caractere::Aspas))
         return 0;
 
     // Letters typed after an operator line go into that line's annotation columns.
@@ -57,7 +57,7 @@ int frmCalcula::Form_KeyPress(int KeyAscii)
             escreverAnotacao();
             return 0;
         }
-        if (KeyAscii == 8 && !Anotacao.isEmpty()) {
+        if (KeyAscii == codigo(Caractere::Backspace) && !Anotacao.isEmpty()) {
             Anotacao.chop(1);
             escreverAnotacao();
             return 0;
@@ -68,29 +68,29 @@ int frmCalcula::Form_KeyPress(int KeyAscii)
         chkNum[KeyAscii - '0'].setValue(true);
 
     switch (KeyAscii) {
-    case 8:
+    case codigo(Caractere::Backspace):
         chkBack.setValue(true);
         break;
-    case 13:
-        KeyAscii = mnuEnter.Checked() ? kTeclaSomar : 61;
+    case codigo(Caractere::Enter):
+        KeyAscii = mnuEnter.Checked() ? codigo(Caractere::Somar) : codigo(Caractere::Igual);
         break;
-    case 44:
-    case 46:
+    case codigo(Caractere::Virgula):
+    case codigo(Caractere::Ponto):
         if (mnuTempo.Checked())
             return 0;
         chkVirgula.setValue(true);
         // Room for the decimal symbol the entry field is about to take.
         txtEntrada.setMaxLength(txtEntrada.MaxLength() + 1);
         return KeyAscii;
-    case 59:
-    case 231:
-        KeyAscii = kTeclaSomar;
+    case codigo(Caractere::PontoEVirgula):
+    case codigo(Caractere::CCedilha):
+        KeyAscii = codigo(Caractere::Somar);
         break;
     default:
         break;
     }
 
-    if (KeyAscii == 61 && !minimizada())
+    if (KeyAscii == codigo(Caractere::Igual) && !minimizada())
         chkIgual.setValue(true);
 
     // A result on show (right after a total) becomes the entry of the next calculation.
@@ -112,7 +112,7 @@ int frmCalcula::Form_KeyPress(int KeyAscii)
 
     // The same operator again on an empty entry enters the last number once more.
     const bool mesmoOperador = QString(QChar(KeyAscii)) == UltimoOperador && !mnuEnter.Checked();
-    if ((mesmoOperador || KeyAscii == kTeclaSomar) && valorZero(txtEntrada.Text()) && !mnuTempo.Checked()) {
+    if ((mesmoOperador || KeyAscii == codigo(Caractere::Somar)) && valorZero(txtEntrada.Text()) && !mnuTempo.Checked()) {
         txtEntrada.setMaxLength(static_cast<int>(UltimoNumero.size()));
         txtEntrada.setText(UltimoNumero);
         SelecionarEntrada();
@@ -124,13 +124,13 @@ int frmCalcula::Form_KeyPress(int KeyAscii)
 int frmCalcula::despacharOperador(int tecla)
 {
     switch (tecla) {
-    case 43:
-    case kTeclaSomar: return teclaSomar(tecla);
-    case 45: return teclaMenos(tecla);
-    case 42: return teclaMultiplicar(tecla, QLatin1Char('*'));
-    case 47: return teclaMultiplicar(tecla, QLatin1Char('/'));
-    case 37: return teclaPercentual(tecla);
-    case 61: return teclaIgual(tecla);
+    case codigo(Caractere::Mais):
+    case codigo(Caractere::Somar): return teclaSomar(tecla);
+    case codigo(Caractere::Menos): return teclaMenos(tecla);
+    case codigo(Caractere::Vezes): return teclaMultiplicar(tecla, QLatin1Char('*'));
+    case codigo(Caractere::Dividir): return teclaMultiplicar(tecla, QLatin1Char('/'));
+    case codigo(Caractere::Porcento): return teclaPercentual(tecla);
+    case codigo(Caractere::Igual): return teclaIgual(tecla);
     default: return tecla;
     }
 }
@@ -172,7 +172,7 @@ int frmCalcula::teclaMenos(int tecla)
         txtEntrada.setText(QLatin1Char('-') + txtEntrada.Text());
         txtEntrada.setSelStart(txtEntrada.length());
         if (txtEntrada.Text() != QLatin1String("-0"))
-            Form_KeyPress(43);
+            Form_KeyPress(codigo(Caractere::Mais));
         return 0;
     }
     if (valorZero(txtEntrada.Text()))

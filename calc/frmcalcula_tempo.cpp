@@ -1,6 +1,7 @@
 // Time mode: durations typed as digits, shown as MM:SS or HH:MM:SS, added in seconds.
 
 #include "calc/frmcalcula.h"
+#include "calc/teclas.h"
 #include "calc/tempo.h"
 #include "host/preferencias.h"
 
@@ -13,7 +14,7 @@ QString frmCalcula::ConverterTempo(QStringView texto) const
 
 void frmCalcula::mnuTempo_Click()
 {
-    Form_KeyPress(61);
+    Form_KeyPress(codigo(Caractere::Igual));
     chkIgual.setValue(false);
     LimpaTudo();
 

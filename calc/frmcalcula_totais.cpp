@@ -2,6 +2,7 @@
 
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "platform/clipboard.h"
 #include "platform/decimal.h"
@@ -89,13 +90,13 @@ void frmCalcula::aplicarPercentual()
     // counts as 1,08 and not as its binary neighbour.
     auto comoDecimal = [](double valor) { return Decimal::fromText(numberText(valor)); };
     std::optional<Decimal> novo;
-    if (codigo.isEmpty() || codigo == QLatin1String("43") || codigo == QLatin1String("2")) {
+    if (codigo.isEmpty() || codigo == codigoOperador(Caractere::Mais) || codigo == codigoOperador(Caractere::Somar)) {
         if (const auto fator = comoDecimal(p / 100 + 1))
             novo = multiply(*total, *fator);
-    } else if (codigo == QLatin1String("45")) {
+    } else if (codigo == codigoOperador(Caractere::Menos)) {
         if (const auto fator = comoDecimal((100 - p) / 100))
             novo = multiply(*total, *fator);
-    } else if (codigo == QLatin1String("47")) {
+    } else if (codigo == codigoOperador(Caractere::Dividir)) {
         if (const auto quociente = comoDecimal(total->toDouble() / (p / 100 + 1)))
             novo = subtract(*total, *quociente);
     } else if (const auto fator = comoDecimal(p / 100)) {

@@ -2,6 +2,7 @@
 
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "host/preferencias.h"
 #include "platform/decimal.h"
@@ -140,9 +141,9 @@ void frmCalcula::txtEntrada_KeyDown(int KeyCode, int Shift)
 
 int frmCalcula::txtEntrada_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == 44 || KeyAscii == 46)
+    if (KeyAscii == codigo(Caractere::Virgula) || KeyAscii == codigo(Caractere::Ponto))
         return decimal().isEmpty() ? 0 : decimal().at(0).unicode();
-    if ((KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == 8)
+    if ((KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == codigo(Caractere::Backspace))
         return KeyAscii;
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "calc/fita_edicao.h"
 #include "calc/frmcalcula.h"
 #include "calc/linhafita.h"
+#include "calc/teclas.h"
 
 #include "host/rotinas.h"
 #include "host/texto.h"
@@ -89,7 +90,7 @@ void frmCalcula::mnuAgrupar_Click()
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }
-    Form_KeyPress(61);
+    Form_KeyPress(codigo(Caractere::Igual));
     chkIgual.setValue(false);
     LimpaTudo();
     txtFita.append(BlocoResumo(*totais, fTexto(210), fTexto(213), fTexto(211), fTexto(212)));

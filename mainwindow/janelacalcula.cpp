@@ -135,12 +135,11 @@ JanelaCalcula::JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const S
       servicosSom_(std::make_unique<ServicosSom>(
           ServicosSom{servicos.midi, servicos.mensagens, servicos.entrada, servicos.configuracoes})),
       form_(ServicosCalcula{servicos.clipboard, servicos.mensagens, servicos.midi, *teclasJanela_, servicos.relogio,
-                            servicos.configuracoes}),
-      teclado_(form_, servicos.midi, servicos.numLock)
+                            servicos.configuracoes, servicos.entrada, servicos.arquivos, servicos.shell,
+                            servicos.numLock})
 {
     setObjectName(QStringLiteral("frmCalcula"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    form_.ligarServicosFita({&servicos.entrada, &servicos.arquivos, &servicos.shell});
     form_.onProperty = [this] {
         setWindowTitle(form_.Caption());
         aplicarEstadoJanela();
@@ -534,12 +533,7 @@ bool JanelaCalcula::teclaAbaixo(QObject* alvo, QKeyEvent* tecla)
     const int shift = shiftState(tecla->modifiers());
     const QPointer<JanelaCalcula> viva(this);
 
-    entrada([&] {
-        if (form_.KeyPreview)
-            teclado_.Form_KeyDown(codigo, shift);
-        if (form_.foco() == &form_.txtEntrada)
-            form_.txtEntrada_KeyDown(codigo, shift);
-    });
+    entrada([&] { form_.teclaAbaixo(codigo, shift); });
     if (!viva)
         return true;
 
@@ -581,12 +575,7 @@ void JanelaCalcula::teclaAcima(QKeyEvent* tecla)
         return;
     const int codigo = codigoDaTecla(tecla);
     const int shift = shiftState(tecla->modifiers());
-    entrada([&] {
-        if (form_.KeyPreview)
-            teclado_.Form_KeyUp(codigo, shift);
-        if (form_.foco() == &form_.txtEntrada)
-            form_.txtEntrada_KeyUp(codigo, shift);
-    });
+    entrada([&] { form_.teclaAcima(codigo, shift); });
 }
 
 // ---- activation ------------------------------------------------------------------------------

@@ -7,7 +7,6 @@
 #include "host/preferencias.h"
 #include "mainwindow/ajuda.h"
 #include "mainwindow/servicosjanela.h"
-#include "mainwindow/teclado.h"
 #include "tools/ui/janelaferramenta.h"
 
 #include <QHash>
@@ -243,7 +242,6 @@ private:
     std::unique_ptr<TeclasJanela> teclasJanela_;
     std::unique_ptr<ServicosSom> servicosSom_;
     frmCalcula form_;
-    TecladoCalcula teclado_;
     // Before the keypad's buttons go, the hotkeys on their windows are removed.
     std::unique_ptr<HotKeysCalcula> hotkeys_;
     WindowHandle hWnd_ = 0;

@@ -3,6 +3,7 @@
 
 #include "mainwindow/janelacalcula.h"
 
+#include "calc/teclas.h"
 #include "interest/ui/abrirjuro.h"
 #include "tools/ui/janelaferramenta.h"
 
@@ -10,7 +11,7 @@ namespace tarvelo {
 
 void JanelaCalcula::fecharCalculoAberto()
 {
-    form_.Form_KeyPress(61);
+    form_.Form_KeyPress(codigo(Caractere::Igual));
     form_.chkIgual.setValue(false);
     form_.LimpaTudo();
 }

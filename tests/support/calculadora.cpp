@@ -9,7 +9,6 @@ namespace tarvelo::teste {
 Calculadora::Calculadora(int formato)
 {
     globais().gPastaApp = dados.path() + QLatin1Char('/');
-    calc.ligarServicosFita({&entrada, &dialogo, &shell});
     // The output the window's load opens when key sounds are on.
     midi.open();
     calc.mnuNumeral_Click(formato);

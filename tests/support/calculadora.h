@@ -47,7 +47,9 @@ public:
     EntradaFalsa entrada;
     DialogoFalso dialogo;
     ShellFalso shell;
-    frmCalcula calc{ServicosCalcula{clipboard, mensagens, midi, teclado, relogio, configuracoes}};
+    NumLockFalso numLock;
+    frmCalcula calc{
+        ServicosCalcula{clipboard, mensagens, midi, teclado, relogio, configuracoes, entrada, dialogo, shell, numLock}};
     QString cabecalho;
 };
 
