@@ -35,8 +35,7 @@ void TextBox::edit(qsizetype position, qsizetype count, QStringView with, qsizet
         notify();
         return;
     }
-    if (onEdit)
-        onEdit(change);
+    emit editado(change);
     if (Change)
         Change();
 }
@@ -209,6 +208,14 @@ void KeyButton::setCaption(const QString& caption)
 {
     if (caption_ != caption) {
         caption_ = caption;
+        notify();
+    }
+}
+
+void KeyButton::setToolTipText(const QString& text)
+{
+    if (toolTipText_ != text) {
+        toolTipText_ = text;
         notify();
     }
 }

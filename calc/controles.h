@@ -2,6 +2,7 @@
 
 #include "platform/messagecore.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringView>
 
@@ -21,19 +22,19 @@ inline constexpr Cor kCorBranca = 0xFFFFFF;
 // exact semantics: a Change event that runs synchronously inside every assignment that
 // really changes the text (also nested inside its own handler), and a length limit that
 // cuts text set by code. A view displays them and feeds the user's input back; it
-// follows them through `onEdit` and `onProperty`, which the engine never uses.
+// follows them through the signals `mudou` and `editado`, which the engine never uses, and
+// connects with itself as the context, so that whichever goes first takes the connection
+// with it.
 
-// Base of every control: one hook for a view to repaint after a property change.
-class Controle {
-public:
-    std::function<void()> onProperty;
+// Base of every control: a view repaints when a property it shows has changed.
+class Controle : public QObject {
+    Q_OBJECT
+
+signals:
+    void mudou();
 
 protected:
-    void notify() const
-    {
-        if (onProperty)
-            onProperty();
-    }
+    void notify() { emit mudou(); }
 };
 
 // One edit of a text box: `removed` characters at `position` replaced by `inserted` new ones.
@@ -44,6 +45,8 @@ struct EdicaoTexto {
 };
 
 class TextBox : public Controle {
+    Q_OBJECT
+
 public:
     const QString& Text() const { return text_; }
     qsizetype length() const { return text_.size(); }
@@ -84,8 +87,10 @@ public:
     std::function<void()> Change;
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
+
+signals:
     // For a view: every edit of the text, reported before Change runs.
-    std::function<void(const EdicaoTexto&)> onEdit;
+    void editado(const EdicaoTexto& edicao);
 
 private:
     // The one way the text changes: `count` characters at `position` become `with`, cut
@@ -152,9 +157,10 @@ public:
     void setBackOver(Cor colour);
     int FontSize() const { return fontSize_; }
     void setFontSize(int size);
+    const QString& ToolTipText() const { return toolTipText_; }
+    void setToolTipText(const QString& text);
     bool CheckBoxBehaviour = false;
     QString Tag;
-    QString ToolTipText;
     float Left = 0, Top = 0, Width = 0, Height = 0;
     // The window of the button that shows the key, 0 while no view shows it; the global
     // hotkeys are registered on it.
@@ -171,6 +177,7 @@ private:
     bool value_ = false;
     bool enabled_ = true;
     QString caption_;
+    QString toolTipText_;
     Cor backColor_ = 0x8000000F;
     Cor backOver_ = 0x8000000F;
     int fontSize_ = 8;

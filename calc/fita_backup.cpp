@@ -104,9 +104,7 @@ void frmCalcula::mnuMostraBack_Click()
         servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
         return;
     }
-    WindowState = 1;
-    if (onProperty)
-        onProperty();
+    setWindowState(1);
 }
 
 void frmCalcula::mnuSalvar_Click()

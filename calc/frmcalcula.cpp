@@ -81,8 +81,8 @@ MenuItem& frmCalcula::mnuNumeral(int index)
     const auto it = mnuNumeral_.find(index);
     if (it != mnuNumeral_.end())
         return it->second;
-    numeralInexistente_ = MenuItem();
-    return numeralInexistente_;
+    numeralInexistente_ = std::make_unique<MenuItem>();
+    return *numeralInexistente_;
 }
 
 void frmCalcula::setCaption(const QString& caption)
@@ -90,8 +90,13 @@ void frmCalcula::setCaption(const QString& caption)
     if (caption_ == caption)
         return;
     caption_ = caption;
-    if (onProperty)
-        onProperty();
+    emit janelaMudou();
+}
+
+void frmCalcula::setWindowState(int estado)
+{
+    WindowState = estado;
+    emit janelaMudou();
 }
 
 void frmCalcula::definirModoFita(ModoFita modo)

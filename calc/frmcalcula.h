@@ -10,6 +10,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace tarvelo {
@@ -68,7 +69,9 @@ struct TextoFita {
 
 // The calculator window as a model: its controls, its window-level variables and the
 // engine's handlers working on them. A Qt window shows it and feeds the user's input in.
-class frmCalcula : public PortaCalculadora {
+class frmCalcula : public QObject, public PortaCalculadora {
+    Q_OBJECT
+
 public:
     explicit frmCalcula(const ServicosCalcula& servicos);
     frmCalcula(const frmCalcula&) = delete;
@@ -83,8 +86,8 @@ public:
     bool ModoMini = false;
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& caption);
-    // For a view: the window's caption changed.
-    std::function<void()> onProperty;
+    // Minimises the window or restores it.
+    void setWindowState(int estado);
 
     // ---- controls --------------------------------------------------------------------
     TextBox txtFita;
@@ -246,10 +249,13 @@ public:
     void DefinirEntrada(const QString& numero) override;
     bool NumLockMarcado() const override { return mnuNumLock.Checked(); }
 
+signals:
+    // For a view: the window's caption or state changed.
+    void janelaMudou();
     // Popup menus belong to the view: it shows the named menu ("mnu4") at the mouse.
-    std::function<void(const QString& menu)> PopupMenu;
+    void PopupMenu(const QString& menu);
     // So does the paste window (frmPaste), shown modally after the display's copy.
-    std::function<void()> MostrarPaste;
+    void MostrarPaste();
 
 private:
     void ligarControles();
@@ -328,7 +334,7 @@ private:
     bool desfazendo_ = false;
     QString caption_ = QStringLiteral(" Tarvelo");
     std::map<int, MenuItem> mnuNumeral_;
-    MenuItem numeralInexistente_;
+    std::unique_ptr<MenuItem> numeralInexistente_;
     // One key reads the same few captions many times over; their values are kept, with
     // the number symbols they were read under.
     struct ValorLido {

@@ -105,8 +105,7 @@ void frmCalcula::chkNeg_MouseUp(int Button, int Shift, float X, float Y)
 void frmCalcula::chkMais_MouseUp(int Button, int Shift, float X, float Y)
 {
     if (Button == 2) {
-        if (PopupMenu)
-            PopupMenu(QStringLiteral("mnu4"));
+        emit PopupMenu(QStringLiteral("mnu4"));
         return;
     }
     Form_KeyPress(codigo(mnuEnter.Checked() ? Caractere::Enter : Caractere::Mais));
@@ -141,8 +140,7 @@ void frmCalcula::chkPercent_MouseUp(int Button, int Shift, float X, float Y)
 void frmCalcula::chkIgual_MouseUp(int Button, int Shift, float X, float Y)
 {
     if (Button == 2) {
-        if (PopupMenu)
-            PopupMenu(QStringLiteral("mnu4"));
+        emit PopupMenu(QStringLiteral("mnu4"));
         return;
     }
     Form_KeyPress(codigo(Caractere::Igual));

@@ -163,9 +163,7 @@ void HotKeysCalcula::pressionar(std::size_t indice)
     } else if (tecla == &f.chkPercent) {
         colar();
     } else if (tecla == &f.MC) {
-        f.WindowState = f.WindowState == 1 ? 0 : 1;
-        if (f.onProperty)
-            f.onProperty();
+        f.setWindowState(f.WindowState == 1 ? 0 : 1);
     }
 }
 

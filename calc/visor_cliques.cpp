@@ -3,28 +3,18 @@
 #include "calc/frmcalcula.h"
 
 namespace tarvelo {
-namespace {
-
-void popup(frmCalcula& janela, const QString& menu)
-{
-    if (janela.PopupMenu)
-        janela.PopupMenu(menu);
-}
-
-}  // namespace
 
 void lblVisor_MouseUp(frmCalcula& janela, int Index, int Button)
 {
     if (Index == 1)
         return;
     if (janela.mnuTempo.Checked()) {
-        popup(janela, QStringLiteral("mnuTime"));
+        emit janela.PopupMenu(QStringLiteral("mnuTime"));
     } else if (Button == 1) {
         janela.mnuCopiar_Click();
-        if (janela.MostrarPaste)
-            janela.MostrarPaste();
+        emit janela.MostrarPaste();
     } else {
-        popup(janela, QStringLiteral("mnuForm"));
+        emit janela.PopupMenu(QStringLiteral("mnuForm"));
     }
 }
 

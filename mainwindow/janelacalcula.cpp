@@ -140,14 +140,14 @@ JanelaCalcula::JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const S
 {
     setObjectName(QStringLiteral("frmCalcula"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    form_.onProperty = [this] {
+    connect(&form_, &frmCalcula::janelaMudou, this, [this] {
         setWindowTitle(form_.Caption());
         aplicarEstadoJanela();
-    };
-    form_.PopupMenu = [this](const QString& nome) {
+    });
+    connect(&form_, &frmCalcula::PopupMenu, this, [this](const QString& nome) {
         if (QMenu* m = menus_.value(nome))
             m->popup(QCursor::pos());
-    };
+    });
     setWindowTitle(form_.Caption());
 
     criarControles();
@@ -164,17 +164,6 @@ JanelaCalcula::~JanelaCalcula()
     disconnect(qApp, nullptr, this, nullptr);
     Timer1.stop();
     DestroyWindowHandle(hWnd_);
-    // The model is a member and goes before the widgets, which the base class deletes: its
-    // hooks into them go first, then the widgets that hook into it.
-    form_.onProperty = nullptr;
-    form_.PopupMenu = nullptr;
-    form_.MostrarPaste = nullptr;
-    for (auto& [tecla, botao] : botoes_)
-        const_cast<KeyButton*>(tecla)->onProperty = nullptr;
-    for (Label& rotulo : form_.lblVisor)
-        rotulo.onProperty = nullptr;
-    form_.fraTeclado.onProperty = nullptr;
-    delete area_;
 }
 
 // ---- controls ----------------------------------------------------------------------------
@@ -219,7 +208,7 @@ void JanelaCalcula::criarControles()
             rotulo->setPalette(p);
             rotulo->setVisible(modelo.Visible());
         };
-        modelo.onProperty = mostrar;
+        connect(&modelo, &Controle::mudou, rotulo, mostrar);
         mostrar();
         rotulo->installEventFilter(this);
     }
@@ -231,7 +220,7 @@ void JanelaCalcula::criarControles()
         fraTeclado_->setForeColor(corQt(form_.fraTeclado.ForeColor()));
         fraTeclado_->setVisible(form_.fraTeclado.Visible());
     };
-    form_.fraTeclado.onProperty = mostrarMemoria;
+    connect(&form_.fraTeclado, &Controle::mudou, fraTeclado_, mostrarMemoria);
     mostrarMemoria();
 
     // The tape is as wide as 26 columns of its font with the view's margins and scroll bar.
@@ -309,7 +298,7 @@ void JanelaCalcula::desenharTeclado()
         tecla.setFontSize(static_cast<int>(kFonteTecla));
         if (tecla.Caption().isEmpty())
             tecla.setCaption(posto.legenda);
-        tecla.ToolTipText = posto.dica;
+        tecla.setToolTipText(posto.dica);
         if (&tecla == &form_.chkDividir || &tecla == &form_.chkVezes || &tecla == &form_.chkMenos
             || &tecla == &form_.chkMais) {
             tecla.setBackColor(kCinzaOperador);
@@ -347,10 +336,10 @@ void JanelaCalcula::ligarTecla(KeyButton& tecla, XPButton* botao)
             botao->setBackOver(tecla.BackOver());
         if (botao->FontSize() != tecla.FontSize())
             botao->setFontSize(static_cast<qint16>(tecla.FontSize()));
-        if (botao->ToolTipText() != tecla.ToolTipText)
-            botao->setToolTipText(tecla.ToolTipText);
+        if (botao->ToolTipText() != tecla.ToolTipText())
+            botao->setToolTipText(tecla.ToolTipText());
     };
-    tecla.onProperty = mostrar;
+    connect(&tecla, &Controle::mudou, botao, mostrar);
     mostrar();
     connect(botao, &XPButton::MouseUp, this, [this, &tecla](qint16& Button, qint16& Shift, float& X, float& Y) {
         const int b = Button, s = Shift;
@@ -360,7 +349,7 @@ void JanelaCalcula::ligarTecla(KeyButton& tecla, XPButton* botao)
                 tecla.MouseUp(b, s, x, y);
         });
     });
-    connect(botao, &XPButton::Click, this, [this, &tecla] {
+    connect(botao, &XPButton::Click, this, [this, &tecla, mostrar] {
         entrada([&tecla] {
             // The button has just flipped its own look; the model's key flips with it.
             if (tecla.CheckBoxBehaviour)
@@ -368,8 +357,7 @@ void JanelaCalcula::ligarTecla(KeyButton& tecla, XPButton* botao)
             if (tecla.Click)
                 tecla.Click();
         });
-        if (tecla.onProperty)
-            tecla.onProperty();
+        mostrar();
     });
 }
 

@@ -22,10 +22,10 @@ void JanelaCalcula::ligarHotKeys()
         hotkeys_ = std::make_unique<HotKeysCalcula>(
             form_, ServicosHotKeys{*servicos_.hotkeys, servicos_.teclas, servicos_.clipboard, servicos_.mensagens});
     // Without a way to type into other programs the click on the display only copies.
-    form_.MostrarPaste = [this] {
+    connect(&form_, &frmCalcula::MostrarPaste, this, [this] {
         if (servicos_.teclas.available())
             frmPaste::ShowModal(servicos_.teclas, this);
-    };
+    });
 }
 
 void JanelaCalcula::liberarHotKeys()

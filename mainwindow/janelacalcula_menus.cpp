@@ -68,7 +68,7 @@ QAction* JanelaCalcula::item(QMenu* menu, const QString& nome, MenuItem& estado,
         acao->setEnabled(estado.Enabled());
         acao->setVisible(estado.Visible());
     };
-    estado.onProperty = mostrar;
+    connect(&estado, &Controle::mudou, acao, mostrar);
     mostrar();
     connect(acao, &QAction::triggered, this, [this, acao, &estado, comando = std::move(comando)] {
         // The tick is the handler's to change, not the click's.
@@ -103,7 +103,7 @@ void JanelaCalcula::ligarSubmenu(QMenu* menu, MenuItem& estado)
         acao->setVisible(estado.Visible());
         atualizarBarra();
     };
-    estado.onProperty = mostrar;
+    connect(&estado, &Controle::mudou, menu, mostrar);
     mostrar();
 }
 
@@ -117,8 +117,8 @@ void JanelaCalcula::grupoExclusivo(const QStringList& nomes)
         grupo->addAction(acoes_.value(nome));
     connect(grupo, &QActionGroup::triggered, this, [this, nomes] {
         for (const QString& nome : nomes) {
-            if (MenuItem* estado = itens_.value(nome); estado && estado->onProperty)
-                estado->onProperty();
+            if (MenuItem* estado = itens_.value(nome))
+                emit estado->mudou();
         }
     });
 }
@@ -348,12 +348,8 @@ void JanelaCalcula::mnuSystray_Click()
 
 void JanelaCalcula::mnuIgual_Click()
 {
-    form_.chkIgual.ToolTipText = QStringLiteral(" Enter ");
-    form_.chkMais.ToolTipText = QStringLiteral(" + ");
-    if (form_.chkIgual.onProperty)
-        form_.chkIgual.onProperty();
-    if (form_.chkMais.onProperty)
-        form_.chkMais.onProperty();
+    form_.chkIgual.setToolTipText(QStringLiteral(" Enter "));
+    form_.chkMais.setToolTipText(QStringLiteral(" + "));
     if (form_.mnuIgual.Checked())
         return;
     form_.mnuIgual.setChecked(true);
@@ -367,12 +363,8 @@ void JanelaCalcula::mnuIgual_Click()
 
 void JanelaCalcula::mnuEnter_Click()
 {
-    form_.chkIgual.ToolTipText = QStringLiteral(" NumLock ");
-    form_.chkMais.ToolTipText = QStringLiteral(" Enter ");
-    if (form_.chkIgual.onProperty)
-        form_.chkIgual.onProperty();
-    if (form_.chkMais.onProperty)
-        form_.chkMais.onProperty();
+    form_.chkIgual.setToolTipText(QStringLiteral(" NumLock "));
+    form_.chkMais.setToolTipText(QStringLiteral(" Enter "));
     if (form_.mnuEnter.Checked())
         return;
     form_.mnuEnter.setChecked(true);

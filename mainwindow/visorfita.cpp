@@ -38,19 +38,14 @@ VisorFita::VisorFita(TextBox& fita, QWidget* parent) : QPlainTextEdit(parent), f
     aplicarPropriedades();
     mostrarSelecao();
 
-    fita_.onEdit = [this](const EdicaoTexto& e) { aplicarEdicao(e.position, e.removed, e.inserted); };
-    fita_.onProperty = [this] {
+    connect(&fita_, &TextBox::editado, this,
+            [this](const EdicaoTexto& e) { aplicarEdicao(e.position, e.removed, e.inserted); });
+    connect(&fita_, &Controle::mudou, this, [this] {
         aplicarPropriedades();
         mostrarSelecao();
-    };
+    });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &VisorFita::selecaoDoUsuario);
     connect(this, &QPlainTextEdit::selectionChanged, this, &VisorFita::selecaoDoUsuario);
-}
-
-VisorFita::~VisorFita()
-{
-    fita_.onEdit = nullptr;
-    fita_.onProperty = nullptr;
 }
 
 void VisorFita::aplicarEdicao(qsizetype posicao, qsizetype removidos, qsizetype inseridos)

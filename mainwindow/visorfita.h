@@ -18,7 +18,6 @@ class VisorFita final : public QPlainTextEdit {
 
 public:
     explicit VisorFita(TextBox& fita, QWidget* parent = nullptr);
-    ~VisorFita() override;
 
     const MapaFita& mapa() const { return mapa_; }
 

@@ -66,7 +66,8 @@ TEST(TextBox, ReportsTheSmallestEditToAView)
     TextBox caixa;
     caixa.setText(QStringLiteral("abc\r\n"));
     std::vector<std::tuple<qsizetype, qsizetype, qsizetype>> edicoes;
-    caixa.onEdit = [&](const EdicaoTexto& e) { edicoes.emplace_back(e.position, e.removed, e.inserted); };
+    QObject::connect(&caixa, &TextBox::editado,
+                     [&](const EdicaoTexto& e) { edicoes.emplace_back(e.position, e.removed, e.inserted); });
     caixa.append(u"de\r\n");
     caixa.setText(QStringLiteral("abX\r\nde\r\n"));
     caixa.removeLast(4);

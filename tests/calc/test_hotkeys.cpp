@@ -136,7 +136,7 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
 TEST_F(HotKeys, CtrlSpaceMinimisesAndRestores)
 {
     int vezes = 0;
-    c.calc.onProperty = [&vezes] { ++vezes; };
+    QObject::connect(&c.calc, &frmCalcula::janelaMudou, [&vezes] { ++vezes; });
     atalhos.RegistrarHotKeys();
     pressionar({kEspaco});
     EXPECT_EQ(c.calc.WindowState, 0);

@@ -38,7 +38,8 @@ TEST(Propriedades, RandomSequencesNeverBreakTheTape)
     c.mensagens.depois = mb::Yes;
     frmCalcula& calc = c.calc;
     qsizetype menorEdicao = calc.txtFita.length();
-    calc.txtFita.onEdit = [&menorEdicao](const EdicaoTexto& e) { menorEdicao = std::min(menorEdicao, e.position); };
+    QObject::connect(&calc.txtFita, &TextBox::editado,
+                     [&menorEdicao](const EdicaoTexto& e) { menorEdicao = std::min(menorEdicao, e.position); });
 
     std::mt19937 sorte(20250305);
     const QString teclas = QStringLiteral("0123456789012345+-*/%=\r,\b;ab+-=");

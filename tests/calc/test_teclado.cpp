@@ -76,7 +76,7 @@ TEST_F(Teclado, BackspaceAndCE)
 TEST_F(Teclado, OperatorKeysSendTheirKeysAndRightClicksPopTheEnterMenu)
 {
     QStringList menus;
-    c.calc.PopupMenu = [&menus](const QString& menu) { menus << menu; };
+    QObject::connect(&c.calc, &frmCalcula::PopupMenu, [&menus](const QString& menu) { menus << menu; });
     digitos("6");
     c.calc.chkMais.release(kDireito);
     c.calc.chkIgual.release(kDireito);

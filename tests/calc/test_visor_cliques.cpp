@@ -36,7 +36,7 @@ TEST(CliquesVisor, EachButtonAndLabelDoesWhatTheDisplayOffers)
         c.teclas(QStringLiteral("1234"));
         c.clipboard.conteudo = QStringLiteral("antes");
         QStringList menus;
-        c.calc.PopupMenu = [&](const QString& menu) { menus << menu; };
+        QObject::connect(&c.calc, &frmCalcula::PopupMenu, [&](const QString& menu) { menus << menu; });
 
         lblVisor_MouseUp(c.calc, caso.Index, caso.Button);
 
