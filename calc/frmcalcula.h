@@ -158,6 +158,17 @@ public:
     void LimpaTudo();
     void SelecionarEntrada();
 
+    // ---- keypad options (frmcalcula_opcoes.cpp) ------------------------------------------
+    // "=" totals; Enter totals too.
+    void mnuIgual_Click();
+    // Enter adds: "+" becomes a tall Enter key, taller with the large digits.
+    void mnuEnter_Click(bool letraGrande);
+    // The zoom: every key's place, size and font by the factor. The view lays them out
+    // with the window it resizes.
+    void AmpliarTeclas(double fator);
+    // Every key of the keypad.
+    std::array<KeyButton*, 24> teclas();
+
     // ---- time mode -----------------------------------------------------------------------
     QString ConverterTempo(QStringView texto) const;
     void mnuTempo_Click();
@@ -252,6 +263,8 @@ public:
 signals:
     // For a view: the window's caption or state changed.
     void janelaMudou();
+    // For a view: keys moved or changed size.
+    void tecladoMudou();
     // Popup menus belong to the view: it shows the named menu ("mnu4") at the mouse.
     void PopupMenu(const QString& menu);
     // So does the paste window (frmPaste), shown modally after the display's copy.

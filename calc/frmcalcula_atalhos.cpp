@@ -89,11 +89,10 @@ void frmCalcula::Form_KeyUp(int KeyCode, int Shift)
 
     ManterNumLock(mnuNumLock.Checked(), servicos_.numLock);
 
-    for (KeyButton& tecla : chkNum)
-        tecla.setValue(false);
-    for (KeyButton* tecla : {&chkNeg, &chkIgual, &chkBack, &chkDividir, &chkVezes, &chkMais, &chkMenos, &chkPercent,
-                             &chkCE, &MC, &MR, &Mmenos, &Mmais})
-        tecla->setValue(false);
+    // The decimal key is a toggle: it stays down while the entry holds the decimal symbol.
+    for (KeyButton* tecla : teclas())
+        if (tecla != &chkVirgula)
+            tecla->setValue(false);
 
     SomTeclaAcima(*this, servicos_.midi, KeyCode);
 }

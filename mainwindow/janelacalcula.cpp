@@ -151,6 +151,7 @@ JanelaCalcula::JanelaCalcula(frmSysTray& host, RegistroJanelas& janelas, const S
     setWindowTitle(form_.Caption());
 
     criarControles();
+    connect(&form_, &frmCalcula::tecladoMudou, this, &JanelaCalcula::aplicarGeometria);
     criarMenus();
     ligarHotKeys();
 

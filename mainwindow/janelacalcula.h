@@ -95,8 +95,6 @@ public:
     void mnuConverte_Click();
     void mnuWindows_Click();
     void mnuSystray_Click();
-    void mnuEnter_Click();
-    void mnuIgual_Click();
     void mnuGrande_Click();
     void mnuOcultar_Click();
     void mnuHotKey_Click();

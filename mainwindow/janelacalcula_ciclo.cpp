@@ -121,7 +121,7 @@ bool JanelaCalcula::Form_Load()
     }
 
     if (const auto enter = conf(pref::CalcEnter))
-        *enter ? mnuEnter_Click() : mnuIgual_Click();
+        *enter ? form_.mnuEnter_Click(mnuGrande.Checked()) : form_.mnuIgual_Click();
     if (const auto mmss = conf(pref::CalcTime)) {
         form_.mnuTime1.setChecked(*mmss);
         form_.mnuTime2.setChecked(!*mmss);
@@ -351,16 +351,7 @@ void JanelaCalcula::AmpliarTela(bool crescer)
     geometriaTeclado.Height *= f;
     geometriaTeclado.Left *= f;
     geometriaTeclado.FontSize *= f;
-    for (auto& [tecla, botao] : botoes_) {
-        auto* modelo = const_cast<KeyButton*>(tecla);
-        modelo->Left = static_cast<float>(modelo->Left * f);
-        modelo->Top = static_cast<float>(modelo->Top * f);
-        modelo->Width = static_cast<float>(modelo->Width * f);
-        modelo->Height = static_cast<float>(modelo->Height * f);
-        // A whole number of points, halves to the even neighbour.
-        if (const auto pontos = toInteger(modelo->FontSize() * f))
-            modelo->setFontSize(*pontos);
-    }
+    form_.AmpliarTeclas(f);
     larguraTwips_ = crescer ? larguraTwips_ * f - 60 : larguraTwips_ * f;
     resize(pixels(larguraTwips_), height());
     aplicarGeometria();

@@ -273,10 +273,10 @@ void JanelaCalcula::criarMenus()
     item(idioma, M("mnuFrench"), mnuFrench, QStringLiteral("&Français"), [this] { mnuFrench_Click(); }, {}, true);
 
     QMenu* enter = submenu(config, M("mnu4"), mnu4, QStringLiteral("&Função da Tecla \"ENTER\""));
-    item(enter, M("mnuEnter"), form_.mnuEnter, QStringLiteral("&Somar (Modo Avançado)"), [this] { mnuEnter_Click(); },
+    item(enter, M("mnuEnter"), form_.mnuEnter, QStringLiteral("&Somar (Modo Avançado)"), [this] { form_.mnuEnter_Click(mnuGrande.Checked()); },
          Qt::Key_F4, true);
     item(enter, M("mnuIgual"), form_.mnuIgual, QStringLiteral("&Resultado (Modo Tradicional)"),
-         [this] { mnuIgual_Click(); }, Qt::Key_F9, true);
+         [this] { form_.mnuIgual_Click(); }, Qt::Key_F9, true);
 
     // ---- ? ------------------------------------------------------------------------------------
     QMenu* menuAjuda = submenu(nullptr, M("mnu9"), mnu9, QStringLiteral("?"));
@@ -344,47 +344,6 @@ void JanelaCalcula::mnuSystray_Click()
         host_.SysTray(3);
     }
     salvarConf(pref::Systray, mnuSystray.Checked());
-}
-
-void JanelaCalcula::mnuIgual_Click()
-{
-    form_.chkIgual.setToolTipText(QStringLiteral(" Enter "));
-    form_.chkMais.setToolTipText(QStringLiteral(" + "));
-    if (form_.mnuIgual.Checked())
-        return;
-    form_.mnuIgual.setChecked(true);
-    form_.mnuEnter.setChecked(false);
-    form_.chkMais.Top = form_.chkIgual.Top;
-    form_.chkMais.Height = form_.chkMenos.Height;
-    form_.chkMais.setCaption(QStringLiteral("+"));
-    aplicarGeometria();
-    salvarConf(pref::CalcEnter, false);
-}
-
-void JanelaCalcula::mnuEnter_Click()
-{
-    form_.chkIgual.setToolTipText(QStringLiteral(" NumLock "));
-    form_.chkMais.setToolTipText(QStringLiteral(" Enter "));
-    if (form_.mnuEnter.Checked())
-        return;
-    form_.mnuEnter.setChecked(true);
-    form_.mnuIgual.setChecked(false);
-    salvarConf(pref::CalcEnter, true);
-    // The "+" key grows into a tall Enter key over the "-" key's row.
-    form_.chkMais.Top = form_.chkMenos.Top;
-    form_.chkMais.Height = mnuGrande.Checked() ? 1095 : 675;
-    form_.chkMais.setCaption(QStringLiteral("EN TER"));
-    aplicarGeometria();
-    if (!form_.chkMais.Tag.isEmpty())
-        return;
-    form_.chkMais.Tag = QStringLiteral("ok");
-    if (!form_.Visible)
-        return;
-    const QString nota = globais().gIdioma == 1
-                             ? QStringLiteral("NOTA: Se as HotKeys estiverem ligadas, agora CTLR+ALT+ENTER também irá "
-                                              "dar o resultado!")
-                             : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
-    servicos_.mensagens.show(fTexto(14) + globais().gCrLf2 + nota, mb::Information);
 }
 
 void JanelaCalcula::mnuHotKey_Click()
