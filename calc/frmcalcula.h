@@ -158,7 +158,13 @@ public:
     void LimpaTudo();
     void SelecionarEntrada();
 
-    // ---- keypad options (frmcalcula_opcoes.cpp) ------------------------------------------
+    // ---- options (frmcalcula_opcoes.cpp) -------------------------------------------------
+    // The window's load: the number format, the keypad mode, the time format and, in the
+    // first calculator, the annotation and clipboard-monitor ticks, from the settings.
+    void lerOpcoes(bool primeira, bool letraGrande);
+    // The tape's backup and NumLock ticks, read just before the tape state; none in the mini
+    // window.
+    void lerOpcoesDaFita();
     // "=" totals; Enter totals too.
     void mnuIgual_Click();
     // Enter adds: "+" becomes a tall Enter key, taller with the large digits.

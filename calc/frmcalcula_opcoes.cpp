@@ -1,6 +1,6 @@
-// The options that reshape the keypad: "=" totals (the traditional mode) or Enter adds (the
-// advanced mode, with "+" grown into a tall Enter key). The view redraws the keypad when
-// told `tecladoMudou`.
+// The calculator's options: read at load, and those that reshape the keypad: "=" totals
+// (the traditional mode) or Enter adds (the advanced mode, with "+" grown into a tall Enter
+// key). The view redraws the keypad when told `tecladoMudou`.
 
 #include "calc/frmcalcula.h"
 
@@ -9,6 +9,8 @@
 #include "host/texto.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
+
+#include <algorithm>
 
 namespace tarvelo {
 
@@ -53,6 +55,44 @@ void frmCalcula::mnuEnter_Click(bool letraGrande)
                              "dar o resultado!")
             : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
     servicos_.mensagens.show(fTexto(14) + globais().gCrLf2 + nota, mb::Information);
+}
+
+void frmCalcula::lerOpcoes(bool primeira, bool letraGrande)
+{
+    SettingsStore& conf = servicos_.configuracoes;
+    // A number format that is no item of the menu would leave the display without a mask:
+    // it counts as the default.
+    int formato = 2;
+    if (const auto lido = lerPreferencia(conf, pref::Formato)) {
+        const auto indice = toInteger(*lido);
+        if (indice && std::find(kIndicesNumeral.begin(), kIndicesNumeral.end(), *indice) != kIndicesNumeral.end())
+            formato = *indice;
+    }
+    mnuNumeral_Click(formato);
+
+    if (const auto enter = lerPreferencia(conf, pref::CalcEnter))
+        *enter ? mnuEnter_Click(letraGrande) : mnuIgual_Click();
+    if (const auto mmss = lerPreferencia(conf, pref::CalcTime)) {
+        mnuTime1.setChecked(*mmss);
+        mnuTime2.setChecked(!*mmss);
+    }
+    if (!primeira)
+        return;
+    if (const auto inserir = lerPreferencia(conf, pref::InserirTexto))
+        mnuInserir.setChecked(*inserir);
+    if (const auto monitor = lerPreferencia(conf, pref::Monitor))
+        mnuMonit.setChecked(*monitor);
+}
+
+void frmCalcula::lerOpcoesDaFita()
+{
+    if (ModoMini)
+        return;
+    SettingsStore& conf = servicos_.configuracoes;
+    if (const auto backup = lerPreferencia(conf, pref::Backup))
+        mnuBackup.setChecked(*backup);
+    if (const auto numLock = lerPreferencia(conf, pref::NumLock))
+        mnuNumLock.setChecked(*numLock);
 }
 
 void frmCalcula::AmpliarTeclas(double fator)

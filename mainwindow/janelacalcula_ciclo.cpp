@@ -93,16 +93,7 @@ bool JanelaCalcula::Form_Load()
         primeiraCalculadora() && lerMenuXP(servicos_.configuracoes) && g.gComando != QLatin1String("mini");
     PopMenu1.Load(hWnd_, menusDesenhados);
 
-    // A number format that is no item of the menu would leave the display without a mask:
-    // it counts as the default.
-    int formato = 2;
-    if (const auto lido = conf(pref::Formato)) {
-        const auto indice = toInteger(*lido);
-        if (indice && std::find(frmCalcula::kIndicesNumeral.begin(), frmCalcula::kIndicesNumeral.end(), *indice)
-                          != frmCalcula::kIndicesNumeral.end())
-            formato = *indice;
-    }
-    form_.mnuNumeral_Click(formato);
+    form_.lerOpcoes(primeiraCalculadora(), mnuGrande.Checked());
 
     if (g.gComando == QLatin1String("mini")) {
         form_.ModoMini = true;
@@ -120,13 +111,6 @@ bool JanelaCalcula::Form_Load()
             mnuCor4_Click();
     }
 
-    if (const auto enter = conf(pref::CalcEnter))
-        *enter ? form_.mnuEnter_Click(mnuGrande.Checked()) : form_.mnuIgual_Click();
-    if (const auto mmss = conf(pref::CalcTime)) {
-        form_.mnuTime1.setChecked(*mmss);
-        form_.mnuTime2.setChecked(!*mmss);
-    }
-
     const bool mini = form_.ModoMini;
     if (primeiraCalculadora()) {
         if (const auto altura = conf(mini ? pref::MiniHeight : pref::CalcHeight); altura && *altura > 0)
@@ -135,8 +119,6 @@ bool JanelaCalcula::Form_Load()
         if ((letrona && !*letrona) || mini)
             mnuGrande_Click();
         restaurarPosicao();
-        if (const auto inserir = conf(pref::InserirTexto))
-            form_.mnuInserir.setChecked(*inserir);
         if (!mini) {
             if (const auto bandeja = conf(pref::Systray))
                 mnuSystray.setChecked(*bandeja);
@@ -145,8 +127,6 @@ bool JanelaCalcula::Form_Load()
         }
         // Ctrl+Shift+C brings the window to the front.
         SendMessage(hWnd_, WM_SETHOTKEY, 835, 0);
-        if (const auto monitor = conf(pref::Monitor))
-            form_.mnuMonit.setChecked(*monitor);
         const auto oculte = conf(pref::Oculte);
         if ((oculte && *oculte) || mini) {
             form_.fraTeclado.setVisible(false);
@@ -198,13 +178,7 @@ bool JanelaCalcula::Form_Load()
         mnuVisivel.setChecked(true);
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
-    if (!mini) {
-        if (const auto backup = conf(pref::Backup))
-            form_.mnuBackup.setChecked(*backup);
-        if (const auto numLock = conf(pref::NumLock))
-            form_.mnuNumLock.setChecked(*numLock);
-    }
-
+    form_.lerOpcoesDaFita();
     form_.CarregarArquivoFita();
     return true;
 }

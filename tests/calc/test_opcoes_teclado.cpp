@@ -1,5 +1,5 @@
-// The options that reshape the keypad, on the model: what the view is told, what is saved,
-// and the advanced mode's note.
+// The calculator's options on the model: read at load, and those that reshape the keypad
+// (what the view is told, what is saved, the advanced mode's note).
 
 #include "host/preferencias.h"
 #include "host/texto.h"
@@ -76,6 +76,40 @@ TEST_F(OpcoesTeclado, TheNoteComesOnceAndNeverWhileTheLoadRestoresTheMode)
     carregando.calc.mnuIgual_Click();
     carregando.calc.mnuEnter_Click(true);
     EXPECT_TRUE(carregando.mensagens.vistas.empty());
+}
+
+TEST_F(OpcoesTeclado, TheLoadReadsTheOptionsTheFirstCalculatorOnlyItsOwnAndTheMiniWindowNoTapeTicks)
+{
+    for (const PreferenciaSimNao& p : {pref::CalcEnter, pref::CalcTime, pref::InserirTexto, pref::Monitor, pref::NumLock})
+        salvarPreferencia(c.configuracoes, p, true);
+    salvarPreferencia(c.configuracoes, pref::Backup, false);
+    salvarPreferencia(c.configuracoes, pref::Formato, 30);
+
+    f.lerOpcoes(false, true);
+    EXPECT_TRUE(f.mnuNumeral(30).Checked());
+    EXPECT_TRUE(f.mnuEnter.Checked());
+    EXPECT_EQ(f.chkMais.Height, 1095);
+    EXPECT_TRUE(f.mnuTime1.Checked());
+    EXPECT_FALSE(f.mnuTime2.Checked());
+    EXPECT_FALSE(f.mnuInserir.Checked()) << "a second calculator keeps its own";
+    EXPECT_FALSE(f.mnuMonit.Checked());
+    f.lerOpcoes(true, true);
+    EXPECT_TRUE(f.mnuInserir.Checked());
+    EXPECT_TRUE(f.mnuMonit.Checked());
+
+    f.ModoMini = true;
+    f.lerOpcoesDaFita();
+    EXPECT_FALSE(f.mnuNumLock.Checked());
+    f.ModoMini = false;
+    f.mnuBackup.setChecked(true);
+    f.lerOpcoesDaFita();
+    EXPECT_TRUE(f.mnuNumLock.Checked());
+    EXPECT_FALSE(f.mnuBackup.Checked());
+
+    // A format that is no item of the menu counts as the default.
+    salvarPreferencia(c.configuracoes, pref::Formato, 7);
+    f.lerOpcoes(true, true);
+    EXPECT_TRUE(f.mnuNumeral(2).Checked());
 }
 
 }  // namespace
