@@ -322,7 +322,7 @@ void JanelaDocumento::janelaAtivaMudou()
         return;
     }
     // Message and input boxes, popups and other programs are no window of the program.
-    if (!dynamic_cast<Janela*>(ativa))
+    if (!dynamic_cast<Janela*>(ativa) || ativa == abridor_)
         return;
     ativa_ = false;
     if (ativa->parentWidget() != this)
@@ -336,6 +336,7 @@ bool JanelaDocumento::sempreVisivel() const
 
 void JanelaDocumento::Mostrar()
 {
+    abridor_ = QApplication::activeModalWidget();
     setWindowFlag(Qt::WindowStaysOnTopHint, sempreVisivel());
     // The first activation may come before the desktop hands the window the keyboard.
     QTimer::singleShot(0, this, [this] {
@@ -466,10 +467,12 @@ void JanelaDocumento::Form_Unload()
         if (resposta == mb::Yes)
             cmdSalvar_Click();
     }
-    if (!globais().gFechando && janelas_) {
-        if (JanelaCalculadora* calculadora = janelas_->calculadora())
-            calculadora->Ativar();
-    }
+    if (globais().gFechando)
+        return;
+    if (abridor_)
+        abridor_->activateWindow();
+    else if (JanelaCalculadora* calculadora = janelas_ ? janelas_->calculadora() : nullptr)
+        calculadora->Ativar();
 }
 
 // ---- commands -------------------------------------------------------------------------------

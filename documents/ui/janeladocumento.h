@@ -186,6 +186,9 @@ private:
     QPoint inicioBanda_;
     QRect banda_;
 
+    // The window that waits modally for this one (an interest plan printing its notes):
+    // its activation is not another window's, and it gets the focus back.
+    QPointer<QWidget> abridor_;
     bool ativa_ = false;
     bool descarregada_ = false;
     bool carregando_ = true;

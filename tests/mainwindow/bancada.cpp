@@ -64,6 +64,9 @@ Bancada::Bancada(Usuario& u, const Inicio& inicio)
     ServicosJanela servicos{clipboard, mensagens, entrada, arquivos, shell, midi, inicio.teclas ? *inicio.teclas : teclas, relogio,
                             usuario.configuracoes, numLock, QStringLiteral("/opt/Tarvelo 9/tarvelo")};
     servicos.impressora = &impressora;
+    impressoras.instaladas = {PrinterInfo{QStringLiteral("Escritorio"), QStringLiteral("lp0")}};
+    impressoras.padrao = QStringLiteral("Escritorio");
+    servicos.impressoras = &impressoras;
     servicos.porta = &portas;
     servicos.bip = [this] { ++bipes; };
     servicos.hotkeys = inicio.hotkeys ? inicio.hotkeys : &hotkeys;

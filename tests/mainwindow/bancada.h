@@ -5,6 +5,7 @@
 // program for one user, like Programa, with the user's autostart folder in their data folder.
 
 #include "programateste.h"
+#include "support/impressorafalsa.h"
 
 #include "platform/printer.h"
 #include "platform/rawport.h"
@@ -69,6 +70,7 @@ public:
     NumLockFalso numLock;
     HotKeysFalsas hotkeys;
     ImpressoraGravada impressora;
+    ImpressoraFalsa impressoras;  // for documents and window images: one, the default
     DeviceRawPort portas;
     int bipes = 0;
     RegistroJanelas janelas;

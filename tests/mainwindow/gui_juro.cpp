@@ -1,9 +1,11 @@
 // The interest command of the calculator window: the open calculation closed, then the
-// window that the language and the date format call for, and its record on the tape.
+// window that the language and the date format call for, its record on the tape and the
+// promissory notes of its plan on the printer.
 
 #include "bancada.h"
 
 #include "controls/xpbutton.h"
+#include "documents/ui/frmpromissoria.h"
 #include "interest/ui/frmjuro2.h"
 #include "interest/ui/janelajuro.h"
 #include "tools/ui/campotexto.h"
@@ -78,7 +80,7 @@ TEST_F(Juro, ALoanSolvedAndClosedLeavesItsPlanOnTheTapeAndItsFinalValueInTheEntr
 {
     Usuario usuario(pasta.path());
     Bancada b(usuario, {QString(), 2, false});
-    JanelaCalcula& janela = b.abrir();
+    b.abrir();
     naJanela([](JanelaJuro& j) {
         j.txtValVista->setText(QStringLiteral("1000"));
         j.txtValPrest->setText(QStringLiteral("100"));
@@ -93,6 +95,66 @@ TEST_F(Juro, ALoanSolvedAndClosedLeavesItsPlanOnTheTapeAndItsFinalValueInTheEntr
     EXPECT_TRUE(fita.endsWith(QStringLiteral("             FINAL AMOUNT \r\n                 1.200,00 \r\n"
                                              " =========================\r\n")));
     EXPECT_EQ(b.form().txtEntrada.Text(), QStringLiteral("1.200,00"));
+}
+
+TEST_F(Juro, EachInstalmentsNoteIsPrintedWithItsAmountWordsAndDueDate)
+{
+    Usuario usuario(pasta.path());
+    Bancada b(usuario, {QString(), 1, false});
+    b.relogio.agora = QDateTime(QDate(2024, 1, 10), QTime(10, 0));
+    b.abrir();
+    // Prints every note the plan opens, once the note is active and shows its amount in words.
+    QTimer impressor;
+    QObject::connect(&impressor, &QTimer::timeout, [] {
+        auto* nota = qobject_cast<frmPromissoria*>(QApplication::activeModalWidget());
+        if (nota && nota->isVisible() && QApplication::activeWindow() == nota)
+            QTest::mouseClick(nota->cmdImprimir, Qt::LeftButton);
+    });
+    naJanela([&impressor](JanelaJuro& j) {
+        auto& avancada = static_cast<frmJuro2&>(j);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&j));
+        const std::pair<QLineEdit*, const char*> campos[] = {{j.txtValVista, "500"},
+                                                             {j.txtParcelas, "3"},
+                                                             {j.txtValPrest, "150,50"},
+                                                             {avancada.txt1Parcela, "250"},
+                                                             {avancada.txtDiaVct, "20"}};
+        for (const auto& [campo, texto] : campos) {
+            campo->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(campo, QString::fromLatin1(texto));
+        }
+        j.cmdCalcular_Click();
+        impressor.start(5);
+        QTest::mouseClick(avancada.Command1, Qt::LeftButton);
+        impressor.stop();
+        // The last note gives the focus back to the plan, not to the calculator behind it.
+        EXPECT_TRUE(esperarAte([&j] { return QApplication::activeWindow() == &j; }));
+        QTest::keyClick(j.focusWidget(), Qt::Key_Escape);
+    });
+    b.comando(QStringLiteral("mnuJuro"));
+
+    // Fields as the page draws them, each between bars.
+    struct Nota {
+        const char* valor;
+        const char* extenso;
+        const char* vencimento;  // day, month and year
+        const char* vencimentoExtenso;
+    };
+    const Nota notas[] = {
+        {"|***250,00|", "|(DUZENTOS E CINQUENTA REAIS)*", "|09|fevereiro|2024|",
+         "|NOVE DIAS DO MÊS DE FEVEREIRO DO ANO DE DOIS MIL E VINTE E QUATRO *"},
+        {"|***150,50|", "|(CENTO E CINQUENTA REAIS E CINQUENTA CENTAVOS)*", "|20|março|2024|",
+         "|VINTE DIAS DO MÊS DE MARÇO DO ANO DE DOIS MIL E VINTE E QUATRO *"},
+        {"|***150,50|", "|(CENTO E CINQUENTA REAIS E CINQUENTA CENTAVOS)*", "|20|abril|2024|",
+         "|VINTE DIAS DO MÊS DE ABRIL DO ANO DE DOIS MIL E VINTE E QUATRO *"},
+    };
+    ASSERT_EQ(b.impressoras.trabalhos.size(), std::size(notas));
+    for (std::size_t i = 0; i < std::size(notas); ++i) {
+        const QString pagina = QLatin1Char('|') + b.impressoras.trabalhos[i].textos.join(QLatin1Char('|'));
+        SCOPED_TRACE(pagina.toStdString());
+        for (const char* campo : {notas[i].valor, notas[i].extenso, notas[i].vencimento, notas[i].vencimentoExtenso})
+            EXPECT_TRUE(pagina.contains(QString::fromUtf8(campo))) << campo;
+    }
+    EXPECT_TRUE(b.form().txtFita.Text().contains(QStringLiteral(" 09/02/24         525,13 -\r\n 001ª.............250,00 =")));
 }
 
 }  // namespace
