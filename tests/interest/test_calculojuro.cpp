@@ -67,8 +67,9 @@ TEST_P(Solucoes, FindTheSoughtValueInTheIterationsOfTheStageTables)
     const ResultadoCalculo r = calcular(s.entrada, s.avancado);
     ASSERT_EQ(r.desfecho, Desfecho::Aceito) << r.mensagem.toStdString();
     EXPECT_EQ(f.texto(s.campo), QString::fromUtf8(s.valor));
-    if (s.iteracoes)
+    if (s.iteracoes) {
         EXPECT_EQ(r.iteracoes, s.iteracoes);
+    }
     EXPECT_EQ(f.texto(C::ValFinal), QString::fromUtf8(s.final));
     EXPECT_EQ(r.foco, C::Calcular);
     EXPECT_TRUE(r.mensagem.isEmpty());
