@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -186,7 +187,7 @@ void XPButton::resizeEvent(QResizeEvent*)
 {
     buttonWidth_ = width();
     buttonHeight_ = height();
-    surface_.resize(buttonWidth_, buttonHeight_);
+    surface_.resize(buttonWidth_, buttonHeight_, devicePixelRatio());
     LayoutCaption();
     const QRegion region = ButtonRegion(buttonWidth_, buttonHeight_);
     if (region.isEmpty())
@@ -217,6 +218,11 @@ void XPButton::paintEvent(QPaintEvent*)
 {
     if (surface_.isNull())
         return;
+    // On a screen of another scale the look is drawn again at that screen's resolution.
+    if (surface_.ratio() != std::max<qreal>(1.0, devicePixelRatio())) {
+        surface_.resize(buttonWidth_, buttonHeight_, devicePixelRatio());
+        PaintButton(lastState_, true);
+    }
     QPainter p(this);
     p.drawImage(0, 0, surface_.image());
 }

@@ -154,6 +154,17 @@ std::vector<TextLine> layoutText(QStringView text, unsigned format, int maxWidth
     return lines;
 }
 
+// Where pixel `v` of a drawing `logical` pixels long starts in an image `device` pixels
+// long: counted from the nearer edge, so both edges get the same rounding.
+int toImage(int v, int logical, int device, qreal ratio)
+{
+    if (ratio == 1.0)
+        return v;
+    if (2 * qint64(v) <= logical)
+        return qRound(v * ratio);
+    return device - qRound((logical - v) * ratio);
+}
+
 // The colours of one border layer: top-left and bottom-right.
 struct EdgeColours {
     bool present = false;
@@ -220,20 +231,32 @@ bool Brush::bitAt(int x, int y) const
 
 DeviceContext::DeviceContext(int width, int height) { resize(width, height); }
 
-bool DeviceContext::resize(int width, int height)
+bool DeviceContext::resize(int width, int height, qreal ratio)
 {
     image_ = QImage();
-    if (width <= 0 || height <= 0 || qint64(width) * height > kMaxPixels)
+    width_ = height_ = 0;
+    ratio_ = std::max<qreal>(1.0, ratio);
+    if (width <= 0 || height <= 0 || width > kMaxPixels || height > kMaxPixels)
         return false;
-    QImage img(width, height, QImage::Format_RGB32);
+    const qint64 deviceWidth = qRound64(width * ratio_);
+    const qint64 deviceHeight = qRound64(height * ratio_);
+    if (deviceWidth * deviceHeight > kMaxPixels)
+        return false;
+    QImage img(int(deviceWidth), int(deviceHeight), QImage::Format_RGB32);
     if (img.isNull())
         return false;
     img.fill(Qt::white);
     img.setDotsPerMeterX(kDotsPerMeter);
     img.setDotsPerMeterY(kDotsPerMeter);
+    img.setDevicePixelRatio(ratio_);
     image_ = std::move(img);
+    width_ = width;
+    height_ = height;
     return true;
 }
+
+int DeviceContext::imageX(int x) const { return toImage(x, width_, image_.width(), ratio_); }
+int DeviceContext::imageY(int y) const { return toImage(y, height_, image_.height(), ratio_); }
 
 ColourRef DeviceContext::setTextColour(ColourRef colour) { return std::exchange(textColour_, colour & 0xFFFFFF); }
 ColourRef DeviceContext::setBkColour(ColourRef colour) { return std::exchange(bkColour_, colour & 0xFFFFFF); }
@@ -245,24 +268,22 @@ ColourRef DeviceContext::GetPixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width() || y >= height())
         return 0xFFFFFFFFu;
-    return fromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+    const int column = std::min(imageX(x), image_.width() - 1);
+    const int row = std::min(imageY(y), image_.height() - 1);
+    return fromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(row))[column]);
 }
 
-void DeviceContext::SetPixel(int x, int y, ColourRef colour)
-{
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = toQRgb(colour);
-}
+void DeviceContext::SetPixel(int x, int y, ColourRef colour) { fill(x, y, 1, 1, colour); }
 
 void DeviceContext::fill(int x, int y, int w, int h, ColourRef colour)
 {
     if (!clip(x, y, w, h, width(), height()))
         return;
     const QRgb p = toQRgb(colour);
-    for (int row = y; row < y + h; ++row) {
+    const int left = imageX(x), right = imageX(x + w);
+    for (int row = imageY(y), bottom = imageY(y + h); row < bottom; ++row) {
         QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-        std::fill(line + x, line + x + w, p);
+        std::fill(line + left, line + right, p);
     }
 }
 
@@ -329,21 +350,28 @@ void DeviceContext::PatBlt(int x, int y, int w, int h, quint32 rop)
     const bool needsBrush = rop == PATCOPY || rop == PATINVERT;
     if (needsBrush && brush_.isNull())
         return;
+    if (rop != PATCOPY && rop != PATINVERT && rop != DSTINVERT && rop != BLACKNESS && rop != WHITENESS)
+        return;
     const QRgb fore = toQRgb(textColour_);
     const QRgb back = toQRgb(bkColour_);
     const QRgb solid = toQRgb(brush_.colour());
+    const auto apply = [rop](QRgb& d, QRgb pat) {
+        switch (rop) {
+        case PATCOPY: d = pat; break;
+        case PATINVERT: d = 0xFF000000u | ((d ^ pat) & 0xFFFFFFu); break;
+        case DSTINVERT: d = 0xFF000000u | (~d & 0xFFFFFFu); break;
+        case BLACKNESS: d = 0xFF000000u; break;
+        default: d = 0xFFFFFFFFu; break;
+        }
+    };
+    // The pattern is one of the drawing's pixels, however many image pixels that covers.
     for (int row = y; row < y + h; ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
         for (int col = x; col < x + w; ++col) {
             const QRgb pat = brush_.isPattern() ? (brush_.bitAt(col, row) ? back : fore) : solid;
-            QRgb& d = line[col];
-            switch (rop) {
-            case PATCOPY: d = pat; break;
-            case PATINVERT: d = 0xFF000000u | ((d ^ pat) & 0xFFFFFFu); break;
-            case DSTINVERT: d = 0xFF000000u | (~d & 0xFFFFFFu); break;
-            case BLACKNESS: d = 0xFF000000u; break;
-            case WHITENESS: d = 0xFFFFFFFFu; break;
-            default: return;
+            for (int iy = imageY(row), iyEnd = imageY(row + 1); iy < iyEnd; ++iy) {
+                QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(iy));
+                for (int ix = imageX(col), ixEnd = imageX(col + 1); ix < ixEnd; ++ix)
+                    apply(line[ix], pat);
             }
         }
     }
@@ -548,12 +576,21 @@ bool BitBlt(DeviceContext& dst, int x, int y, int w, int h, const DeviceContext&
     if (right <= left || bottom <= top)
         return true;
 
-    // A copy of the source block lets a surface blit onto itself.
-    const QImage block = src.image().copy(int(sx + left), int(sy + top), int(right - left), int(bottom - top));
+    // The block in image pixels of each surface. A copy of the source block lets a surface
+    // blit onto itself.
+    const QRect from(QPoint(src.imageX(int(sx + left)), src.imageY(int(sy + top))),
+                     QPoint(src.imageX(int(sx + right)) - 1, src.imageY(int(sy + bottom)) - 1));
+    const QRect to(QPoint(dst.imageX(int(x + left)), dst.imageY(int(y + top))),
+                   QPoint(dst.imageX(int(x + right)) - 1, dst.imageY(int(y + bottom)) - 1));
+    if (from.isEmpty() || to.isEmpty())
+        return true;
+    QImage block = src.image().copy(from);
+    if (block.size() != to.size())
+        block = block.scaled(to.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QImage& target = dst.image();
     for (int row = 0; row < block.height(); ++row) {
         const QRgb* s = reinterpret_cast<const QRgb*>(block.constScanLine(row));
-        QRgb* d = reinterpret_cast<QRgb*>(target.scanLine(int(y + top) + row)) + (x + left);
+        QRgb* d = reinterpret_cast<QRgb*>(target.scanLine(to.top() + row)) + to.left();
         for (int col = 0; col < block.width(); ++col) {
             const QRgb sv = s[col] & 0xFFFFFFu;
             const QRgb dv = d[col] & 0xFFFFFFu;

@@ -118,12 +118,22 @@ public:
     DeviceContext(int width, int height);
 
     // An empty size leaves no surface; a size the memory cannot hold does the same.
-    bool resize(int width, int height);
+    // `ratio` image pixels stand for one pixel of the drawing (a scaled screen's device
+    // pixel ratio; below 1 counts as 1): every call keeps its coordinates and colours, and
+    // each pixel covers the image pixels it falls on. Pixels are counted from the nearer
+    // edge, so an edge row covers as many image pixels as its mirror on the far side and a
+    // frame is as thick on every side; text is drawn at the image's resolution.
+    bool resize(int width, int height, qreal ratio = 1.0);
     bool isNull() const { return image_.isNull(); }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    qreal ratio() const { return ratio_; }
+    // The image, `ratio` times the size in each direction, with that device pixel ratio.
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
+    // Where the drawing's column x (row y) starts in the image.
+    int imageX(int x) const;
+    int imageY(int y) const;
 
     ColourRef textColour() const { return textColour_; }
     ColourRef setTextColour(ColourRef colour);  // returns the previous one
@@ -178,6 +188,9 @@ public:
 
 private:
     QImage image_;
+    int width_ = 0;
+    int height_ = 0;
+    qreal ratio_ = 1.0;
     ColourRef textColour_ = 0;
     ColourRef bkColour_ = 0xFFFFFF;
     BkMode bkMode_ = BkMode::Opaque;
@@ -187,7 +200,8 @@ private:
 
 // Copies a w x h block from `src` at (sx, sy) to `dst` at (x, y) through SRCCOPY,
 // SRCPAINT, SRCAND or SRCINVERT; pixels outside either surface are left out. Source and
-// destination may be the same surface.
+// destination may be the same surface. Between surfaces of different ratios each image
+// pixel takes the nearest one of the source.
 bool BitBlt(DeviceContext& dst, int x, int y, int w, int h, const DeviceContext& src, int sx, int sy,
             quint32 rop);
 

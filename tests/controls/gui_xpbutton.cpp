@@ -79,7 +79,12 @@ protected:
         QObject::connect(b, &XPButton::PropertyChanged, [this](const QString& key) { notices << key; });
     }
 
-    ColourRef px(int x, int y) const { return fromQRgb(button->surface().pixel(x, y)); }
+    // The surface's pixel (x, y), at the top left of the image pixels it covers on a scaled screen.
+    ColourRef px(int x, int y) const
+    {
+        const qreal ratio = button->surface().devicePixelRatio();
+        return fromQRgb(button->surface().pixel(qRound(x * ratio), qRound(y * ratio)));
+    }
 
     // Space as X11 delivers a held key: a press, release/press pairs marked as repeats, a
     // final release.
@@ -161,6 +166,27 @@ TEST_F(XPButtonTest, NormalLookGradientBorderAndBevel)
     EXPECT_EQ(px(10, 2), shifted(b, +10));
     EXPECT_EQ(px(1, 10), shifted(b, -5));
     EXPECT_EQ(px(2, 10), shifted(b, -10));
+}
+
+// Run once more on a screen scaled by 2 (see tests/CMakeLists.txt), with the other looks.
+TEST_F(XPButtonTest, LookIsDrawnAtTheScreensResolution)
+{
+    const qreal ratio = button->devicePixelRatio();
+    EXPECT_EQ(button->surface().devicePixelRatio(), ratio);
+    EXPECT_EQ(button->surface().size(), button->size() * ratio);
+    if (ratio < 2)
+        return;
+    // The border's row covers two image rows. Every line of the look covers whole 2 x 2
+    // blocks; only the caption, drawn at the image's resolution, splits some.
+    EXPECT_EQ(fromQRgb(button->surface().pixel(20, 1)), kBorder);
+    const QImage& image = button->surface();
+    int splitBlocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            splitBlocks += image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p;
+        }
+    EXPECT_GT(splitBlocks, 0) << "the caption was drawn at 1x and doubled";
 }
 
 TEST_F(XPButtonTest, RoundedCornersLieOutsideTheWindow)

@@ -97,4 +97,32 @@ TEST(DrawText, UnderlinesTheAccessKeyAndFillsAnOpaqueBackground)
     EXPECT_EQ(opaque.GetPixel(1, opaque.lineHeight() + 1), kWhite);
 }
 
+// On a screen scaled by 2 the text is drawn at the image's resolution, not doubled: its
+// strokes have image pixels of their own.
+TEST(DrawText, AtARatioOfTwoTheTextHasTheImagesResolution)
+{
+    DeviceContext dc;
+    ASSERT_TRUE(dc.resize(40, 20, 2.0));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(9);
+    dc.selectFont(font);
+    dc.setTextColour(kInk);
+    dc.setBkMode(BkMode::Transparent);
+    Rect r{0, 0, 40, 20};
+    dc.DrawText(u"8a", r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+
+    const QImage& image = dc.image();
+    int ink = 0, splitBlocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const int inked = (image.pixel(x, y) == toQRgb(kInk)) + (image.pixel(x + 1, y) == toQRgb(kInk))
+                              + (image.pixel(x, y + 1) == toQRgb(kInk)) + (image.pixel(x + 1, y + 1) == toQRgb(kInk));
+            ink += inked;
+            splitBlocks += inked != 0 && inked != 4;
+        }
+    }
+    EXPECT_GT(ink, 40);
+    EXPECT_GT(splitBlocks, 0) << "every 2 x 2 block is whole: the text was doubled";
+}
+
 }  // namespace

@@ -187,6 +187,81 @@ TEST(DrawingPrimitives, ASurfaceTooLargeIsRefusedAndStateSurvivesAResize)
     EXPECT_EQ(dc.textColour(), kRed);
 }
 
+// The image as rows of characters, as `picture` draws the surface.
+std::vector<std::string> imagePixels(const DeviceContext& dc, ColourRef ink)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < dc.image().height(); ++y) {
+        std::string row;
+        for (int x = 0; x < dc.image().width(); ++x) {
+            const ColourRef c = fromQRgb(dc.image().pixel(x, y));
+            row += c == kWhite ? '.' : c == ink ? '#' : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(DrawingAtARatio, EveryPixelCoversItsImagePixelsAndTheDrawingKeepsItsCoordinates)
+{
+    DeviceContext dc;
+    ASSERT_TRUE(dc.resize(4, 3, 2.0));
+    EXPECT_EQ(dc.width(), 4);
+    EXPECT_EQ(dc.image().size(), QSize(8, 6));
+    EXPECT_EQ(dc.image().devicePixelRatio(), 2.0);
+    dc.frame(0, 0, 4, 3, kRed);
+    dc.SetPixel(2, 1, kRed);
+    dc.line(0, 1, 1, 2, kBlue);  // a diagonal goes pixel by pixel
+    EXPECT_EQ(imagePixels(dc, kRed), (std::vector<std::string>{
+        "########", "########", "??..####", "??..####", "########", "########"}));
+    EXPECT_EQ(dc.GetPixel(0, 1), kBlue);
+    EXPECT_EQ(picture(dc, kRed), (std::vector<std::string>{"####", "?.##", "####"}));
+
+    // The pattern stays one of the drawing's pixels.
+    DeviceContext board;
+    ASSERT_TRUE(board.resize(2, 1, 2.0));
+    board.setTextColour(kRed);
+    board.selectBrush(Brush::pattern({0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40}));
+    board.PatBlt(0, 0, 2, 1, PATCOPY);
+    EXPECT_EQ(imagePixels(board, kRed), (std::vector<std::string>{"##..", "##.."}));
+
+    // A block from a plain surface is enlarged to the target's resolution.
+    DeviceContext plain(2, 1);
+    plain.SetPixel(1, 0, kRed);
+    DeviceContext target;
+    ASSERT_TRUE(target.resize(2, 1, 2.0));
+    EXPECT_TRUE(BitBlt(target, 0, 0, 2, 1, plain, 0, 0, SRCCOPY));
+    EXPECT_EQ(imagePixels(target, kRed), (std::vector<std::string>{"..##", "..##"}));
+}
+
+TEST(DrawingAtARatio, AtOneAndAHalfAFrameIsAsThickOnEverySide)
+{
+    for (const int size : {7, 8, 11, 40}) {
+        DeviceContext dc;
+        ASSERT_TRUE(dc.resize(size, size + 1, 1.5));
+        EXPECT_EQ(dc.image().size(), QSize(qRound(size * 1.5), qRound((size + 1) * 1.5)));
+        dc.frame(0, 0, size, size + 1, kRed);
+        const QImage& image = dc.image();
+        const auto thickness = [&](int x, int y, int dx, int dy) {
+            int n = 0;
+            while (x >= 0 && y >= 0 && x < image.width() && y < image.height()
+                   && fromQRgb(image.pixel(x, y)) == kRed) {
+                ++n;
+                x += dx;
+                y += dy;
+            }
+            return n;
+        };
+        const int middleX = image.width() / 2, middleY = image.height() / 2;
+        const int left = thickness(0, middleY, 1, 0);
+        EXPECT_EQ(left, 2) << size;
+        EXPECT_EQ(thickness(image.width() - 1, middleY, -1, 0), left) << size;
+        EXPECT_EQ(thickness(middleX, 0, 0, 1), left) << size;
+        EXPECT_EQ(thickness(middleX, image.height() - 1, 0, -1), left) << size;
+        EXPECT_EQ(picture(dc, kRed).front(), std::string(std::size_t(size), '#'));
+    }
+}
+
 TEST(DrawingPrimitives, RegionsCombine)
 {
     const QRegion all = CreateRectRgn(0, 0, 4, 4);
