@@ -2,6 +2,8 @@
 
 #include "platform/numbertext.h"
 
+#include <algorithm>
+
 namespace tarvelo {
 
 std::optional<double> numeroGuardado(const QString& texto)
@@ -27,6 +29,19 @@ Posicao posicaoInicial(const QString& textoTopo, const QString& textoEsquerda, d
     if (p.esquerda + largura > larguraTela || textoEsquerda.contains(QLatin1Char('-')))
         p.esquerda = 0;
     return p;
+}
+
+int alturaCliente(double alturaExterna, std::optional<int> moldura)
+{
+    return std::max(0, pixels(alturaExterna) - moldura.value_or(kMolduraNominal));
+}
+
+Faixa esticarTecla(Faixa tecla, double inicio, double fim, double extra)
+{
+    if (fim <= inicio)
+        return tecla;
+    const double escala = (fim - inicio + extra) / (fim - inicio);
+    return {inicio + (tecla.esquerda - inicio) * escala, tecla.largura * escala};
 }
 
 std::optional<Leiaute> calcularLeiaute(double alturaCliente, double alturaCaixa, double alturaTeclado,

@@ -14,6 +14,24 @@ inline int pixels(double twips)
 }
 inline double twips(int pixels) { return pixels * kTwipsPorPixel; }
 
+// The frame a window manager draws around the window, caption bar and borders, top and
+// bottom together, in pixels, where none is known (no window manager, or the window not
+// yet on the screen).
+inline constexpr int kMolduraNominal = 24;
+// The client height in pixels of a window `alturaExterna` twips tall with its frame, of
+// `moldura` pixels or, unknown, the nominal one. Never below 0.
+int alturaCliente(double alturaExterna, std::optional<int> moldura);
+
+// A control's left edge and width, in twips.
+struct Faixa {
+    double esquerda = 0;
+    double largura = 0;
+};
+// A key of the keypad whose keys lie between `inicio` and `fim`, on a keypad `extra` twips
+// wider (below 0, narrower) than it was laid out for: the keys keep their order and share
+// the new width in proportion, the gaps between them included.
+Faixa esticarTecla(Faixa tecla, double inicio, double fim, double extra);
+
 // A number read from the settings store as the window's load reads it: in the user's
 // number format; nullopt when it is no number, so that the step keeps the designed value.
 std::optional<double> numeroGuardado(const QString& texto);

@@ -400,21 +400,43 @@ void JanelaCalcula::PrepararFontes()
     preparar(kFonteVisorNome, kFonteTecla, true);
 }
 
+double JanelaCalcula::larguraExtra() const
+{
+    // Before the window shows, its client area has no width of its own yet.
+    if (!isVisible())
+        return 0;
+    // A window narrower than half its design squeezes the controls no further.
+    const double extra = twips(area_->width()) - larguraTwips_;
+    return std::max(extra, -std::min(geometriaFita.Width, geometriaTeclado.Width) / 2);
+}
+
 void JanelaCalcula::aplicarGeometria()
 {
-    auto colocar = [](QWidget* w, const Geometria& g) {
-        w->setGeometry(pixels(g.Left), pixels(g.Top), std::max(0, pixels(g.Width)), std::max(0, pixels(g.Height)));
+    // The geometry is the design's; the tape, the display and the keypad take whatever
+    // width the window has beyond it, and the keys share it by column.
+    const double extra = larguraExtra();
+    auto colocar = [extra](QWidget* w, const Geometria& g, bool estica) {
+        const double largura = g.Width + (estica ? extra : 0);
+        w->setGeometry(pixels(g.Left), pixels(g.Top), std::max(0, pixels(largura)), std::max(0, pixels(g.Height)));
     };
     aplicarFonte(txtFita_, {}, geometriaFita.FontSize);
-    colocar(txtFita_, geometriaFita);
+    colocar(txtFita_, geometriaFita, true);
     for (int i = 0; i < 4; ++i) {
         aplicarFonte(lblVisor_[i], {}, geometriaVisor[i].FontSize);
-        colocar(lblVisor_[i], geometriaVisor[i]);
+        // The item counter stays where it is, on the left.
+        colocar(lblVisor_[i], geometriaVisor[i], i != 1);
     }
     aplicarFonte(fraTeclado_, {}, geometriaTeclado.FontSize);
-    colocar(fraTeclado_, geometriaTeclado);
-    for (auto& [tecla, botao] : botoes_)
-        botao->Move(tecla->Left, tecla->Top, tecla->Width, tecla->Height);
+    colocar(fraTeclado_, geometriaTeclado, true);
+    double inicio = geometriaTeclado.Width, fim = 0;
+    for (const auto& [tecla, botao] : botoes_) {
+        inicio = std::min<double>(inicio, tecla->Left);
+        fim = std::max<double>(fim, tecla->Left + tecla->Width);
+    }
+    for (auto& [tecla, botao] : botoes_) {
+        const Faixa faixa = esticarTecla({tecla->Left, tecla->Width}, inicio, fim, extra);
+        botao->Move(static_cast<float>(faixa.esquerda), tecla->Top, static_cast<float>(faixa.largura), tecla->Height);
+    }
 }
 
 // ---- input ---------------------------------------------------------------------------------
@@ -633,6 +655,14 @@ void JanelaCalcula::changeEvent(QEvent* evento)
         form_.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
         Form_Resize();
     }
+}
+
+void JanelaCalcula::moveEvent(QMoveEvent* evento)
+{
+    QMainWindow::moveEvent(evento);
+    // The window manager framing the window moves it into its frame.
+    if (isVisible())
+        acertarMoldura();
 }
 
 void JanelaCalcula::Unload()

@@ -6,6 +6,7 @@
 #include "controls/popmenu.h"
 #include "host/preferencias.h"
 #include "mainwindow/ajuda.h"
+#include "mainwindow/geometria.h"
 #include "mainwindow/servicosjanela.h"
 #include "tools/ui/janelaferramenta.h"
 
@@ -17,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QKeyEvent;
@@ -171,6 +173,12 @@ public:
     Geometria geometriaFita, geometriaTeclado;
     Geometria geometriaVisor[4];
     double larguraDesenho() const { return larguraTwips_; }
+    // The window's height with its frame, in twips: what the settings keep and the layout
+    // rules speak of.
+    double alturaJanela() const;
+    // The frame a shown window has been given, top and bottom together, in pixels;
+    // nullopt while none is known.
+    std::optional<int> moldura() const;
 
 signals:
     // The close handling has run and the window is hidden: its holder may destroy it.
@@ -180,6 +188,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
 
 private:
     class TeclasJanela;
@@ -205,6 +214,12 @@ private:
     void grupoExclusivo(const QStringList& nomes);
     void atualizarBarra();
     void aplicarGeometria();
+    // How much wider than its design the client area is, in twips (below 0: narrower).
+    double larguraExtra() const;
+    void definirAlturaJanela(double twips);
+    // The window manager has framed the window since its height was set: the client height
+    // changes so that the height with the frame stays.
+    void acertarMoldura();
     void aplicarFonte(QWidget* controle, const QString& familia, double pontos);
 
     void sincronizarFoco();
@@ -261,6 +276,8 @@ private:
     QTimer Timer1;
 
     double larguraTwips_ = 0;
+    // The frame the client height was last computed with, in pixels.
+    int molduraUsada_ = kMolduraNominal;
     bool ativa_ = false;          // the program's active window is this one
     bool descarregando_ = false;
     bool primeiraAtivacao_ = false;

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 namespace tarvelo {
 namespace {
@@ -52,12 +53,43 @@ QString JanelaCalcula::ArquivoFita() const
     return tarvelo::ArquivoFita(globais().gPastaApp, host_.Tag());
 }
 
+std::optional<int> JanelaCalcula::moldura() const
+{
+    // Asked of the platform window, which reads it from the window manager when it
+    // changed: the widget's copy follows only at the window's next move.
+    const QWindow* janela = windowHandle();
+    const QMargins margens = janela ? janela->frameMargins() : QMargins();
+    const int moldura = margens.top() + margens.bottom();
+    return moldura > 0 ? std::optional(moldura) : std::nullopt;
+}
+
+double JanelaCalcula::alturaJanela() const
+{
+    return twips(height() + moldura().value_or(kMolduraNominal));
+}
+
+void JanelaCalcula::definirAlturaJanela(double twips)
+{
+    molduraUsada_ = moldura().value_or(kMolduraNominal);
+    resize(width(), alturaCliente(twips, molduraUsada_));
+}
+
+void JanelaCalcula::acertarMoldura()
+{
+    const int atual = moldura().value_or(kMolduraNominal);
+    if (atual == molduraUsada_ || isMinimized() || isMaximized())
+        return;
+    resize(width(), std::max(0, height() + molduraUsada_ - atual));
+    molduraUsada_ = atual;
+}
+
 void JanelaCalcula::leiauteDesenhado()
 {
     // The designed size, with the display and the keypad in their designed places below the
     // tape, where the mini window's short client area leaves them out of sight.
-    resize(pixels(larguraTwips_), pixels(kAlturaDesenhada));
-    const double cliente = kAlturaDesenhada - twips(menuBar()->sizeHint().height());
+    resize(pixels(larguraTwips_), height());
+    definirAlturaJanela(kAlturaDesenhada);
+    const double cliente = twips(height() - menuBar()->sizeHint().height());
     if (const auto l = calcularLeiaute(cliente, geometriaVisor[3].Height, geometriaTeclado.Height, true)) {
         geometriaFita.Height = l->alturaFita;
         geometriaVisor[3].Top = geometriaVisor[1].Top = l->topoCaixa;
@@ -114,7 +146,7 @@ bool JanelaCalcula::Form_Load()
     const bool mini = form_.ModoMini;
     if (primeiraCalculadora()) {
         if (const auto altura = conf(mini ? pref::MiniHeight : pref::CalcHeight); altura && *altura > 0)
-            resize(width(), pixels(*altura));
+            definirAlturaJanela(*altura);
         const auto letrona = conf(pref::Letrona);
         if ((letrona && !*letrona) || mini)
             mnuGrande_Click();
@@ -185,7 +217,7 @@ bool JanelaCalcula::Form_Load()
 
 void JanelaCalcula::restaurarPosicao()
 {
-    const double altura = twips(height());
+    const double altura = alturaJanela();
     const double largura = twips(width());
     const double alturaTela = alturaTelaTwips();
     const double larguraTela = larguraTelaTwips();
@@ -204,6 +236,7 @@ void JanelaCalcula::Form_Activate()
     if (g.gFechando)
         return;
     Timer1.start();
+    acertarMoldura();
     if (mnuVisivel.Checked() && !windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         show();
@@ -239,11 +272,14 @@ void JanelaCalcula::Form_Activate()
     form_.JaAtivado = true;
 
     if (form_.ModoMini) {
-        if (!preferenciaGuardada(servicos_.configuracoes, pref::MiniHeight))
+        if (!preferenciaGuardada(servicos_.configuracoes, pref::MiniHeight)) {
+            // The tip waits for the user: the splash, kept on top, must not cover it.
+            janelas_.descarregar(QStringLiteral("frmStart"));
             AjudaHotKeys();
+        }
     } else if (!preferenciaGuardada(servicos_.configuracoes, pref::CalcHeight) && primeiraCalculadora()
                && g.gIdioma == 1) {
-        salvarConf(pref::CalcHeight, qRound(twips(height())));
+        salvarConf(pref::CalcHeight, qRound(alturaJanela()));
     }
     janelas_.descarregar(QStringLiteral("frmStart"));
 }
@@ -290,8 +326,8 @@ void JanelaCalcula::Form_Resize()
     aplicarGeometria();
 
     const double alturaTela = alturaTelaTwips();
-    if (alturaTela > 0 && twips(height()) > alturaTela)
-        resize(width(), pixels(alturaTela - 480));
+    if (alturaTela > 0 && alturaJanela() > alturaTela)
+        definirAlturaJanela(alturaTela - 480);
 }
 
 // ---- zoom and keypad -------------------------------------------------------------------------------
@@ -332,7 +368,7 @@ void JanelaCalcula::AmpliarTela(bool crescer)
 
     if (visivel) {
         if (crescer)
-            resize(width(), pixels(alturaTelaTwips() - 480));
+            definirAlturaJanela(alturaTelaTwips() - 480);
         move(pixels(larguraTelaTwips() / 2 - larguraTwips_ / 2), 0);
         setUpdatesEnabled(true);
     }
@@ -364,7 +400,7 @@ void JanelaCalcula::Form_QueryUnload()
     form_.GravarArquivoFita();
 
     const bool minimizada = isMinimized();
-    const int altura = qRound(twips(height()));
+    const int altura = qRound(alturaJanela());
     const int topo = qRound(twips(y()));
     const int esquerda = qRound(twips(x()));
     if (form_.ModoMini && !minimizada)

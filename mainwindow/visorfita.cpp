@@ -44,6 +44,13 @@ VisorFita::VisorFita(TextBox& fita, QWidget* parent) : QPlainTextEdit(parent), f
         aplicarPropriedades();
         mostrarSelecao();
     });
+    // A new size settles the scroll range only once the scroll bars are placed (a narrow
+    // tape gains a horizontal one): until the user scrolls, the view follows the range.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximo) {
+        if (seguirFim_)
+            verticalScrollBar()->setValue(maximo);
+    });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { seguirFim_ = false; });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &VisorFita::selecaoDoUsuario);
     connect(this, &QPlainTextEdit::selectionChanged, this, &VisorFita::selecaoDoUsuario);
 }
@@ -97,6 +104,28 @@ void VisorFita::rolarAteCursor()
     // From the top, the least scroll that shows the caret leaves its line at the bottom.
     verticalScrollBar()->setValue(0);
     ensureCursorVisible();
+}
+
+void VisorFita::resizeEvent(QResizeEvent* e)
+{
+    QPlainTextEdit::resizeEvent(e);
+    manterFimEmVista();
+}
+
+void VisorFita::changeEvent(QEvent* e)
+{
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        manterFimEmVista();
+}
+
+void VisorFita::manterFimEmVista()
+{
+    seguirFim_ = fita_.Locked();
+    if (seguirFim_)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    else
+        ensureCursorVisible();
 }
 
 void VisorFita::selecaoDoUsuario()

@@ -33,8 +33,13 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    // After a new size or font the locked tape shows its last line; the tape being edited
+    // keeps its caret in view.
+    void manterFimEmVista();
     void aplicarEdicao(qsizetype posicao, qsizetype removidos, qsizetype inseridos);
     void aplicarPropriedades();
     void selecaoDoUsuario();
@@ -43,6 +48,7 @@ private:
     MapaFita mapa_;
     bool sincronizando_ = false;  // the view follows the engine: its signals are ours
     bool doUsuario_ = false;      // the engine follows the user: the view stays as it is
+    bool seguirFim_ = false;      // the view keeps the end of the tape in sight
 };
 
 }  // namespace tarvelo

@@ -19,7 +19,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -147,6 +150,69 @@ TEST_F(Janela, TheLockedTapeIsBlueAndBoldTheEditedTapeBlackAndPlain)
     EXPECT_EQ(aparencia(), std::pair(QColor(0, 0, 255), true));
 }
 
+// A window made wider gives the width to the tape, the display and the keypad, whose keys
+// share it; the tape shows its last line after every new size and zoom.
+TEST_F(Janela, AResizedWindowFillsItsWidthAndTheTapeKeepsItsLastLineInView)
+{
+    Usuario usuario(pasta.path());
+    Programa programa(usuario);
+    JanelaCalcula& janela = programa.abrir();
+    for (int i = 1; i <= 40; ++i)
+        digitar(janela, QString::number(i) + QLatin1Char('+'));
+    // The tape's last line with text lies wholly between the view's top and bottom.
+    const auto fimEmVista = [&janela] {
+        const VisorFita* fita = janela.txtFita();
+        QTextBlock bloco = fita->document()->lastBlock();
+        while (bloco.isValid() && bloco.text().trimmed().isEmpty())
+            bloco = bloco.previous();
+        const QRect linha = fita->cursorRect(QTextCursor(bloco));
+        return fita->verticalScrollBar()->maximum() > 0 && linha.top() >= 0
+               && linha.bottom() < fita->viewport()->height();
+    };
+    ASSERT_TRUE(fimEmVista());
+
+    const QWidget* area = janela.centralWidget();
+    const auto margemDireita = [area](const QWidget* w) { return area->width() - w->geometry().right(); };
+    const QWidget* teclado = janela.fraTeclado();
+    const XPButton* igual = janela.botao(programa.form().chkIgual);
+    const XPButton* sete = janela.botao(programa.form().chkNum[7]);
+    const int fita = margemDireita(janela.txtFita());
+    const int visor = margemDireita(janela.lblVisor(0));
+    const int quadro = margemDireita(teclado);
+    const int tecla = teclado->width() - igual->geometry().right();
+    const int larguraTecla = sete->width();
+
+    const QSize tamanho = janela.size();
+    // Wider and shorter, narrower, and back to the width it had.
+    const std::pair<int, int> mudancas[] = {{240, 45}, {-60, 90}, {0, 0}};
+    for (const auto& [mais, menos] : mudancas) {
+        janela.resize(tamanho.width() + mais, tamanho.height() - menos);
+        ASSERT_TRUE(esperarAte([&] { return area->width() == janela.width(); }));
+        EXPECT_NEAR(margemDireita(janela.txtFita()), fita, 1) << mais;
+        EXPECT_NEAR(margemDireita(janela.lblVisor(0)), visor, 1) << mais;
+        EXPECT_NEAR(margemDireita(teclado), quadro, 1) << mais;
+        EXPECT_NEAR(teclado->width() - igual->geometry().right(), tecla, 2) << mais;
+        EXPECT_EQ(sete->width() > larguraTecla, mais > 0) << mais;
+        EXPECT_TRUE(fimEmVista()) << mais;
+    }
+    janela.txtFita()->verticalScrollBar()->setValue(0);
+    ASSERT_FALSE(fimEmVista());
+    janela.acao(QStringLiteral("mnuGrande"))->trigger();
+    EXPECT_TRUE(fimEmVista());
+}
+
+// 7350 twips is the window's height with its frame: the client area is what the frame leaves.
+TEST_F(Janela, TheDesignedHeightIsTheWindowsHeightWithItsFrame)
+{
+    Usuario usuario(pasta.path());
+    Programa programa(usuario);
+    JanelaCalcula& janela = programa.abrir();
+    // Qt's offscreen screen frames its windows thinly.
+    ASSERT_TRUE(janela.moldura());
+    EXPECT_EQ(janela.height(), alturaCliente(7350, janela.moldura()));
+    EXPECT_EQ(janela.alturaJanela(), 7350);
+}
+
 TEST_F(Janela, KeypadClicksWorkLikeTypedKeys)
 {
     Usuario usuario(pasta.path());
@@ -246,7 +312,7 @@ TEST_F(Janela, CloseWritesTheStateFileAndTheNextStartShowsTheSameTape)
         tecla(janela, Qt::Key_Return);
         digitar(janela, QStringLiteral("7+"));
         fita = programa.form().txtFita.Text();
-        const QString altura = QString::number(qRound(twips(janela.height())));
+        const QString altura = QString::number(qRound(janela.alturaJanela()));
 
         tecla(janela, Qt::Key_Escape);
         // No tray on this desktop: closing the window ends the program.
@@ -388,7 +454,7 @@ TEST_P(Posicao, StoredEdgesAreKeptOnlyWhenTheWindowStaysOnScreen)
                                           QString::fromLatin1(caso.esquerda));
     Programa programa(usuario);
     JanelaCalcula& janela = programa.abrir();
-    ASSERT_EQ(janela.height(), pixels(7350));
+    ASSERT_EQ(janela.alturaJanela(), 7350);
 
     const int topoEsperado = caso.topoEsperado == -1 ? pixels(topo.toDouble()) : caso.topoEsperado;
     int esquerdaEsperada = caso.esquerdaEsperada;
@@ -413,18 +479,30 @@ TEST_F(Janela, MiniWindowHasNoMenusNoKeypadAndShowsTheDisplayInItsCaption)
     Usuario usuario(pasta.path());
     usuario.configuracoes.SaveSetting(QStringLiteral("Conf"), QStringLiteral("CalcTop"), QStringLiteral("3000"));
     {
+        // The splash, still up when the window first activates.
+        struct Abertura : tarvelo::Janela {
+            bool carregada = true;
+            bool Carregada() const override { return carregada; }
+            void Unload() override { carregada = false; }
+        } abertura;
+        bool aberturaSobreADica = false;
         Programa programa(usuario, QStringLiteral("mini"));
+        programa.janelas.registrar(QStringLiteral("frmStart"), &abertura);
+        programa.mensagens.enquantoAberta = [&] { aberturaSobreADica = abertura.carregada; };
         JanelaCalcula& janela = programa.abrir();
+        programa.janelas.remover(QStringLiteral("frmStart"), &abertura);
         EXPECT_FALSE(janela.menuBar()->isVisible());
         EXPECT_FALSE(janela.fraTeclado()->isVisible());
         EXPECT_EQ(janela.y(), 0);
-        EXPECT_EQ(janela.height(), pixels(1365));
+        EXPECT_EQ(janela.alturaJanela(), 1365);
         EXPECT_TRUE(janela.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         // The tape fills the window.
         EXPECT_EQ(janela.txtFita()->height(), janela.centralWidget()->height());
         // The first mini start ever shows the hotkey tip.
         ASSERT_EQ(programa.mensagens.textos().size(), 1);
         EXPECT_TRUE(programa.mensagens.textos()[0].contains(QStringLiteral("HOTKEYS")));
+        // The tip waits for the user with the splash gone, so nothing covers it.
+        EXPECT_FALSE(aberturaSobreADica);
 
         digitar(janela, QStringLiteral("12"));
         EXPECT_EQ(janela.windowTitle(), QStringLiteral(" 12"));

@@ -69,7 +69,7 @@ TEST_F(Zoom, ShrinkThenGrowIsNoExactRoundTrip)
     EXPECT_NEAR(j.txtFita()->font().pointSizeF(), 11.7, 1e-9);
     EXPECT_DOUBLE_EQ(j.geometriaVisor[0].FontSize, 18);
     // Growing makes the window as tall as the screen less 480 twips.
-    EXPECT_EQ(j.height(), pixels(twips(tela().height()) - 480));
+    EXPECT_EQ(j.alturaJanela(), twips(tela().height()) - 480);
     EXPECT_EQ(j.y(), 0);
     EXPECT_EQ(j.x(), centrada(largura - 60));
     EXPECT_EQ(b.conf(QStringLiteral("Letrona")), QStringLiteral("True"));
@@ -88,7 +88,7 @@ TEST_F(Zoom, SmallDigitsAtLoadLeaveTheWindowWhereItWasAndGrowThenShrinkLosesHalf
     // Neither parked nor placed nor made taller during the load.
     EXPECT_EQ(j.y(), pixels(1500));
     EXPECT_EQ(j.x(), pixels(750));
-    EXPECT_EQ(j.height(), pixels(7350));
+    EXPECT_EQ(j.alturaJanela(), 7350);
 
     b.comando(QStringLiteral("mnuGrande"));
     EXPECT_DOUBLE_EQ(j.larguraDesenho(), largura * 1.6 - 60);

@@ -57,4 +57,30 @@ TEST(Geometria, LayoutSharesTheClientAreaOrLeavesIt)
     EXPECT_FALSE(calcularLeiaute(3000, 660, 3030, true));
 }
 
+TEST(Geometria, TheClientHeightIsTheWindowsHeightLessItsFrame)
+{
+    EXPECT_EQ(alturaCliente(7350, 21), 490 - 21);
+    EXPECT_EQ(alturaCliente(7350, std::nullopt), 490 - kMolduraNominal);
+    EXPECT_EQ(alturaCliente(1365, 30), 91 - 30);
+    EXPECT_EQ(alturaCliente(300, 30), 0);
+}
+
+TEST(Geometria, KeysShareTheExtraWidthInProportionAndKeepTheirOrder)
+{
+    // Three keys of 600 twips with gaps of 60, between 60 and 1980.
+    const Faixa teclas[] = {{60, 600}, {720, 600}, {1380, 600}};
+    for (const double extra : {300.0, -480.0, 0.0}) {
+        double direita = 60;
+        for (const Faixa& tecla : teclas) {
+            const Faixa f = esticarTecla(tecla, 60, 1980, extra);
+            const double escala = (1920 + extra) / 1920;
+            EXPECT_DOUBLE_EQ(f.largura, 600 * escala) << extra;
+            // The gap before it grew or shrank with the keys.
+            EXPECT_NEAR(f.esquerda - direita, tecla.esquerda == 60 ? 0 : 60 * escala, 1e-9) << extra;
+            direita = f.esquerda + f.largura;
+        }
+        EXPECT_DOUBLE_EQ(direita, 1980 + extra);
+    }
+}
+
 }  // namespace
