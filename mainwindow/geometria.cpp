@@ -44,11 +44,11 @@ Faixa esticarTecla(Faixa tecla, double inicio, double fim, double extra)
     return {inicio + (tecla.esquerda - inicio) * escala, tecla.largura * escala};
 }
 
-std::optional<Leiaute> calcularLeiaute(double alturaCliente, double alturaCaixa, double alturaTeclado,
+std::optional<LeiauteJanela> calcularLeiaute(double alturaCliente, double alturaCaixa, double alturaTeclado,
                                        bool tecladoVisivel)
 {
     const double k = tecladoVisivel ? alturaTeclado : 0;
-    Leiaute l;
+    LeiauteJanela l;
     l.alturaFita = alturaCliente - 120 - alturaCaixa - k;
     if (l.alturaFita < 0)
         return std::nullopt;

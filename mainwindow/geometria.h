@@ -53,7 +53,7 @@ double esquerdaPadrao(double larguraTela, double largura);
 
 // The vertical layout of the normal window, in twips of its client area: the tape on top,
 // then the display box and, when shown, the keypad, 60 twips apart.
-struct Leiaute {
+struct LeiauteJanela {
     double alturaFita = 0;
     double topoCaixa = 0;      // lblVisor(3), and the counter lblVisor(1)
     double topoVisor = 0;      // lblVisor(0) and the time display lblVisor(2)
@@ -61,7 +61,7 @@ struct Leiaute {
 };
 // nullopt when the client area is too short for the tape (a minimised window), so that the
 // layout stays as it was.
-std::optional<Leiaute> calcularLeiaute(double alturaCliente, double alturaCaixa, double alturaTeclado,
+std::optional<LeiauteJanela> calcularLeiaute(double alturaCliente, double alturaCaixa, double alturaTeclado,
                                        bool tecladoVisivel);
 
 }  // namespace tarvelo
