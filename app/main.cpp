@@ -9,6 +9,7 @@
 #include "mainwindow/servicosjanela.h"
 #include "platform/desktopentry.h"
 #include "platform/settings.h"
+#include "resources/catalogo.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -21,7 +22,10 @@
 #include <cstdlib>
 #include <optional>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
+
+#include <fontconfig/fontconfig.h>
 
 namespace tarvelo {
 namespace {
@@ -101,6 +105,16 @@ void aoConectarTela(QtMsgType tipo, const QMessageLogContext& contexto, const QS
     gMensagensQt(tipo, contexto, mensagem);
 }
 
+// What the first windows need and the display does not: the font configuration and its
+// caches, the text catalogue and the decoded program icon. Prepared on a thread of its own
+// while QApplication connects to the display, instead of one after the other.
+void prepararSemTela()
+{
+    FcInit();
+    catalogo();
+    decodificarIconePrograma();
+}
+
 // Start-up: keeps the command line, puts up the splash (only loaded for "systray" and
 // "fechar"), whose timer loads the host; the host decides what this start becomes.
 int Main(QApplication& app)
@@ -166,9 +180,11 @@ int main(int argc, char** argv)
         tarvelo::avisarSemTela(*motivo);
         return 1;
     }
+    std::thread preparo(tarvelo::prepararSemTela);
     tarvelo::gMensagensQt = qInstallMessageHandler(tarvelo::aoConectarTela);
     QApplication app(argc, argv);
     qInstallMessageHandler(tarvelo::gMensagensQt);
+    preparo.join();
     QApplication::setStyle(new tarvelo::EstiloPrograma);
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));

@@ -67,7 +67,7 @@ void frmStart::paintEvent(QPaintEvent*)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
     // The program's emblem, its icon.
-    p.drawPixmap(QRect(24, 27, 96, 96), iconePrograma().pixmap(96, 96));
+    p.drawImage(QPoint(24, 27), emblemaPrograma());
 
     QFont titulo(QStringLiteral("Liberation Sans"));
     titulo.setPixelSize(40);

@@ -32,8 +32,6 @@ frmSysTray::frmSysTray(RegistroJanelas& janelas, ServicosHost servicos, Globais&
     setObjectName(QStringLiteral("frmSysTray"));
     if (!servicos_.relogio)
         servicos_.relogio = std::make_shared<SystemClock>();
-    Pic1_[0] = iconePrograma(false);
-    Pic1_[2] = iconePrograma(true);
     criarMenu();
     if (!servicos_.mensagens)
         servicos_.mensagens = std::make_shared<QtMessageService>();
@@ -244,7 +242,7 @@ void frmSysTray::SysTray(int op)
         return;
     iconeMostrado_ = op;
     if (icone_ && iconePresente_)
-        icone_->setIcon(Pic1_[op]);
+        icone_->setIcon(iconePrograma(op == 2));
 }
 
 void frmSysTray::mostrarIconeNativo()
@@ -258,7 +256,7 @@ void frmSysTray::mostrarIconeNativo()
         connect(icone_.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason motivo) { iconeAtivado(motivo); });
     }
-    icone_->setIcon(Pic1_[iconeMostrado_]);
+    icone_->setIcon(iconePrograma(iconeMostrado_ == 2));
     icone_->setToolTip(QStringLiteral("Tarvelo"));
     icone_->show();
 }

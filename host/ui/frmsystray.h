@@ -9,7 +9,6 @@
 #include "platform/messagebox.h"
 #include "platform/power.h"
 
-#include <QIcon>
 #include <QObject>
 #include <QProcessEnvironment>
 #include <QString>
@@ -165,7 +164,6 @@ private:
     QAction* mnuSair_ = nullptr;
 
     std::unique_ptr<QSystemTrayIcon> icone_;
-    QIcon Pic1_[3];
     bool iconePresente_ = false;
     bool iconeNativoPendente_ = false;
     int iconeMostrado_ = 0;

@@ -3,26 +3,37 @@
 #include "platform/ui/pngimage.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPixmap>
+
+#include <vector>
 
 namespace tarvelo {
 namespace {
 
-constexpr int kTamanhos[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kTamanhosJanela[] = {16, 22, 24, 32, 48, 64};
+constexpr int kTamanhoEmblema = 96;
 
 QString recurso(int tamanho)
 {
     return QStringLiteral(":/icons/tarvelo-%1.png").arg(tamanho);
 }
 
+const std::vector<QImage>& imagensJanela()
+{
+    static const std::vector<QImage> imagens = [] {
+        std::vector<QImage> lidas;
+        for (const int tamanho : kTamanhosJanela)
+            if (QImage imagem = readPngImage(recurso(tamanho)); !imagem.isNull())
+                lidas.push_back(std::move(imagem));
+        return lidas;
+    }();
+    return imagens;
+}
+
 QIcon montar(bool alternado)
 {
     QIcon icone;
-    for (const int tamanho : kTamanhos) {
-        QImage imagem = readPngImage(recurso(tamanho));
-        if (imagem.isNull())
-            continue;
+    for (QImage imagem : imagensJanela()) {
         if (alternado)
             imagem.invertPixels(QImage::InvertRgb);
         icone.addPixmap(QPixmap::fromImage(imagem));
@@ -42,6 +53,18 @@ QIcon iconePrograma(bool alternado)
     }
     static const QIcon normal = montar(false);
     return normal;
+}
+
+const QImage& emblemaPrograma()
+{
+    static const QImage emblema = readPngImage(recurso(kTamanhoEmblema));
+    return emblema;
+}
+
+void decodificarIconePrograma()
+{
+    imagensJanela();
+    emblemaPrograma();
 }
 
 QByteArray iconeProgramaPng()

@@ -24,6 +24,7 @@ X11HotKeys::X11HotKeys() : connection_(x11Connection())
     if (!connection_)
         return;
     root_ = x11Root(connection_);
+    keyboard_ = std::make_unique<X11Keyboard>(connection_);
     numLock_ = static_cast<std::uint16_t>(x11ModifierMask(connection_, kNumLockKeysym));
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -48,7 +49,7 @@ bool X11HotKeys::registerHotKey(WindowHandle hWnd, int id, const HotKeyCombinati
     for (const Grab& g : grabs_)
         if (g.keys == keys)
             return false;
-    Grab g{hWnd, id, keys, x11ModifiersOf(keys.modifiers), X11Keyboard(connection_).keycodes(keys.virtualKey)};
+    Grab g{hWnd, id, keys, x11ModifiersOf(keys.modifiers), keyboard_->keycodes(keys.virtualKey)};
     if (g.keycodes.empty() || !grab(g))
         return false;
     grabs_.push_back(std::move(g));
@@ -120,6 +121,10 @@ bool X11HotKeys::nativeEventFilter(const QByteArray& eventType, void* message, q
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const int type = event->response_type & ~0x80;
+    if (type == XCB_MAPPING_NOTIFY) {
+        keyboard_ = std::make_unique<X11Keyboard>(connection_);
+        return false;
+    }
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
     // Press and release carry the same fields.

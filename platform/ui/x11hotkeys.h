@@ -8,9 +8,12 @@
 #include <xcb/xcb.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tarvelo {
+
+class X11Keyboard;
 
 // Global hotkeys on X11: each combination is a passive key grab on the root window over
 // Qt's own connection, taken once for every state of NumLock and CapsLock, so the locks
@@ -47,6 +50,8 @@ private:
     // Posted hotkeys are delivered through it, so none arrives after this object is gone.
     QObject receiver_;
     xcb_connection_t* connection_ = nullptr;
+    // The server's keyboard map, read once and again after the server says it changed.
+    std::unique_ptr<X11Keyboard> keyboard_;
     xcb_window_t root_ = XCB_NONE;
     std::uint16_t numLock_ = 0;
     std::vector<Grab> grabs_;

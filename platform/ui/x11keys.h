@@ -17,7 +17,7 @@ std::vector<std::uint32_t> keysymsOfVirtualKey(int virtualKey);
 // The X modifier mask (Shift, Control, Mod1) of hk::Modifiers flags.
 std::uint16_t x11ModifiersOf(int modifiers);
 
-// The keyboard map of the server, read once per use: key symbols to key codes.
+// The keyboard map of the server, read when first asked: key symbols to key codes.
 class X11Keyboard {
 public:
     explicit X11Keyboard(xcb_connection_t* connection);

@@ -13,7 +13,7 @@ expected=(
   share/metainfo/$id.metainfo.xml
   share/icons/hicolor/scalable/apps/$id.svg
 )
-for size in 16 22 24 32 48 64 128 256; do
+for size in 16 22 24 32 48 64 96 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for f in "${expected[@]}"; do

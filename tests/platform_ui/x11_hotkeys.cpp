@@ -5,14 +5,19 @@
 
 #include "host/globais.h"
 #include "host/sistema.h"
+#include "platform/ui/x11connection.h"
 #include "platform/ui/x11hotkeys.h"
+#include "platform/ui/x11keys.h"
 #include "platform/ui/x11keystrokes.h"
 #include "platform/ui/x11numlock.h"
 
 #include <QClipboard>
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace tarvelo;
 using namespace tarvelo::teste;
@@ -130,3 +135,76 @@ TEST_F(X11HotKeysNoServidor, NumLockIsSwitchedBackOn)
 }
 
 }  // namespace
+
+// A spare key code of the server that carries the keypad's 8 for as long as it lives, as a
+// layout switch would give it; the code is spare again afterwards.
+class TeclaAcrescentada {
+public:
+    explicit TeclaAcrescentada(xcb_connection_t* conexao) : conexao_(conexao)
+    {
+        const xcb_setup_t* setup = xcb_get_setup(conexao_);
+        const int quantas = setup->max_keycode - setup->min_keycode + 1;
+        std::unique_ptr<xcb_get_keyboard_mapping_reply_t, void (*)(void*)> mapa(
+            xcb_get_keyboard_mapping_reply(
+                conexao_, xcb_get_keyboard_mapping(conexao_, setup->min_keycode, static_cast<std::uint8_t>(quantas)),
+                nullptr),
+            std::free);
+        porCodigo_ = mapa->keysyms_per_keycode;
+        const xcb_keysym_t* simbolos = xcb_get_keyboard_mapping_keysyms(mapa.get());
+        for (int i = quantas - 1; i >= 0 && codigo == 0; --i)
+            if (std::all_of(simbolos + i * porCodigo_, simbolos + (i + 1) * porCodigo_, [](xcb_keysym_t s) { return s == 0; }))
+                codigo = static_cast<xcb_keycode_t>(setup->min_keycode + i);
+        if (codigo != 0)
+            mapear(0xffb8);
+    }
+    ~TeclaAcrescentada()
+    {
+        if (codigo != 0)
+            mapear(0);
+    }
+    xcb_keycode_t codigo = 0;
+
+private:
+    void mapear(xcb_keysym_t simbolo)
+    {
+        std::vector<xcb_keysym_t> simbolos(porCodigo_, 0);
+        simbolos[0] = simbolo;
+        xcb_change_keyboard_mapping(conexao_, 1, codigo, static_cast<std::uint8_t>(porCodigo_), simbolos.data());
+        xcb_flush(conexao_);
+    }
+    xcb_connection_t* conexao_;
+    int porCodigo_ = 0;
+};
+
+// Notes whether the program has read a keyboard map change: filters run newest first, so
+// by the time this one has seen it the hotkeys' own filter has, too.
+class AvisoDeMapa : public QAbstractNativeEventFilter {
+public:
+    bool visto = false;
+    bool nativeEventFilter(const QByteArray&, void* mensagem, qintptr*) override
+    {
+        const auto* evento = static_cast<const xcb_generic_event_t*>(mensagem);
+        visto = visto || (evento->response_type & ~0x80) == XCB_MAPPING_NOTIFY;
+        return false;
+    }
+};
+
+TEST_F(X11HotKeysNoServidor, AKeyTheKeyboardMapGainsAfterTheFirstHotkeyIsGrabbedToo)
+{
+    ASSERT_TRUE(servico.registerHotKey(janela, 1, {hk::Ctrl, kVkKp0 + 1}));
+    AvisoDeMapa aviso;
+    QCoreApplication::instance()->installNativeEventFilter(&aviso);
+    TeclaAcrescentada acrescentada(x11Connection());
+    ASSERT_NE(acrescentada.codigo, 0) << "the server has no spare key code";
+    ASSERT_TRUE(esperarAte([&] { return aviso.visto; }));
+    QCoreApplication::instance()->removeNativeEventFilter(&aviso);
+
+    ASSERT_TRUE(servico.registerHotKey(segunda, 1, {hk::Ctrl, kVkKp0 + 8}));
+    xcb_connection_t* conexao = x11Connection();
+    const xcb_keycode_t control = X11Keyboard(conexao).keycode(0x11);
+    for (const auto& [tipo, codigo] : {std::pair{XCB_KEY_PRESS, control}, {XCB_KEY_PRESS, acrescentada.codigo},
+                                       {XCB_KEY_RELEASE, acrescentada.codigo}, {XCB_KEY_RELEASE, control}})
+        xcb_test_fake_input(conexao, tipo, codigo, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(conexao);
+    EXPECT_TRUE(esperarAte([&] { return recebidos.size() == 1 && recebidos[0].first == segunda; }));
+}
