@@ -62,12 +62,14 @@ HotKeysCalcula::~HotKeysCalcula()
 
 void HotKeysCalcula::RegistrarHotKeys()
 {
-    for (const Atalho& a : atalhos_) {
-        const WindowHandle h = a.tecla->hWnd;
-        if (!IsWindow(h))
-            continue;
-        // A combination another program holds is simply not there; the others work.
-        servicos_.hotkeys.registerHotKey(h, kIdHotKey, a.teclas);
+    std::vector<HotKeyClaim> pedidos;
+    for (const Atalho& a : atalhos_)
+        if (IsWindow(a.tecla->hWnd))
+            pedidos.push_back({a.tecla->hWnd, kIdHotKey, a.teclas});
+    // A combination another program holds is simply not there; the others work.
+    servicos_.hotkeys.registerHotKeys(pedidos);
+    for (const HotKeyClaim& pedido : pedidos) {
+        const WindowHandle h = pedido.hWnd;
         // Taking a window twice would make WndProcTecla its own previous procedure.
         if (GetWindowProcedure(h) == &WndProcTecla)
             continue;

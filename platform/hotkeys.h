@@ -3,12 +3,21 @@
 #include "platform/keystrokes.h"
 #include "platform/messagecore.h"
 
+#include <vector>
+
 namespace tarvelo {
 
 struct HotKeyCombination {
     int modifiers = 0;   // hk::Modifiers
     int virtualKey = 0;  // the platform's virtual-key code
     friend bool operator==(const HotKeyCombination&, const HotKeyCombination&) = default;
+};
+
+// One combination for a window: what registerHotKeys claims.
+struct HotKeyClaim {
+    WindowHandle hWnd = 0;
+    int id = 0;
+    HotKeyCombination keys;
 };
 
 // The combination of a WM_SETHOTKEY code: the virtual key in the low byte, the flags
@@ -27,6 +36,15 @@ public:
     // when the combination is not available: another program holds it, or available() is
     // false.
     virtual bool registerHotKey(WindowHandle hWnd, int id, const HotKeyCombination& keys) = 0;
+    // Claims each as registerHotKey does, in order; whether each was available. The real
+    // one waits for the server once for all of them.
+    virtual std::vector<bool> registerHotKeys(const std::vector<HotKeyClaim>& claims)
+    {
+        std::vector<bool> granted;
+        for (const HotKeyClaim& c : claims)
+            granted.push_back(registerHotKey(c.hWnd, c.id, c.keys));
+        return granted;
+    }
     // Releases what (hWnd, id) holds; nothing held is no failure.
     virtual void unregisterHotKey(WindowHandle hWnd, int id) = 0;
 };

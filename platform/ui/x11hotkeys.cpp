@@ -42,18 +42,49 @@ X11HotKeys::~X11HotKeys()
 
 bool X11HotKeys::registerHotKey(WindowHandle hWnd, int id, const HotKeyCombination& keys)
 {
-    unregisterHotKey(hWnd, id);
-    if (!connection_ || !IsWindow(hWnd))
-        return false;
-    // One combination, one window: a second claim of our own would silently share the grab.
-    for (const Grab& g : grabs_)
-        if (g.keys == keys)
-            return false;
-    Grab g{hWnd, id, keys, x11ModifiersOf(keys.modifiers), keyboard_->keycodes(keys.virtualKey)};
-    if (g.keycodes.empty() || !grab(g))
-        return false;
-    grabs_.push_back(std::move(g));
-    return true;
+    return registerHotKeys({{hWnd, id, keys}}).front();
+}
+
+std::vector<bool> X11HotKeys::registerHotKeys(const std::vector<HotKeyClaim>& claims)
+{
+    // Every grab is sent before any answer is awaited: one round trip for them all.
+    std::vector<std::vector<xcb_void_cookie_t>> sent(claims.size());
+    for (std::size_t i = 0; i < claims.size(); ++i) {
+        const HotKeyClaim& c = claims[i];
+        unregisterHotKey(c.hWnd, c.id);
+        if (!connection_ || !IsWindow(c.hWnd))
+            continue;
+        // One combination, one window: a second claim of our own would silently share the grab.
+        if (std::any_of(grabs_.begin(), grabs_.end(), [&](const Grab& g) { return g.keys == c.keys; }))
+            continue;
+        Grab g{c.hWnd, c.id, c.keys, x11ModifiersOf(c.keys.modifiers), keyboard_->keycodes(c.keys.virtualKey)};
+        if (g.keycodes.empty())
+            continue;
+        sent[i] = sendGrab(g);
+        grabs_.push_back(std::move(g));
+    }
+    std::vector<bool> result(claims.size(), false);
+    bool released = false;
+    for (std::size_t i = 0; i < claims.size(); ++i) {
+        if (sent[i].empty())
+            continue;
+        result[i] = granted(sent[i]);
+        if (result[i])
+            continue;
+        // Another program holds some of it: keep none, or the combination would work only
+        // with some lock states. Ungrabbing never touches the other program's grab.
+        const auto it = std::find_if(grabs_.begin(), grabs_.end(), [&](const Grab& g) {
+            return g.hWnd == claims[i].hWnd && g.id == claims[i].id && g.keys == claims[i].keys;
+        });
+        if (it != grabs_.end()) {
+            ungrab(*it);
+            grabs_.erase(it);
+            released = true;
+        }
+    }
+    if (released)
+        waitForServer();
+    return result;
 }
 
 void X11HotKeys::unregisterHotKey(WindowHandle hWnd, int id)
@@ -63,10 +94,15 @@ void X11HotKeys::unregisterHotKey(WindowHandle hWnd, int id)
     if (it == grabs_.end())
         return;
     ungrab(*it);
-    // A round trip, not only a flush: once this returns the server has let the keys go, so
-    // another program may take them at once.
-    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    waitForServer();
     grabs_.erase(it);
+}
+
+void X11HotKeys::waitForServer()
+{
+    // A round trip, not only a flush: once this returns the server has let released keys
+    // go, so another program may take them at once.
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 std::vector<std::uint16_t> X11HotKeys::lockVariants() const
@@ -79,23 +115,24 @@ std::vector<std::uint16_t> X11HotKeys::lockVariants() const
     return variants;
 }
 
-bool X11HotKeys::grab(const Grab& g)
+std::vector<xcb_void_cookie_t> X11HotKeys::sendGrab(const Grab& g)
 {
     std::vector<xcb_void_cookie_t> cookies;
     for (const xcb_keycode_t keycode : g.keycodes)
         for (const std::uint16_t lock : lockVariants())
             cookies.push_back(xcb_grab_key_checked(connection_, 0, root_, static_cast<std::uint16_t>(g.modifiers | lock),
                                                    keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    return cookies;
+}
+
+bool X11HotKeys::granted(const std::vector<xcb_void_cookie_t>& cookies)
+{
     bool all = true;
     for (const xcb_void_cookie_t cookie : cookies) {
         std::unique_ptr<xcb_generic_error_t, void (*)(void*)> error(xcb_request_check(connection_, cookie),
                                                                     std::free);
         all = all && !error;
     }
-    // Another program holds some of it: keep none, or the combination would work only
-    // with some lock states. Ungrabbing never touches the other program's grab.
-    if (!all)
-        ungrab(g);
     return all;
 }
 

@@ -29,6 +29,7 @@ public:
 
     bool available() const override { return connection_ != nullptr; }
     bool registerHotKey(WindowHandle hWnd, int id, const HotKeyCombination& keys) override;
+    std::vector<bool> registerHotKeys(const std::vector<HotKeyClaim>& claims) override;
     void unregisterHotKey(WindowHandle hWnd, int id) override;
 
 private:
@@ -42,8 +43,10 @@ private:
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     std::vector<std::uint16_t> lockVariants() const;
-    bool grab(const Grab& g);
+    std::vector<xcb_void_cookie_t> sendGrab(const Grab& g);
+    bool granted(const std::vector<xcb_void_cookie_t>& cookies);
     void ungrab(const Grab& g);
+    void waitForServer();
     const Grab* grabOf(xcb_keycode_t keycode, std::uint16_t state) const;
     void post(WindowHandle hWnd, int id, const HotKeyCombination& keys);
 

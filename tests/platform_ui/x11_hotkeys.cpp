@@ -94,6 +94,19 @@ TEST_F(X11HotKeysNoServidor, ACombinationAnotherProgramHoldsIsNotAvailableAlone)
     EXPECT_FALSE(servico.registerHotKey(janela, 2, {hk::Ctrl, kVkKp0 + 6})) << "one combination, one window";
 }
 
+TEST_F(X11HotKeysNoServidor, AClaimOfSeveralAtOnceAnswersEachAsAloneWould)
+{
+    ASSERT_TRUE(outro.agarrar(XCB_MOD_MASK_CONTROL, kXkKp5));
+    const std::vector<bool> concedidos = servico.registerHotKeys(
+        {{janela, 1, {hk::Ctrl, kVkKp0 + 5}}, {janela, 2, {hk::Ctrl, kVkKp0 + 6}}, {segunda, 1, {hk::Ctrl, kVkKp0 + 6}}});
+    EXPECT_EQ(concedidos, (std::vector<bool>{false, true, false})) << "held elsewhere; granted; one combination, one window";
+    outro.soltar(XCB_MOD_MASK_CONTROL, kXkKp5);
+    EXPECT_TRUE(outro.agarrar(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_LOCK, kXkKp5)) << "the refused claim keeps no grab";
+    outro.soltar(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_LOCK, kXkKp5);
+    outro.teclar({kXkControl}, kXkKp6);
+    EXPECT_TRUE(esperarAte([&] { return recebidos.size() == 1 && recebidos[0] == std::pair<WindowHandle, MessageParam>(janela, 2); }));
+}
+
 TEST_F(X11HotKeysNoServidor, UnregisteringLeavesNoGrabBehind)
 {
     const std::uint16_t numLock = XCB_MOD_MASK_2;
