@@ -20,8 +20,10 @@ CalculadoraPadrao::~CalculadoraPadrao()
 void CalculadoraPadrao::Preparar()
 {
     PrepararFontes();
-    if (!janela_ && !preparada_)
+    if (!janela_ && !preparada_) {
         preparada_ = std::make_unique<JanelaCalcula>(host_, janelas_, servicos_);
+        preparada_->carregarIcones();
+    }
 }
 
 JanelaCalcula* CalculadoraPadrao::janela() const

@@ -74,6 +74,9 @@ public:
     // Looks up and loads the window's fonts ahead of its first load, while the program
     // would otherwise sit idle; later loads find them in Qt's font cache.
     static void PrepararFontes();
+    // Reads the menus' icon list (once), which the load would otherwise read; for the same
+    // idle time as the fonts.
+    void carregarIcones();
     // Brings the window to the front: restored, raised and given the focus.
     void Ativar();
     void Form_Activate();
@@ -232,7 +235,6 @@ private:
     void leiauteDesenhado();
     void aplicarEsquema(int numero);
     void escolherIdioma(int idioma);
-    void carregarIcones();
     void aplicarCorVisor(int indice, Cor cor);
 
     template <typename T>
