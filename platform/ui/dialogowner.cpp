@@ -45,10 +45,12 @@ QWidget* askingWindow(WindowHandle asked)
     return chosen;
 }
 
-DialogOwner::DialogOwner(WindowHandle asked) : window_(askingWindow(asked)) {}
+DialogOwner::DialogOwner(WindowHandle asked) : window_(askingWindow(asked)) { }
 
 DialogOwner::~DialogOwner()
 {
+    for (const QPointer<QDialog>& dialog : made_)
+        delete dialog.data();
     if (window_ && canOwnDialogs(window_)) {
         window_->raise();
         window_->activateWindow();

@@ -2,10 +2,12 @@
 
 #include "platform/messagecore.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
-class QDialog;
+#include <utility>
+#include <vector>
 
 namespace tarvelo {
 
@@ -13,7 +15,8 @@ namespace tarvelo {
 // is the window whose handle the caller names, else the program's active window (or, while
 // another program has the keyboard, as after a global hotkey, the program's window on top).
 // A dialog it adopts opens above that window, also when the window stays on top of others,
-// and takes the keyboard; when the owner goes out of scope the keyboard returns to the window.
+// and takes the keyboard; when the owner goes out of scope the dialogs it made are deleted
+// and the keyboard returns to the window.
 class DialogOwner {
 public:
     explicit DialogOwner(WindowHandle asked = -1);
@@ -23,11 +26,25 @@ public:
 
     // Null when the program shows no window at all.
     QWidget* window() const { return window_.data(); }
+
+    // A dialog of the window, made on the heap. The window may close and be deleted while
+    // the dialog runs (an alarm, the timed power-off, another start asking the program to
+    // close), taking its child dialogs with it: the pointer then reads null, where a dialog
+    // on the stack would be freed a second time.
+    template <class Dialog, class... Args> QPointer<Dialog> make(Args&&... args)
+    {
+        auto* dialog = new Dialog(std::forward<Args>(args)...);
+        adopt(*dialog);
+        made_.emplace_back(dialog);
+        return dialog;
+    }
+
+private:
     // Parents `dialog` to the window and gives it the window's stacking.
     void adopt(QDialog& dialog) const;
 
-private:
     QPointer<QWidget> window_;
+    std::vector<QPointer<QDialog>> made_;
 };
 
 // The window asking, as DialogOwner finds it: the top-level window of the widget `asked`

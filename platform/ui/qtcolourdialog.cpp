@@ -8,18 +8,17 @@ namespace tarvelo {
 
 bool QtColourDialogService::ShowColourDialog(ColourDialogRequest& request)
 {
-    const DialogOwner owner(request.owner);
-    QColorDialog dialog(toQColor(request.colour));
-    owner.adopt(dialog);
+    DialogOwner owner(request.owner);
+    const QPointer<QColorDialog> dialog = owner.make<QColorDialog>(toQColor(request.colour));
     if (request.customColours)
         for (int i = 0; i < 16; ++i)
             QColorDialog::setCustomColor(i, toQColor((*request.customColours)[i]));
-    const bool chosen = dialog.exec() == QDialog::Accepted;
+    const bool chosen = dialog->exec() == QDialog::Accepted && dialog;
     if (request.customColours)
         for (int i = 0; i < 16; ++i)
             (*request.customColours)[i] = fromQRgb(QColorDialog::customColor(i).rgb());
     if (chosen)
-        request.colour = fromQRgb(dialog.selectedColor().rgb());
+        request.colour = fromQRgb(dialog->selectedColor().rgb());
     return chosen;
 }
 

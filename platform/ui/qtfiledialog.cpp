@@ -12,48 +12,47 @@ namespace tarvelo {
 
 bool QtFileDialogService::ShowFileDialog(FileDialogRequest& request)
 {
-    const DialogOwner owner(request.owner);
-    QFileDialog dialog(nullptr, request.title);
-    owner.adopt(dialog);
+    DialogOwner owner(request.owner);
+    const QPointer<QFileDialog> dialog = owner.make<QFileDialog>(nullptr, request.title);
     const int flags = effectiveFlags(request);
     const bool multi = flags & fd::AllowMultiSelect;
     const bool mustExist = flags & fd::FileMustExist;
     if (request.openDialog) {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(multi ? QFileDialog::ExistingFiles
-                                 : (mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(multi ? QFileDialog::ExistingFiles
+                                  : (mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     } else {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(flags & fd::OverwritePrompt));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, !(flags & fd::OverwritePrompt));
     }
     if (request.readOnly && request.openDialog)
-        dialog.setOption(QFileDialog::ReadOnly, true);
+        dialog->setOption(QFileDialog::ReadOnly, true);
 
     const QStringList filters = nameFilters(request.filter);
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
+        dialog->setNameFilters(filters);
         const int index = std::clamp(request.filterIndex, 1, static_cast<int>(filters.size())) - 1;
-        dialog.selectNameFilter(filters.at(index));
+        dialog->selectNameFilter(filters.at(index));
     }
     if (const QString suffix = defaultSuffix(request.defaultExt); !suffix.isEmpty())
-        dialog.setDefaultSuffix(suffix);
+        dialog->setDefaultSuffix(suffix);
     if (!request.initDir.isEmpty() && QFileInfo(request.initDir).isDir())
-        dialog.setDirectory(request.initDir);
+        dialog->setDirectory(request.initDir);
     if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
+        dialog->selectFile(request.fileName);
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog->exec() != QDialog::Accepted || !dialog || dialog->selectedFiles().isEmpty()) {
         request.fileName.clear();
         request.fileTitle.clear();
         return false;
     }
     if (multi) {
-        request.fileName = joinSelection(dialog.selectedFiles());
+        request.fileName = joinSelection(dialog->selectedFiles());
         request.fileTitle.clear();
         return true;
     }
-    const QString chosen = dialog.selectedFiles().constFirst();
+    const QString chosen = dialog->selectedFiles().constFirst();
     request.fileName = chosen;
     request.fileTitle = QFileInfo(chosen).fileName();
     return true;

@@ -28,8 +28,7 @@ ButtonSet buttonSet(int flags)
     case mb::OkCancel: return {{{{Button::Ok, mb::Ok}, {Button::Cancel, mb::Cancel}}}, 2};
     case mb::AbortRetryIgnore:
         return {{{{Button::Abort, mb::Abort}, {Button::Retry, mb::Retry}, {Button::Ignore, mb::Ignore}}}, 3};
-    case mb::YesNoCancel:
-        return {{{{Button::Yes, mb::Yes}, {Button::No, mb::No}, {Button::Cancel, mb::Cancel}}}, 3};
+    case mb::YesNoCancel: return {{{{Button::Yes, mb::Yes}, {Button::No, mb::No}, {Button::Cancel, mb::Cancel}}}, 3};
     case mb::YesNo: return {{{{Button::Yes, mb::Yes}, {Button::No, mb::No}}}, 2};
     case mb::RetryCancel: return {{{{Button::Retry, mb::Retry}, {Button::Cancel, mb::Cancel}}}, 2};
     default: return {{{{Button::Ok, mb::Ok}}}, 1};
@@ -51,34 +50,32 @@ QMessageBox::Icon icon(int flags)
 
 int QtMessageService::show(const QString& text, int flags, const QString& title)
 {
-    const DialogOwner owner;
-    QMessageBox box(icon(flags), title, text);
-    owner.adopt(box);
+    DialogOwner owner;
+    const QPointer<QMessageBox> box = owner.make<QMessageBox>(icon(flags), title, text);
     const ButtonSet set = buttonSet(flags);
     const int preferred = (flags >> 8) & 0x3;
     for (int i = 0; i < set.count; ++i) {
-        QPushButton* button = box.addButton(set.buttons[i].first);
+        QPushButton* button = box->addButton(set.buttons[i].first);
         if (i == preferred)
-            box.setDefaultButton(button);
+            box->setDefaultButton(button);
     }
-    box.exec();
-    const auto chosen = box.standardButton(box.clickedButton());
+    box->exec();
+    const auto chosen = box ? box->standardButton(box->clickedButton()) : QMessageBox::NoButton;
     for (int i = 0; i < set.count; ++i)
         if (set.buttons[i].first == chosen)
             return set.buttons[i].second;
-    // Closed without a button: the escape answer of the set.
+    // Closed without a button, or gone with its window: the escape answer of the set.
     return set.count == 1 ? mb::Ok : (set.buttons[set.count - 1].second == mb::No ? mb::No : mb::Cancel);
 }
 
 QString QtInputService::ask(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    const DialogOwner owner;
-    QInputDialog box;
-    owner.adopt(box);
-    box.setWindowTitle(title);
-    box.setLabelText(prompt);
-    box.setTextValue(defaultText);
-    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+    DialogOwner owner;
+    const QPointer<QInputDialog> box = owner.make<QInputDialog>();
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->setTextValue(defaultText);
+    return box->exec() == QDialog::Accepted && box ? box->textValue() : QString();
 }
 
 QString QtClipboardService::text() const

@@ -118,4 +118,39 @@ TEST(Dialogos, ABoxStaysAboveAModalWindowPutOnTopThroughItsPlatformWindow)
     DestroyWindowHandle(handle);
 }
 
+// The window may go while its box is open (an alarm, the timed power-off, another start
+// asking the program to close): the box goes with it and the call gives its escape answer.
+TEST(Dialogos, ABoxWhoseWindowIsDeletedWhileOpenEndsWithTheEscapeAnswer)
+{
+    QtMessageService caixaMensagem;
+    QtInputService caixaEntrada;
+    QtFileDialogService arquivos;
+    QtColourDialogService cores;
+    MessageService& mensagens = caixaMensagem;
+    InputService& entrada = caixaEntrada;
+    const std::pair<const char*, std::function<bool()>> caixas[] = {
+        {"message", [&] { return mensagens.show(QStringLiteral("Nota"), mb::YesNo) == mb::No; }},
+        {"input", [&] { return entrada.ask(QStringLiteral("Porta:"), {}, QStringLiteral("1")).isEmpty(); }},
+        {"file", [&] {
+             FileDialogRequest pedido;
+             return !arquivos.ShowFileDialog(pedido);
+         }},
+        {"colour", [&] {
+             ColourDialogRequest pedido;
+             return !cores.ShowColourDialog(pedido);
+         }},
+    };
+    for (const auto& [nome, abrir] : caixas) {
+        auto* janela = new QWidget;
+        janela->show();
+        ASSERT_TRUE(esperarAte([janela] { return janela->isActiveWindow(); })) << nome;
+        QTimer::singleShot(0, [janela] {
+            esperarAte([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
+            delete janela;
+        });
+        EXPECT_TRUE(abrir()) << nome;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << nome;
+    }
+}
+
 }  // namespace
