@@ -3,10 +3,10 @@
 #include "mainwindow/janelacalcula.h"
 
 #include "calc/fita_arquivo.h"
+#include "calc/iniciosessao.h"
 #include "calc/sons.h"
 #include "controls/xpbutton.h"
 #include "host/globais.h"
-#include "host/registro.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
 #include "mainwindow/geometria.h"
@@ -154,8 +154,7 @@ bool JanelaCalcula::Form_Load()
         if (!mini) {
             if (const auto bandeja = conf(pref::Systray))
                 mnuSystray.setChecked(*bandeja);
-            mnuFicar.setChecked(!LerRegistro(g.gChaveWindows + QStringLiteral("\\Run"), QStringLiteral("Tarvelo"), 7)
-                                     .isEmpty());
+            mnuFicar.setChecked(IniciaComSessao());
         }
         // Ctrl+Shift+C brings the window to the front.
         SendMessage(hWnd_, WM_SETHOTKEY, 835, 0);
