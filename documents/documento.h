@@ -34,6 +34,14 @@ struct ServicosDocumento {
     FileDialogService& arquivos;
 };
 
+// The fields both documents have, by the names their settings and models use.
+namespace campo {
+inline const QString Cidade = QStringLiteral("txtCidade");
+inline const QString Dia = QStringLiteral("txtDia");
+inline const QString Mes = QStringLiteral("txtMês");
+inline const QString Ano = QStringLiteral("txtAno");
+}  // namespace campo
+
 // The section of the settings that holds a document's window settings and its first model.
 QString secaoBase(Documento documento);
 

@@ -26,10 +26,6 @@ namespace tarvelo {
 namespace {
 
 const QString kFavorecido = QStringLiteral("txtFavorecido");
-const QString kCidade = QStringLiteral("txtCidade");
-const QString kDia = QStringLiteral("txtDia");
-const QString kMes = QStringLiteral("txtMês");
-const QString kAno = QStringLiteral("txtAno");
 const QString kReserva = QStringLiteral("txtReserva");
 
 }  // namespace
@@ -47,11 +43,11 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
     lstFavorecido->setToolTip(QStringLiteral(" Lista dos Favorecidos "));
     lstFavorecido->resize(250, 100);
     lstFavorecido->hide();
-    QLineEdit* cidade = criarCampo(kCidade, QStringLiteral(" Cidade Local "), Qt::AlignRight, true);
+    QLineEdit* cidade = criarCampo(campo::Cidade, QStringLiteral(" Cidade Local "), Qt::AlignRight, true);
     cidade->setText(QStringLiteral("CIDADE - UF"));
-    QLineEdit* dia = criarCampo(kDia, QStringLiteral(" Dia "), Qt::AlignHCenter, true);
-    QLineEdit* mes = criarCampo(kMes, QStringLiteral(" Mês "), Qt::AlignHCenter, true);
-    QLineEdit* ano = criarCampo(kAno, QStringLiteral(" Ano "), Qt::AlignRight, true);
+    QLineEdit* dia = criarCampo(campo::Dia, QStringLiteral(" Dia "), Qt::AlignHCenter, true);
+    QLineEdit* mes = criarCampo(campo::Mes, QStringLiteral(" Mês "), Qt::AlignHCenter, true);
+    QLineEdit* ano = criarCampo(campo::Ano, QStringLiteral(" Ano "), Qt::AlignRight, true);
     QPlainTextEdit* reserva = criarCampoMultilinha(kReserva, QStringLiteral(" Campo Reserva "), 29);
     QLineEdit* extenso1 = criarCampo(QStringLiteral("txtExtenso1"), QStringLiteral(" Extenso na Linha 1 "), Qt::AlignLeft, false);
     QLineEdit* extenso2 = criarCampo(QStringLiteral("txtExtenso2"), QStringLiteral(" Extenso na Linha 2 "), Qt::AlignLeft, false);
@@ -81,12 +77,12 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
 void frmCheque::Form_Load()
 {
     aplicarPonteiroMao({chkNegrito, chkAno, Check2, cbModelo, lstCopias});
-    definirTexto(kCidade, lerPreferencia(servicos_.configuracoes, pref::ChequeCidade));
+    definirTexto(campo::Cidade, lerPreferencia(servicos_.configuracoes, pref::ChequeCidade));
     carregarNegrito();
     const QDate hoje = servicos_.relogio.now().date();
-    definirTexto(kDia, formatDate(hoje, u"dd"));
-    definirTexto(kMes, formatDate(hoje, u"mmmm").toUpper());
-    definirTexto(kAno, formatDate(hoje, chkAno->isChecked() ? u"yyyy" : u"yy"));
+    definirTexto(campo::Dia, formatDate(hoje, u"dd"));
+    definirTexto(campo::Mes, formatDate(hoje, u"mmmm").toUpper());
+    definirTexto(campo::Ano, formatDate(hoje, chkAno->isChecked() ? u"yyyy" : u"yy"));
     carregarComum();
     lstFavorecido->addItems(LerFavorecidos(ArquivoFavorecidos()));
     if (lstFavorecido->count() < 2)
@@ -134,13 +130,13 @@ void frmCheque::aposMoverCampos()
 
 QList<QStringList> frmCheque::linhas() const
 {
-    return {{kCidade, kDia, kMes, kAno}};
+    return {{campo::Cidade, campo::Dia, campo::Mes, campo::Ano}};
 }
 
 QList<QStringList> frmCheque::ordemBanda() const
 {
     return {{QStringLiteral("txtValor")}, {QStringLiteral("txtExtenso1")}, {QStringLiteral("txtExtenso2")},
-            {kFavorecido}, {kReserva}, {kCidade, kDia, kMes, kAno}};
+            {kFavorecido}, {kReserva}, {campo::Cidade, campo::Dia, campo::Mes, campo::Ano}};
 }
 
 QList<QWidget*> frmCheque::ferramentasImpressao() const
@@ -151,13 +147,13 @@ QList<QWidget*> frmCheque::ferramentasImpressao() const
 
 QStringList frmCheque::camposMaiusculos() const
 {
-    return {kFavorecido, kCidade};
+    return {kFavorecido, campo::Cidade};
 }
 
 QList<ValorPreferencia> frmCheque::textosGuardados() const
 {
     return {valorPreferencia(pref::ChequeFavorecido, texto(kFavorecido)),
-            valorPreferencia(pref::ChequeCidade, texto(kCidade)), valorNegrito()};
+            valorPreferencia(pref::ChequeCidade, texto(campo::Cidade)), valorNegrito()};
 }
 
 bool frmCheque::antesDeImprimir()
@@ -172,7 +168,7 @@ bool frmCheque::anoDoModelo() const
 
 void frmCheque::chkAno_Click()
 {
-    definirTexto(kAno, formatDate(servicos_.relogio.now().date(), chkAno->isChecked() ? u"yyyy" : u"yy"));
+    definirTexto(campo::Ano, formatDate(servicos_.relogio.now().date(), chkAno->isChecked() ? u"yyyy" : u"yy"));
     cmdSalvar->setEnabled(true);
 }
 
@@ -229,7 +225,7 @@ bool frmCheque::eventFilter(QObject* objeto, QEvent* evento)
                                                     "edite o arquivo FAVORECIDOS.TXT, disponível no seguinte local:") +
                                          globais().gCrLf2 + globais().gPastaApp + QStringLiteral("favorecidos.txt"),
                                      mb::Information);
-    } else if (objeto == campo(kCidade) && evento->type() == QEvent::FocusIn) {
+    } else if (objeto == campo(campo::Cidade) && evento->type() == QEvent::FocusIn) {
         lstFavorecido->hide();
     }
     return JanelaDocumento::eventFilter(objeto, evento);

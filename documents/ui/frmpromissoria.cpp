@@ -23,13 +23,9 @@
 namespace tarvelo {
 namespace {
 
-const QString kDia = QStringLiteral("txtDia");
-const QString kMes = QStringLiteral("txtMês");
-const QString kAno = QStringLiteral("txtAno");
 const QString kNumero = QStringLiteral("txtNumero");
 const QString kCredor = QStringLiteral("txtCredor");
 const QString kCredor2 = QStringLiteral("txtCredor2");
-const QString kCidade = QStringLiteral("txtCidade");
 const QString kEmitente = QStringLiteral("txtEmitente");
 const QString kEmitente2 = QStringLiteral("txtEmitente2");
 const QString kEndereco = QStringLiteral("txtEndereço");
@@ -43,7 +39,7 @@ const QList<std::pair<const PreferenciaTexto*, QString>>& textosDaNota()
 {
     static const QList<std::pair<const PreferenciaTexto*, QString>> textos{
         {&pref::NotaPagarei, kPagarei},     {&pref::NotaCredor, kCredor},       {&pref::NotaCredor2, kCredor2},
-        {&pref::NotaCidade, kCidade},       {&pref::NotaEmitente, kEmitente},   {&pref::NotaEmitente2, kEmitente2},
+        {&pref::NotaCidade, campo::Cidade},       {&pref::NotaEmitente, kEmitente},   {&pref::NotaEmitente2, kEmitente2},
         {&pref::NotaEndereco, kEndereco},
     };
     return textos;
@@ -77,9 +73,9 @@ frmPromissoria::frmPromissoria(const ServicosDocumento& servicos, const Entrega&
     setWindowTitle(QStringLiteral(" Imprimir Nota Promissória"));
     const auto esquerda = Qt::AlignLeft;
     QList<QWidget*> ordem{
-        criarCampo(kDia, QStringLiteral(" Dia "), Qt::AlignHCenter, false),
-        criarCampo(kMes, QStringLiteral(" Mês "), Qt::AlignHCenter, false),
-        criarCampo(kAno, QStringLiteral(" Ano "), Qt::AlignHCenter, false),
+        criarCampo(campo::Dia, QStringLiteral(" Dia "), Qt::AlignHCenter, false),
+        criarCampo(campo::Mes, QStringLiteral(" Mês "), Qt::AlignHCenter, false),
+        criarCampo(campo::Ano, QStringLiteral(" Ano "), Qt::AlignHCenter, false),
         criarCampo(kNumero, QStringLiteral(" Número deste Documento "), Qt::AlignHCenter, true),
         criarCampo(QStringLiteral("txtValor"), QStringLiteral(" Valor da Promissória "), Qt::AlignRight, false),
         criarCampo(QStringLiteral("txtAosDias"), QStringLiteral(" Dia por Extenso "), esquerda, false),
@@ -88,7 +84,7 @@ frmPromissoria::frmPromissoria(const ServicosDocumento& servicos, const Entrega&
         criarCampo(kCredor2, QStringLiteral(" CPF/CGC do Credor"), esquerda, true),
         criarCampo(QStringLiteral("txtExtenso1"), QStringLiteral(" Extenso na Linha 1 "), esquerda, false),
         criarCampo(QStringLiteral("txtExtenso2"), QStringLiteral(" Extenso na Linha 2 "), esquerda, false),
-        criarCampo(kCidade, QStringLiteral(" Praça de Pagamento "), esquerda, true),
+        criarCampo(campo::Cidade, QStringLiteral(" Praça de Pagamento "), esquerda, true),
         criarCampo(kEmitente, QStringLiteral(" Emitente (Devedor) "), esquerda, true),
         criarCampo(kEmitente2, QStringLiteral(" CPF/CGC do Emitente "), esquerda, true),
         criarCampo(kEndereco, QStringLiteral(" Endereço do Emitente "), esquerda, true),
@@ -97,7 +93,7 @@ frmPromissoria::frmPromissoria(const ServicosDocumento& servicos, const Entrega&
     definirTexto(kPagarei, QStringLiteral("pagarei"));
     definirTexto(kCredor, QStringLiteral("NOME DA EMPRESA/PESSOA CREDORA"));
     definirTexto(kCredor2, QStringLiteral("CPF/CGC DO CREDOR"));
-    definirTexto(kCidade, QStringLiteral("CIDADE - UF"));
+    definirTexto(campo::Cidade, QStringLiteral("CIDADE - UF"));
     definirTexto(kEmitente, QStringLiteral("NOME DO EMITENTE"));
     definirTexto(kEmitente2, QStringLiteral("CPF/CGC DO EMITENTE"));
     definirTexto(kEndereco, QStringLiteral("ENDEREÇO DO EMITENTE"));
@@ -133,27 +129,27 @@ void frmPromissoria::Form_Load()
 void frmPromissoria::mostrarData(bool numerico)
 {
     const DataNota data = DataDaNota(vencimento_, numerico);
-    definirTexto(kDia, data.dia);
-    definirTexto(kMes, data.mes);
-    definirTexto(kAno, data.ano);
+    definirTexto(campo::Dia, data.dia);
+    definirTexto(campo::Mes, data.mes);
+    definirTexto(campo::Ano, data.ano);
 }
 
 void frmPromissoria::txtMes_DblClick()
 {
     if (!vencimento_.isValid())
         return;
-    const bool eraNumerico = texto(kMes).size() == 2;
+    const bool eraNumerico = texto(campo::Mes).size() == 2;
     mostrarData(!eraNumerico);
-    const int largura = campo(kDia)->width();
-    campo(kMes)->resize(eraNumerico ? 105 : largura, campo(kMes)->height());
-    campo(kAno)->resize(eraNumerico ? 53 : largura, campo(kAno)->height());
+    const int largura = campo(campo::Dia)->width();
+    campo(campo::Mes)->resize(eraNumerico ? 105 : largura, campo(campo::Mes)->height());
+    campo(campo::Ano)->resize(eraNumerico ? 53 : largura, campo(campo::Ano)->height());
     cmdSalvar->setEnabled(true);
 }
 
 bool frmPromissoria::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (evento->type() == QEvent::MouseButtonDblClick &&
-        (objeto == campo(kDia) || objeto == campo(kMes) || objeto == campo(kAno))) {
+        (objeto == campo(campo::Dia) || objeto == campo(campo::Mes) || objeto == campo(campo::Ano))) {
         txtMes_DblClick();
         return true;
     }
@@ -192,19 +188,19 @@ void frmPromissoria::aposAtivar()
 
 void frmPromissoria::aoFechar()
 {
-    salvarPreferencia(servicos_.configuracoes, pref::NotaTipoMes, QString::number(texto(kMes).size()));
+    salvarPreferencia(servicos_.configuracoes, pref::NotaTipoMes, QString::number(texto(campo::Mes).size()));
 }
 
 QList<QStringList> frmPromissoria::linhas() const
 {
-    return {{kDia, kMes, kAno}, {kCredor, kCredor2}};
+    return {{campo::Dia, campo::Mes, campo::Ano}, {kCredor, kCredor2}};
 }
 
 QList<QStringList> frmPromissoria::ordemBanda() const
 {
     return {{QStringLiteral("txtValor")}, {kNumero}, {QStringLiteral("txtAosDias")}, {kPagarei}, {kEmitente},
             {kEmitente2}, {kEndereco}, {QStringLiteral("txtExtenso1")}, {QStringLiteral("txtExtenso2")},
-            {QStringLiteral("txtReserva")}, {kCidade}, {kDia, kMes, kAno}, {kCredor, kCredor2}};
+            {QStringLiteral("txtReserva")}, {campo::Cidade}, {campo::Dia, campo::Mes, campo::Ano}, {kCredor, kCredor2}};
 }
 
 QList<QWidget*> frmPromissoria::ferramentasImpressao() const
@@ -214,7 +210,7 @@ QList<QWidget*> frmPromissoria::ferramentasImpressao() const
 
 QStringList frmPromissoria::camposMaiusculos() const
 {
-    return {kCredor, kCidade, kEmitente, kEndereco};
+    return {kCredor, campo::Cidade, kEmitente, kEndereco};
 }
 
 QList<ValorPreferencia> frmPromissoria::textosGuardados() const
