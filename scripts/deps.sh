@@ -9,7 +9,7 @@ packages=(
   libgmp-dev libasound2-dev libpng-dev libfontconfig-dev libfluidsynth-dev timgm6mb-soundfont
   libxcb1-dev libxcb-xtest0-dev libxcb-xkb-dev libxcb-keysyms1-dev libx11-xcb-dev libxcb-damage0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick xauth
+  xvfb openbox xdotool x11-utils imagemagick xauth
   fonts-liberation fonts-dejavu-core
   dbus
   desktop-file-utils appstream

@@ -321,8 +321,10 @@ void JanelaDocumento::janelaAtivaMudou()
         }
         return;
     }
-    // Message and input boxes, popups and other programs are no window of the program.
-    if (!dynamic_cast<Janela*>(ativa) || ativa == abridor_)
+    // Message and input boxes, popups and other programs are no window of the program. Until
+    // the desktop has activated the document, the window that opened it is still the active
+    // one: only a document that was active can lose the focus.
+    if (!ativa_ || !dynamic_cast<Janela*>(ativa) || ativa == abridor_)
         return;
     ativa_ = false;
     if (ativa->parentWidget() != this)

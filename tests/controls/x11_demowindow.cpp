@@ -1,5 +1,6 @@
 #include "controls/xpbuttonlook.h"
 #include "demowindow.h"
+#include "support/esperar.h"
 
 #include <QCursor>
 #include <QScreen>
@@ -18,13 +19,13 @@ TEST(DemoWindowOnX11, ShowsEveryLookOnScreen)
     DemoWindow window;
     window.move(0, 0);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, teste::kPrazo));
     window.pressKeys();
 
     bool hovered = false;
     QObject::connect(window.hovered, &XPButton::MouseOver, [&hovered] { hovered = true; });
     QCursor::setPos(window.hovered->mapToGlobal(QPoint(20, 11)));
-    QTRY_VERIFY(hovered);
+    QTRY_VERIFY_WITH_TIMEOUT(hovered, teste::kPrazo);
 
     QImage shot;
     const auto at = [&](XPButton* b, int x, int y) {
@@ -36,7 +37,7 @@ TEST(DemoWindowOnX11, ShowsEveryLookOnScreen)
     const ColourRef pressedTop = ShiftColour(ShiftColour(base, -16, false), -32, false);
     // The server may show the last paint a moment later than the button made it.
     QTRY_VERIFY_WITH_TIMEOUT(
-        (shot = window.screen()->grabWindow(window.winId()).toImage(), at(window.hovered, 1, 10) == 0x31B2FF), 5000);
+        (shot = window.screen()->grabWindow(window.winId()).toImage(), at(window.hovered, 1, 10) == 0x31B2FF), teste::kPrazo);
 
     EXPECT_EQ(at(window.normal, 0, 0), face) << "the rounded corner shows the window";
     EXPECT_EQ(at(window.normal, 0, 10), 0x733C00u);

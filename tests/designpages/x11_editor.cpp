@@ -1,6 +1,7 @@
 #include "designpages/editorlistaimagens.h"
 #include "designpages/ppgimages.h"
 #include "paginasapoio.h"
+#include "support/esperar.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -29,7 +30,7 @@ TEST(EditorListaImagensX11, EditsAndSavesTheMenuIconFile)
 
     EditorListaImagens editor(arquivo, lista, f.servicos);
     editor.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor, kPrazo));
     editor.abas()->setCurrentIndex(1);
     PpgImages* pagina = editor.paginaImagens();
 

@@ -35,7 +35,7 @@ Vista olharCaixa(const std::function<void()>& abrir)
 {
     Vista vista;
     QTimer::singleShot(0, [&vista] {
-        esperarAte([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
+        esperarAte([] { return QApplication::activeModalWidget() != nullptr; });
         QWidget* caixa = QApplication::activeModalWidget();
         if (!caixa)
             return;
@@ -43,7 +43,7 @@ Vista olharCaixa(const std::function<void()>& abrir)
         vista.pai = caixa->parentWidget();
         vista.transitoriaDe = caixa->windowHandle() ? caixa->windowHandle()->transientParent() : nullptr;
         vista.porCima = caixa->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        esperarAte([caixa] { return caixa->isActiveWindow(); }, 2000);
+        esperarAte([caixa] { return caixa->isActiveWindow(); });
         vista.ativa = caixa->isActiveWindow();
         static_cast<QDialog*>(caixa)->reject();
     });
@@ -145,7 +145,7 @@ TEST(Dialogos, ABoxWhoseWindowIsDeletedWhileOpenEndsWithTheEscapeAnswer)
         janela->show();
         ASSERT_TRUE(esperarAte([janela] { return janela->isActiveWindow(); })) << nome;
         QTimer::singleShot(0, [janela] {
-            esperarAte([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
+            esperarAte([] { return QApplication::activeModalWidget() != nullptr; });
             delete janela;
         });
         EXPECT_TRUE(abrir()) << nome;

@@ -47,7 +47,7 @@ public:
     OutroPrograma& operator=(const OutroPrograma&) = delete;
 
     // Shown, with the keyboard focus.
-    bool pronto() { return esperarAte([this] { return janela != 0; }, 10000); }
+    bool pronto() { return esperarAte([this] { return janela != 0; }); }
     bool temFoco()
     {
         std::unique_ptr<xcb_get_input_focus_reply_t, void (*)(void*)> foco(

@@ -37,7 +37,7 @@ protected:
         ambiente.insert(QStringLiteral("TARVELO_HOME"), pasta.path());
         processo->setProcessEnvironment(ambiente);
         processo->start(executavel, argumentos);
-        EXPECT_TRUE(processo->waitForStarted(5000));
+        EXPECT_TRUE(processo->waitForStarted(kPrazo));
         return processo;
     }
 
@@ -45,7 +45,7 @@ protected:
 
     static void esperarFimLimpo(QProcess& processo)
     {
-        ASSERT_TRUE(processo.waitForFinished(15000)) << "still running";
+        ASSERT_TRUE(processo.waitForFinished(kPrazo)) << "still running";
         EXPECT_EQ(processo.exitStatus(), QProcess::NormalExit) << processo.readAllStandardError().toStdString();
         EXPECT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().toStdString();
     }

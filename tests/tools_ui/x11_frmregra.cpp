@@ -24,7 +24,7 @@ TEST(frmRegraX11, TheExampleSolvedAndPrintedToAPdf)
     frmRegra janela(falsos.servicos(), &pdf);
     janela.show();
     janela.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela, teste::kPrazo));
     EXPECT_TRUE(teste::esperarAte([&] { return janela.txtValor[0]->hasFocus(); }));
 
     janela.cmdExemplo_Click();
