@@ -3,19 +3,26 @@
 #include "host/globais.h"
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
 
 namespace tarvelo {
 namespace {
 
 constexpr int kAberto = 42;
 constexpr int kFalhou = 0;
+// The desktop's opener says within this time whether it found a handler; one still running
+// after it is showing the target itself (a browser started in the foreground).
+constexpr int kEsperaAbridorMs = 3000;
 
 QUrl urlDoAlvo(const QString& alvo)
 {
@@ -25,6 +32,24 @@ QUrl urlDoAlvo(const QString& alvo)
     return QUrl(limpo, QUrl::StrictMode);
 }
 
+// xdg-open, waited for: Qt only starts it and never learns that it found no handler.
+bool abrirComXdgOpen(const QString& abridor, const QUrl& url)
+{
+    auto processo = std::make_unique<QProcess>();
+    processo->setProcessChannelMode(QProcess::ForwardedChannels);
+    processo->setStandardInputFile(QProcess::nullDevice());
+    processo->start(abridor, {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    if (!processo->waitForStarted())
+        return false;
+    if (processo->waitForFinished(kEsperaAbridorMs))
+        return processo->exitStatus() == QProcess::NormalExit && processo->exitCode() == 0;
+    // Still showing the target: it lives on and goes when it ends.
+    QProcess* aberto = processo.release();
+    aberto->setParent(QCoreApplication::instance());
+    QObject::connect(aberto, &QProcess::finished, aberto, &QObject::deleteLater);
+    return true;
+}
+
 }  // namespace
 
 int AbrirExterno(const QString& alvo)
@@ -32,6 +57,9 @@ int AbrirExterno(const QString& alvo)
     const QUrl url = urlDoAlvo(alvo);
     if (!url.isValid() || url.scheme().isEmpty())
         return kFalhou;
+    const QString abridor = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!abridor.isEmpty())
+        return abrirComXdgOpen(abridor, url) ? kAberto : kFalhou;
     return QDesktopServices::openUrl(url) ? kAberto : kFalhou;
 }
 

@@ -164,7 +164,8 @@ void frmSysTray::Form_Load()
         SysTray(3);
         PiscarIcone();
         fTraduzir(g_.gIdioma == 1);
-        if (!eSystray(comando)) {
+        // Where no tray is, an icon alone would leave nothing to reach the program by.
+        if (!eSystray(comando) || !BandejaDisponivel()) {
             g_.gFechando = false;
             if (calculadora)
                 calculadora->Show();

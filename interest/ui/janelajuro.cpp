@@ -132,6 +132,9 @@ void JanelaJuro::montarFim()
     taxa->addWidget(new QLabel(fTexto(149), this));
     taxa->addStretch();
     grade_->addLayout(taxa, linha, 1);
+    // The command sits beside the count but comes last: Enter walks every field of the loan
+    // (the advanced window's rows included) before it reaches Calcular.
+    setTabOrder(txtJuroAp, cmdCalcular);
     grade_->addWidget(new QLabel(fTexto(147), this), ++linha, 0);
     grade_->addWidget(txtJuroTot, linha, 1);
     grade_->addWidget(new QLabel(fTexto(148), this), ++linha, 0);

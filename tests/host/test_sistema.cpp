@@ -1,6 +1,7 @@
 #include "host/globais.h"
 #include "host/sistema.h"
 #include "platform/localeinfo.h"
+#include "support/ambiente.h"
 #include "support/falsos.h"
 
 #include <QElapsedTimer>
@@ -62,6 +63,21 @@ TEST(AbrirExterno, ReportsFailureForTargetsNothingCanOpen)
 {
     EXPECT_EQ(AbrirExterno(QString()), 0);
     EXPECT_EQ(AbrirExterno(QStringLiteral("not a target at all")), 0);
+}
+
+TEST(AbrirExterno, TheOpenersExitStatusSaysWhetherTheTargetOpened)
+{
+    const QString link = QStringLiteral("mailto:suporte@tarvelo.com.br?subject=Tarvelo%209.0.7");
+    const struct {
+        int saida;
+        bool aberto;
+    } casos[] = {{0, true}, {3, false}, {4, false}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.saida);
+        teste::AbridorFalso abridor(caso.saida);
+        EXPECT_EQ(AbrirExterno(link) > 2, caso.aberto);
+        EXPECT_EQ(abridor.alvo().toStdString(), link.toStdString());
+    }
 }
 
 }  // namespace

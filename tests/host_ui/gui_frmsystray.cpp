@@ -1,5 +1,6 @@
 #include "janelasfalsas.h"
 
+#include "support/ambiente.h"
 #include "support/arquivos.h"
 
 #include "host/globais.h"
@@ -58,19 +59,28 @@ TEST_F(Host, FirstCopyListensShowsTheCalculatorAndBlinks)
     EXPECT_EQ(primeira.host->IconeMostrado(), 0);
 }
 
-TEST_F(Host, SystrayStartsWithTheIconAlone)
+TEST_F(Host, SystrayStartsWithTheIconAloneOnlyWhereATrayShowsIt)
 {
-    Copia primeira(pasta.path(), QStringLiteral("systray"));
-    primeira.host->Form_Load();
-    EXPECT_EQ(primeira.host->papel(), frmSysTray::Papel::PrimeiraCopia);
-    EXPECT_TRUE(primeira.host->IconePresente());
-    EXPECT_TRUE(primeira.diario.isEmpty());
-
-    // A capital S is no command word.
-    QTemporaryDir outra;
-    Copia maiuscula(outra.path(), QStringLiteral("Systray"));
-    maiuscula.host->Form_Load();
-    EXPECT_EQ(maiuscula.diario, QStringList{QStringLiteral("Show")});
+    const struct {
+        const char* comando;
+        bool bandeja;
+        QStringList chamadas;
+    } casos[] = {
+        {"systray", true, {}},
+        // No tray (a window manager alone): a start with the session must still show something.
+        {"systray", false, {"Show"}},
+        // A capital S is no command word.
+        {"Systray", true, {"Show"}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(::testing::Message() << caso.comando << caso.bandeja);
+        QTemporaryDir dados;
+        Copia copia(dados.path(), QString::fromLatin1(caso.comando), {}, caso.bandeja);
+        copia.host->Form_Load();
+        EXPECT_EQ(copia.host->papel(), frmSysTray::Papel::PrimeiraCopia);
+        EXPECT_TRUE(copia.host->IconePresente());
+        EXPECT_EQ(copia.diario, caso.chamadas);
+    }
 }
 
 TEST_F(Host, LaterStartsForwardTheirCommandLineWithTheTime)
@@ -141,30 +151,6 @@ TEST_F(Host, StaleSocketMeansNoRunningCopy)
     depois.host->Form_Load();
     ASSERT_TRUE(esperarAte([&] { return nova.diario.contains(QStringLiteral("mnuData_Click")); }));
 }
-
-// An environment variable changed for the life of the guard.
-class VariavelTrocada {
-public:
-    VariavelTrocada(const char* nome, const QString& valor) : nome_(nome), antes_(qgetenv(nome)), havia_(qEnvironmentVariableIsSet(nome))
-    {
-        if (valor.isNull())
-            qunsetenv(nome);
-        else
-            qputenv(nome, QFile::encodeName(valor));
-    }
-    ~VariavelTrocada()
-    {
-        if (havia_)
-            qputenv(nome_, antes_);
-        else
-            qunsetenv(nome_);
-    }
-
-private:
-    const char* nome_;
-    QByteArray antes_;
-    bool havia_;
-};
 
 TEST_F(Host, AChannelNameSomeoneElseCreatedFirstIsNeverUsed)
 {

@@ -97,6 +97,28 @@ TEST_F(Juro, ALoanSolvedAndClosedLeavesItsPlanOnTheTapeAndItsFinalValueInTheEntr
     EXPECT_EQ(b.form().txtEntrada.Text(), QStringLiteral("1.200,00"));
 }
 
+TEST_F(Juro, EnterAfterTheCountTakesTheDaysSoTheTypedPeriodReachesThePlan)
+{
+    Usuario usuario(pasta.path());
+    Bancada b(usuario, {QString(), 2, true});
+    JanelaCalcula& janela = b.abrir();
+    naJanela([](JanelaJuro& j) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&j));
+        for (const char* entrada : {"1000", "100", "12", "45", ""}) {
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(entrada));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QTest::mouseClick(j.cmdCalcular, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    QTest::keyClick(janela.centralWidget(), Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(nome, QStringLiteral("frmJuro"));
+    const QString fita = b.form().txtFita.Text();
+    const qsizetype periodo = fita.indexOf(QStringLiteral(" days ("));
+    ASSERT_GE(periodo, 0) << fita.toStdString();
+    EXPECT_EQ(fita.mid(periodo - 3, 10), QStringLiteral(" 45 days (")) << fita.toStdString();
+}
+
 TEST_F(Juro, EachInstalmentsNoteIsPrintedWithItsAmountWordsAndDueDate)
 {
     Usuario usuario(pasta.path());

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -126,6 +128,45 @@ TEST(frmData, NegativeOffsetsEndBeforeTheStart)
     j.janela.cmdCalcula_Click(4);
     EXPECT_EQ(j.janela.txtData[1]->text(), QStringLiteral("31/12/2023"));
     EXPECT_EQ(j.mensagens.textos(), QStringList{QStringLiteral("A data inicial tem que ser menor que a data final")});
+}
+
+// Whether the label shows its whole text inside its own rectangle.
+::testing::AssertionResult cabe(const QLabel& rotulo)
+{
+    const QRect area = rotulo.contentsRect();
+    const int flags = int(rotulo.alignment()) | (rotulo.wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect texto = QFontMetrics(rotulo.font()).boundingRect(area, flags, rotulo.text());
+    if (area.contains(texto))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << '"' << rotulo.text().toStdString() << "\" needs " << texto.width() << 'x'
+                                         << texto.height() << " in " << area.width() << 'x' << area.height();
+}
+
+TEST(frmData, TheTodayLineAndTheMonthsWarningFitTheirTwoLinesInEveryLanguage)
+{
+    const struct {
+        int idioma;
+        const char* locale;
+    } casos[] = {{1, "pt_BR"}, {2, "en_US"}, {3, "es_ES"}, {4, "fr_FR"}};
+    for (const auto& caso : casos) {
+        for (const bool grande : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << caso.locale << (grande ? " large" : ""));
+            teste::ServicosFalsos b;
+            ScopedLocale locale(LocaleInfo::fromQLocale(QLocale(QString::fromLatin1(caso.locale))));
+            globais().gIdioma = caso.idioma;
+            // A Wednesday in September: the longest weekday and month names of the long date.
+            b.relogio.agora = QDateTime(QDate(2025, 9, 24), QTime(9, 0));
+            frmData janela(b.servicos(), grande);
+            EXPECT_TRUE(cabe(*janela.lblHoje));
+
+            janela.txtData[1]->setDateText({});
+            janela.txtMeses->setText(QStringLiteral("2"));
+            janela.cmdCalcula_Click(1);
+            ASSERT_EQ(janela.txtMeses->text(), QStringLiteral("2"));
+            EXPECT_EQ(janela.lblHoje->palette().color(QPalette::WindowText), QColor(Qt::red)) << "the months warning";
+            EXPECT_TRUE(cabe(*janela.lblHoje));
+        }
+    }
 }
 
 TEST(frmData, LargeLayoutDoublesTheControls)

@@ -85,6 +85,8 @@ void frmData::criarControles()
     setFont(fonte(QStringLiteral("Tahoma"), 8.25, true));
 
     lblHoje = rotulo(this, 60, 30, 3285, 495, Qt::AlignHCenter);
+    // Two lines high: the months warning is one sentence that has to break to be read whole.
+    lblHoje->setWordWrap(true);
     colorir(lblHoje, Qt::blue, kCianoClaro);
     const double topoData[2] = {780, 1470};
     const double topoRotulo[2] = {570, 1260};
