@@ -75,7 +75,7 @@ bool frmCalcula::GravarArquivoFita()
     const QString caminho = ArquivoFita(globais().gPastaApp, TagHost);
     const QByteArray registro = EscreverEstadoFita(estado);
     // Never a file the next load would refuse.
-    FileResult gravado{registro.size() > kMaiorArquivoFita ? qt_error_string(EFBIG) : naoSubstituir_};
+    FileResult gravado{registro.size() > kMaiorArquivoFita ? systemErrorText(EFBIG) : naoSubstituir_};
     if (gravado)
         gravado = writeFileAtomically(caminho, registro);
     if (!gravado) {
@@ -90,7 +90,7 @@ void frmCalcula::guardarArquivoDanificado(const QString& caminho)
 {
     const QString guardado = damagedFileName(caminho);
     if (std::rename(QFile::encodeName(caminho).constData(), QFile::encodeName(guardado).constData()) != 0) {
-        naoSubstituir_ = qt_error_string(errno);
+        naoSubstituir_ = systemErrorText(errno);
         avisarGravacao(caminho, naoSubstituir_);
         return;
     }

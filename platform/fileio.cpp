@@ -16,9 +16,15 @@ namespace {
 constexpr int kTemporarySuffixLength = 6;
 constexpr qint64 kStaleAfterSeconds = 60;
 
+std::function<QString(int)>& errorWording()
+{
+    static std::function<QString(int)> wording;
+    return wording;
+}
+
 FileResult failure(int error)
 {
-    return {qt_error_string(error)};
+    return {systemErrorText(error)};
 }
 
 QByteArray nativePath(const QString& path)
@@ -116,6 +122,20 @@ QString writeTarget(const QString& path)
 
 }  // namespace
 
+QString systemErrorText(int error)
+{
+    if (const auto& wording = errorWording()) {
+        if (QString text = wording(error); !text.isEmpty())
+            return text;
+    }
+    return qt_error_string(error);
+}
+
+void setSystemErrorWording(std::function<QString(int error)> wording)
+{
+    errorWording() = std::move(wording);
+}
+
 FileResult writeFileAtomically(const QString& path, QByteArrayView bytes)
 {
     const QString target = writeTarget(path);
@@ -188,13 +208,13 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
         const bool dangling = error == ENOENT && ::lstat(native.constData(), &link) == 0;
         if (error != ENOENT || dangling) {
             result.status = FileRead::Status::Unreadable;
-            result.error = qt_error_string(error);
+            result.error = systemErrorText(error);
         }
         return result;
     }
     const auto refuse = [&result](int error) {
         result.status = FileRead::Status::Unreadable;
-        result.error = qt_error_string(error);
+        result.error = systemErrorText(error);
         return result;
     };
     // Checked before opening: opening a device can have effects of its own.
@@ -211,7 +231,7 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
     result.info = info;
     if (info.st_size > limit && oversize == Oversize::Refuse) {
         result.status = FileRead::Status::TooLarge;
-        result.error = qt_error_string(EFBIG);
+        result.error = systemErrorText(EFBIG);
         return result;
     }
     // The size may change under us: never take more than one byte past the limit.
@@ -236,7 +256,7 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
     bytes.truncate(filled);
     result.status = bytes.size() > limit ? FileRead::Status::TooLarge : FileRead::Status::Ok;
     if (result.status == FileRead::Status::TooLarge)
-        result.error = qt_error_string(EFBIG);
+        result.error = systemErrorText(EFBIG);
     result.bytes = std::move(bytes);
     return result;
 }

@@ -7,11 +7,20 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 namespace tarvelo {
 
 // The one way the program writes and reads the files it keeps. A full disk, a kill or a
 // power cut at any moment leaves either the old file or the new one, never a cut one, and
 // a failure is always reported with the system's reason ("No space left on device").
+
+// The reason a system call failed (an errno value) as the user reads it: the program's own
+// wording in the interface language where it has one, else the system's.
+QString systemErrorText(int error);
+// The program's wording for a reason, "" where it has none; read at every failure, so that
+// it follows a change of language.
+void setSystemErrorWording(std::function<QString(int error)> wording);
 
 // The outcome of a write: empty error text means the bytes are on disk.
 struct FileResult {

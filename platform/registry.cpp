@@ -385,13 +385,13 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
             return true;
     }
     if (folder_.isEmpty() || !QDir().mkpath(folder_))
-        return writeFailed(path, qt_error_string(errno));
+        return writeFailed(path, systemErrorText(errno));
     QLockFile lock(path + QStringLiteral(".lock"));
     errno = 0;
     if (!lock.tryLock(kLockWaitMs)) {
         // A lock file that cannot be written (a full disk) leaves the system's reason behind.
         const int error = errno;
-        return writeFailed(path, qt_error_string(lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK
+        return writeFailed(path, systemErrorText(lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK
                                                  : error != 0                               ? error
                                                                                             : EACCES));
     }
@@ -412,7 +412,7 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
         return true;
     const QByteArray bytes = writeHiveFile(data, hive);
     if (bytes.size() > kMaxRegistryFileBytes)
-        return writeFailed(path, qt_error_string(EFBIG));
+        return writeFailed(path, systemErrorText(EFBIG));
     if (fresh.report.damaged()) {
         if (const QString error = keepDamagedCopy(path); !error.isEmpty())
             return writeFailed(path, error);

@@ -69,7 +69,7 @@ TEST(DiscoCheio, TheTapeAndItsBackupStayAsTheyWereAndTheUserIsToldOnce)
     EXPECT_EQ(conteudoDaPasta(disco.path()), antes);
     EXPECT_EQ(b.calc.txtFita.Text(), naTela) << "a tape not backed up is not cleared";
     ASSERT_EQ(b.mensagens.vistas.size(), 2u);
-    EXPECT_EQ(b.mensagens.vistas[0].texto, AvisoGravacao::textoFalha(fita, qt_error_string(ENOSPC)));
+    EXPECT_EQ(b.mensagens.vistas[0].texto, AvisoGravacao::textoFalha(fita, systemErrorText(ENOSPC)));
     EXPECT_EQ(b.mensagens.vistas[1].texto, fTexto(172, backup));
 }
 
@@ -97,7 +97,7 @@ TEST(DiscoCheio, ASettingIsNotStoredAndTheUserIsToldOnce)
     EXPECT_EQ(conteudoDaPasta(registro.folder()), arquivos);
     ASSERT_EQ(mensagens.vistas.size(), 1u);
     EXPECT_TRUE(mensagens.vistas[0].texto.contains(colmeia));
-    EXPECT_TRUE(mensagens.vistas[0].texto.contains(qt_error_string(ENOSPC)));
+    EXPECT_TRUE(mensagens.vistas[0].texto.contains(systemErrorText(ENOSPC)));
 }
 
 TEST(ArquivoFitaEstranho, NothingIsWaitedOnNorLostAndTheUserIsToldOnce)
