@@ -191,7 +191,7 @@ bool exportRegedit4File(Registry& registry, Hive hive, QStringView path, const Q
     const auto bytes = exportRegedit4(registry, hive, path, error);
     if (!bytes)
         return false;
-    if (const FileResult written = writeFileAtomically(fileName, *bytes); !written) {
+    if (const FileResult written = writeFileAtomically(fileName, *bytes, FileAccess::User); !written) {
         *error = QStringLiteral("cannot write %1: %2").arg(fileName, written.error);
         return false;
     }

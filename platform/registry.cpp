@@ -285,6 +285,8 @@ Registry::Registry(QString folder) : folder_(std::move(folder))
     for (const Hive hive : kAllHives)
         hiveFiles << QFileInfo(hiveFilePath(hive)).fileName();
     removeStaleTemporaryFiles(folder_, hiveFiles);
+    if (!folder_.isEmpty() && QFileInfo(folder_).isDir())
+        makePrivateFolder(folder_);
 }
 
 Registry::~Registry() = default;
@@ -353,9 +355,8 @@ const HiveData& Registry::current(Hive hive)
 QString Registry::keepDamagedCopy(const QString& path) const
 {
     const QString target = damagedFileName(path);
-    QFile file(path);
-    if (!file.copy(target))
-        return file.errorString();
+    if (const FileResult copied = copyFile(path, target); !copied)
+        return copied.error;
     qCWarning(lcRegistry) << "the damaged registry file was kept as" << target;
     return {};
 }
@@ -384,8 +385,10 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
         if (change(data) && holdsAlready(before, data, hive))
             return true;
     }
-    if (folder_.isEmpty() || !QDir().mkpath(folder_))
-        return writeFailed(path, systemErrorText(errno));
+    if (folder_.isEmpty())
+        return writeFailed(path, systemErrorText(ENOENT));
+    if (const FileResult folder = makePrivateFolder(folder_); !folder)
+        return writeFailed(path, folder.error);
     QLockFile lock(path + QStringLiteral(".lock"));
     errno = 0;
     if (!lock.tryLock(kLockWaitMs)) {

@@ -127,8 +127,10 @@ QByteArray writeHiveFile(const HiveData& data, Hive hive);
 // takes the hive's lock file, re-reads the hive file, applies itself and rewrites the
 // file atomically, so two running copies of the program never lose each other's writes;
 // reads notice when another process has replaced the file. A file with lines that do not
-// parse is read as far as it goes, and its bytes are kept in "<file>.damaged-<time>"
-// before the first rewrite. Not thread-safe: the program uses it from its one UI thread.
+// parse, or that is over the size limit, is read as far as it goes, and its bytes are kept
+// in "<file>.damaged-<time>" before the first rewrite. The folder is the user's alone: one
+// that others may enter is narrowed when the registry is made. Not thread-safe: the
+// program uses it from its one UI thread.
 class Registry {
 public:
     explicit Registry(QString folder);

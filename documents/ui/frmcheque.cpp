@@ -247,7 +247,7 @@ void frmCheque::cmdBackup_Click()
     if (!servicos_.arquivos.ShowFileDialog(pedido))
         return;
     const auto texto = TextoBackupCheques(servicos_.configuracoes, tamanhoTwips());
-    if (!texto || !writeFileAtomically(pedido.fileName, *texto)) {
+    if (!texto || !writeFileAtomically(pedido.fileName, *texto, FileAccess::User)) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }

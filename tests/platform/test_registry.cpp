@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "registry_printers.h"
 
 using namespace tarvelo;
@@ -197,6 +199,37 @@ TEST_F(RegistryTest, AnOversizedFileIsCutAtTheLimit)
     ASSERT_TRUE(reg.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("1")));
     EXPECT_EQ(QDir(folder).entryList({"*.damaged-*"}, QDir::Files).size(), 1);
     EXPECT_LT(QFileInfo(reg.hiveFilePath(HKCU)).size(), 200);
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+TEST(RegistryFolder, IsTheUsersAloneAndSoIsEveryFileInIt)
+{
+    QTemporaryDir tmp;
+    const mode_t previous = ::umask(022);
+    const QString made = tmp.filePath(QStringLiteral("config/tarvelo"));
+    Registry fresh(made);
+    EXPECT_TRUE(fresh.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
+
+    const QString wide = tmp.filePath(QStringLiteral("wide"));
+    ASSERT_TRUE(QDir().mkpath(wide));
+    ASSERT_EQ(::chmod(QFile::encodeName(wide).constData(), 0755), 0);
+    writeAll(wide + QStringLiteral("/HKEY_CURRENT_USER.reg"), "\"garbage");
+    Registry narrowed(wide);
+    EXPECT_TRUE(narrowed.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
+    ::umask(previous);
+
+    EXPECT_EQ(modeOf(tmp.filePath(QStringLiteral("config"))), 0700u);
+    EXPECT_EQ(modeOf(made), 0700u);
+    EXPECT_EQ(modeOf(fresh.hiveFilePath(HKCU)), 0600u);
+    EXPECT_EQ(modeOf(wide), 0700u);
+    const QStringList kept = QDir(wide).entryList({"*.damaged-*"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(modeOf(QDir(wide).filePath(kept[0])), 0600u);
 }
 
 TEST_F(RegistryTest, AWriteThatCannotHappenReportsFailureAndKeepsTheFile)
