@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -199,6 +201,73 @@ TEST_F(RegistryTest, AnOversizedFileIsCutAtTheLimit)
     ASSERT_TRUE(reg.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("1")));
     EXPECT_EQ(QDir(folder).entryList({"*.damaged-*"}, QDir::Files).size(), 1);
     EXPECT_LT(QFileInfo(reg.hiveFilePath(HKCU)).size(), 200);
+}
+
+QByteArray utf16(const QByteArray& utf8, QStringConverter::Encoding encoding, bool mark)
+{
+    QStringEncoder encoder(encoding, mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    return encoder(QString::fromUtf8(utf8));
+}
+
+// Every kind of damage a settings file meets at start: the values that read stay, the file
+// is kept aside with its bytes and the user is told once; the file reads whole after.
+TEST(RegistryRepair, KeepsWhatReadsAndTheDamagedFileAsideAndTellsOnce)
+{
+    const QByteArray sound = "; Tarvelo registry, HKEY_CURRENT_USER, UTF-8\n"
+                             "[HKEY_CURRENT_USER\\Conf]\n\"Idioma\"=\"2\"\n"
+                             "[HKEY_CURRENT_USER\\Cheque8]\r\n\"Banco\"=\"Modelo 8 é\"\r\n";
+    QByteArray over = sound;
+    while (over.size() <= kMaxRegistryFileBytes)
+        over += "; filler\n";
+    over += "\"Late\"=\"1\"\n";
+    const struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool read;     // the two values read
+        bool damaged;  // kept aside and told
+    } cases[] = {
+        {"sound", sound, true, false},
+        {"garbage", QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\xff\xd8\xff\xe0", 20) + QByteArray(3000, '\xAA'), false, true},
+        {"UTF-16 with its mark", utf16(sound, QStringConverter::Utf16LE, true), true, false},
+        {"UTF-16 big-endian without a mark", utf16(sound, QStringConverter::Utf16BE, false), true, false},
+        {"UTF-16 with a broken character", utf16(sound, QStringConverter::Utf16LE, true) + QByteArray("\x00\xDC\x0A\x00", 4), true, true},
+        {"a cut line", sound + "\"Cor\"=\"3", true, true},
+        {"foreign keys", sound + "[HKEY_LOCAL_MACHINE\\Software\\Policies]\n\"NoRun\"=dword:00000001\n", true, true},
+        {"over the size limit", over, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("registry"));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        Registry reg(folder);
+        const QString file = reg.hiveFilePath(HKCU);
+        writeAll(file, c.bytes);
+        QStringList told;
+        reg.onDamagedFileKept = [&told](const QString& damaged, const QString& keptAs) { told << damaged << keptAs; };
+
+        EXPECT_TRUE(reg.repair(HKCU));
+        EXPECT_TRUE(reg.repair(HKCU));
+        Registry later(folder);
+        later.onDamagedFileKept = reg.onDamagedFileKept;
+        EXPECT_TRUE(later.repair(HKCU));
+
+        EXPECT_EQ(text(later, HKCU, "Conf", "Idioma"), c.read ? "2" : "<missing>");
+        EXPECT_EQ(text(later, HKCU, "Cheque8", "Banco"), c.read ? QStringLiteral("Modelo 8 é") : QStringLiteral("<missing>"));
+        EXPECT_FALSE(later.value(HKCU, u"Conf", u"Late"));
+        const QStringList kept = QDir(folder).entryList({"*.damaged-*"}, QDir::Files);
+        if (!c.damaged) {
+            EXPECT_TRUE(kept.isEmpty());
+            EXPECT_TRUE(told.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(kept.size(), 1);
+        EXPECT_EQ(readAll(QDir(folder).filePath(kept[0])), c.bytes);
+        EXPECT_EQ(told, (QStringList{file, QDir(folder).filePath(kept[0])}));
+        HiveFileReport report;
+        readHiveFile(readAll(file), HKCU, &report);
+        EXPECT_FALSE(report.damaged());
+    }
 }
 
 mode_t modeOf(const QString& path)
