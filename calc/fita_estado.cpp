@@ -63,6 +63,11 @@ void frmCalcula::avisarGravacao(const QString& arquivo, const QString& motivo, c
 
 bool frmCalcula::GravarArquivoFita()
 {
+    return gravarArquivoFita(false);
+}
+
+bool frmCalcula::gravarArquivoFita(bool aoFundo)
+{
     tmrGravar_.stop();
     EstadoFita estado;
     estado.data = shortDate(servicos_.relogio.now().date());
@@ -79,7 +84,10 @@ bool frmCalcula::GravarArquivoFita()
     if (gravado)
         gravado = writeFileAtomically(caminho, registro);
     if (!gravado) {
-        avisarGravacao(caminho, gravado.error);
+        if (aoFundo && Visible)
+            avisos_.falhouAoFundo(caminho, gravado.error);
+        else
+            avisarGravacao(caminho, gravado.error);
         return false;
     }
     avisos_.gravou(caminho);
