@@ -132,6 +132,7 @@ int Main(QApplication& app)
     servicos.SaveSetting = [](const QString& secao, const QString& chave, const QString& valor) {
         settings().SaveSetting(secao, chave, valor);
     };
+    servicos.repararConfiguracoes = [] { settings().store().repair(Hive::CurrentUser); };
     frmSysTray host(janelas, servicos);
     frmStart splash([&host] { host.Form_Load(); });
     janelas.registrar(QStringLiteral("frmStart"), &splash);

@@ -125,7 +125,7 @@ void frmCalcula::mnuSalvar_Click()
     if (!servicos_.arquivos.ShowFileDialog(pedido) || pedido.fileName.isEmpty())
         return;
 
-    if (!writeFileAtomically(pedido.fileName, toAnsi(txtFita.Text() + kQuebra))) {
+    if (!writeFileAtomically(pedido.fileName, toAnsi(txtFita.Text() + kQuebra), FileAccess::User)) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }

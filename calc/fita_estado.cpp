@@ -63,6 +63,11 @@ void frmCalcula::avisarGravacao(const QString& arquivo, const QString& motivo, c
 
 bool frmCalcula::GravarArquivoFita()
 {
+    return gravarArquivoFita(false);
+}
+
+bool frmCalcula::gravarArquivoFita(bool aoFundo)
+{
     tmrGravar_.stop();
     EstadoFita estado;
     estado.data = shortDate(servicos_.relogio.now().date());
@@ -75,11 +80,14 @@ bool frmCalcula::GravarArquivoFita()
     const QString caminho = ArquivoFita(globais().gPastaApp, TagHost);
     const QByteArray registro = EscreverEstadoFita(estado);
     // Never a file the next load would refuse.
-    FileResult gravado{registro.size() > kMaiorArquivoFita ? qt_error_string(EFBIG) : naoSubstituir_};
+    FileResult gravado{registro.size() > kMaiorArquivoFita ? systemErrorText(EFBIG) : naoSubstituir_};
     if (gravado)
         gravado = writeFileAtomically(caminho, registro);
     if (!gravado) {
-        avisarGravacao(caminho, gravado.error);
+        if (aoFundo && Visible)
+            avisos_.falhouAoFundo(caminho, gravado.error);
+        else
+            avisarGravacao(caminho, gravado.error);
         return false;
     }
     avisos_.gravou(caminho);
@@ -90,7 +98,7 @@ void frmCalcula::guardarArquivoDanificado(const QString& caminho)
 {
     const QString guardado = damagedFileName(caminho);
     if (std::rename(QFile::encodeName(caminho).constData(), QFile::encodeName(guardado).constData()) != 0) {
-        naoSubstituir_ = qt_error_string(errno);
+        naoSubstituir_ = systemErrorText(errno);
         avisarGravacao(caminho, naoSubstituir_);
         return;
     }

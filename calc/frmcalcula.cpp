@@ -34,7 +34,7 @@ frmCalcula::frmCalcula(const ServicosCalcula& servicos) : servicos_(servicos)
     chkVirgula.setCaption(globais().gDecimal);
 
     tmrGravar_.setSingleShot(true);
-    QObject::connect(&tmrGravar_, &QTimer::timeout, [this] { GravarArquivoFita(); });
+    QObject::connect(&tmrGravar_, &QTimer::timeout, [this] { gravarArquivoFita(true); });
     ligarControles();
 }
 
@@ -121,6 +121,7 @@ void frmCalcula::SetFocus(TextBox& controle)
 
 void frmCalcula::teclar(int KeyAscii)
 {
+    avisos_.teclou();
     // Tape services: KeyPreview is off while the tape is edited; the tape's own key
     // handling comes before its text takes the key (fita_edicao.cpp).
     int tecla = KeyPreview ? Form_KeyPress(KeyAscii) : KeyAscii;

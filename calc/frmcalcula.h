@@ -152,6 +152,8 @@ public:
     // the focused entry's own handler.
     void teclaAbaixo(int KeyCode, int Shift);
     void teclaAcima(int KeyCode, int Shift);
+    // A global hotkey came: to the messages that wait for the keys to stop, a key like any.
+    void hotkeyChegou() { avisos_.teclou(); }
 
     // ---- running total and total block -------------------------------------------------
     void txtFita_Change();
@@ -231,7 +233,8 @@ public:
     void mnuSalvar_Click();
     // The tape state file of this calculator: read by the window's load, written by its
     // close and, once loaded, as the tape changes: at once after a total, a clear or an
-    // edit, otherwise at most 2 s after a change. A failed write is told to the user.
+    // edit, otherwise at most 2 s after a change. A failed write is told to the user: the
+    // close's at once, one in the background once the keys have stopped for a moment.
     bool GravarArquivoFita();
     void CarregarArquivoFita();
 
@@ -336,6 +339,7 @@ private:
     // The state file is due: `agora` as soon as the present handler returns, otherwise
     // within the coalescing delay. Nothing before the state was loaded.
     void estadoMudou(bool agora = false);
+    bool gravarArquivoFita(bool aoFundo);
     void guardarArquivoDanificado(const QString& caminho);
     // At load the window is not on screen yet: the message follows it from the event loop.
     void avisarGravacao(const QString& arquivo, const QString& motivo, const QString& texto = {});

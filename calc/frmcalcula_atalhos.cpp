@@ -11,6 +11,7 @@ namespace tarvelo {
 
 void frmCalcula::teclaAbaixo(int KeyCode, int Shift)
 {
+    avisos_.teclou();
     if (KeyPreview)
         Form_KeyDown(KeyCode, Shift);
     if (foco_ == &txtEntrada)

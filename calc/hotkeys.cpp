@@ -103,6 +103,7 @@ void HotKeysCalcula::janelaDestruida(WindowHandle hWnd)
 
 void HotKeysCalcula::hotkey(WindowHandle hWnd)
 {
+    form_.hotkeyChegou();
     for (std::size_t i = 0; i < atalhos_.size(); ++i) {
         if (atalhos_[i].tecla->hWnd == hWnd) {
             pressionar(i);

@@ -358,7 +358,7 @@ bool KeyedImageList::SaveToFile(const QString& sFile)
     // The whole file is replaced at once, so no tail of a longer old file survives and a
     // failed write leaves the old file as it was. A folder that cannot take the file is an
     // access error; a write that fails in a usable folder is a device error.
-    if (!writeFileAtomically(sFile, bytes)) {
+    if (!writeFileAtomically(sFile, bytes, FileAccess::User)) {
         const QFileInfo folder(QFileInfo(sFile).absolutePath());
         raise(folder.isDir() && folder.isWritable() ? 57 : 75);
     }

@@ -4,7 +4,9 @@
 #include "platform/ansi.h"
 #include "platform/fileio.h"
 
-#include <QRegularExpression>
+#include <algorithm>
+#include <numeric>
+#include <utility>
 
 namespace tarvelo {
 namespace {
@@ -27,10 +29,17 @@ bool legivel(const FileRead& lido)
 
 QStringList linhasDe(const QByteArray& bytes)
 {
-    static const QRegularExpression fimDeLinha(QStringLiteral("\r\n|\r|\n"));
-    QStringList linhas = fromAnsi(bytes).split(fimDeLinha);
-    if (!linhas.isEmpty() && linhas.last().isEmpty())
-        linhas.removeLast();  // the line end of the last line starts no line of its own
+    const QString texto = fromAnsi(bytes);
+    QStringList linhas;
+    qsizetype inicio = 0;
+    while (inicio < texto.size()) {
+        qsizetype fim = inicio;
+        while (fim < texto.size() && texto.at(fim) != u'\r' && texto.at(fim) != u'\n')
+            ++fim;
+        linhas.append(texto.sliced(inicio, fim - inicio));
+        const bool crlf = fim + 1 < texto.size() && texto.at(fim) == u'\r' && texto.at(fim + 1) == u'\n';
+        inicio = fim + (crlf ? 2 : 1);
+    }
     return linhas;
 }
 
@@ -44,17 +53,31 @@ QString ArquivoFavorecidos()
 QStringList LerFavorecidos(const QString& caminho)
 {
     const FileRead lido = lerArquivo(caminho);
-    return legivel(lido) ? linhasDe(lido.bytes) : QStringList();
+    if (!legivel(lido))
+        return {};
+    QStringList linhas = linhasDe(lido.bytes);
+    linhas.removeIf([](const QString& linha) { return linha.size() > kMaiorFavorecido; });
+    return linhas;
 }
 
-int BuscarFavorecido(const QStringList& linhas, const QString& digitado)
+ListaFavorecidos::ListaFavorecidos(QStringList linhas) : linhas_(std::move(linhas)), porTexto_(linhas_.size())
+{
+    std::iota(porTexto_.begin(), porTexto_.end(), 0);
+    std::sort(porTexto_.begin(), porTexto_.end(),
+              [this](int a, int b) { return QStringView(linhas_.at(a)) < QStringView(linhas_.at(b)); });
+}
+
+int BuscarFavorecido(const ListaFavorecidos& lista, const QString& digitado)
 {
     const QString procurado = digitado.toUpper();
-    for (int i = 0; i < linhas.size(); ++i) {
-        if (linhas.at(i).startsWith(procurado))
-            return i;
-    }
-    return -1;
+    const QStringList& linhas = lista.linhas_;
+    // Sorted by their text, the lines that begin with the typed text come together, from
+    // the first one that is not less than it.
+    const auto antes = [&linhas](int i, const QString& texto) { return QStringView(linhas.at(i)) < texto; };
+    const auto comeca = [&linhas, &procurado](int i) { return linhas.at(i).startsWith(procurado); };
+    const auto inicio = std::lower_bound(lista.porTexto_.cbegin(), lista.porTexto_.cend(), procurado, antes);
+    const auto fim = std::partition_point(inicio, lista.porTexto_.cend(), comeca);
+    return inicio == fim ? -1 : *std::min_element(inicio, fim);
 }
 
 bool AnexarFavorecido(const QString& caminho, const QString& favorecido)

@@ -2,6 +2,7 @@
 
 #include "host/texto.h"
 #include "platform/datetext.h"
+#include "platform/fileio.h"
 #include "platform/numbertext.h"
 
 #include <QDate>
@@ -70,17 +71,12 @@ QString pastaDados(const QProcessEnvironment& ambiente)
     return pasta;
 }
 
-bool criarPasta(const QString& pasta)
-{
-    return QDir().mkpath(pasta);
-}
-
 void carregarAmbiente(Globais& g, const EntradaAmbiente& entrada)
 {
     g.gPastaApp = pastaDados(entrada.ambiente);
-    // A folder that cannot be created is reported by the first file that fails to be
-    // written there; the start itself goes on.
-    criarPasta(g.gPastaApp);
+    // The tape and the payees are the user's alone. A folder that cannot be made so is
+    // reported by the first file that fails to be written there; the start itself goes on.
+    makePrivateFolder(g.gPastaApp);
     if (!entrada.caminhoExe.isEmpty())
         g.gNomeExe = QFileInfo(entrada.caminhoExe).fileName();
 

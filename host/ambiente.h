@@ -29,9 +29,6 @@ QString fFormatoData(const LocaleInfo& locale);
 // say), else ~/.local/share/tarvelo/. Nothing is created here.
 QString pastaDados(const QProcessEnvironment& ambiente);
 
-// Creates the folder (and its parents) when missing; false when it cannot exist.
-bool criarPasta(const QString& pasta);
-
 // What the host works out at load, in the order the program needs it. The decimal-
 // symbol rule is applied to the process's own locale only: the user's system settings
 // are never changed.

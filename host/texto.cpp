@@ -1,8 +1,12 @@
 #include "host/texto.h"
 
 #include "host/globais.h"
+#include "platform/fileio.h"
 #include "platform/qttranslations.h"
 #include "resources/catalogo.h"
+
+#include <cerrno>
+#include <utility>
 
 namespace tarvelo {
 namespace {
@@ -12,6 +16,21 @@ void preencher(QString& text, QChar placeholder, const QString& value)
     const qsizetype at = text.indexOf(placeholder);
     if (at >= 0)
         text.replace(at, 1, value);
+}
+
+// The system's reasons a user meets when a save fails, by errno; the rest keep the
+// system's words.
+QString motivoNoIdioma(int erro)
+{
+    static constexpr std::pair<int, int> kMotivos[] = {
+        {ENOSPC, 1131}, {EROFS, 1132},        {EACCES, 1133}, {EPERM, 1133}, {ENOENT, 1134},
+        {EISDIR, 1135}, {ENAMETOOLONG, 1136}, {EDQUOT, 1137}, {EFBIG, 1138}, {ENOTDIR, 1139},
+    };
+    for (const auto& [codigo, topico] : kMotivos) {
+        if (codigo == erro)
+            return fTexto(topico);
+    }
+    return {};
 }
 
 }  // namespace
@@ -32,6 +51,7 @@ void traduzirDialogos(int idioma)
     static const char* const kLocais[] = {"pt_BR", "en", "es", "fr"};
     const int indice = idioma >= 1 && idioma <= 4 ? idioma - 1 : 0;
     useQtTranslations(QString::fromLatin1(kLocais[indice]));
+    setSystemErrorWording(motivoNoIdioma);
 }
 
 }  // namespace tarvelo

@@ -2,6 +2,7 @@
 
 #include "calc/fita_backup.h"
 #include "host/avisogravacao.h"
+#include "host/texto.h"
 #include "platform/clock.h"
 #include "platform/rawport.h"
 #include "platform/settings.h"
@@ -16,6 +17,8 @@
 #include "platform/ui/x11numlock.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTimer>
 
 namespace tarvelo {
 
@@ -23,6 +26,8 @@ struct ServicosDoSistema::Dados {
     QtClipboardService clipboard;
     QtMessageService mensagens;
     AvisoGravacao avisoConfiguracoes{mensagens};
+    // The messages that wait for the event loop go with it.
+    QObject vida;
     QtInputService entrada;
     QtFileDialogService arquivos;
     ShellDoSistema shell;
@@ -44,11 +49,20 @@ ServicosDoSistema::ServicosDoSistema() : d_(std::make_unique<Dados>())
     registry().onWriteFailed = [aviso = &d_->avisoConfiguracoes](const QString& arquivo, const QString& motivo) {
         aviso->falhou(arquivo, motivo);
     };
+    // Found while the registry holds its lock, and at start before any window shows: the
+    // message follows from the event loop, above the window shown by then.
+    registry().onDamagedFileKept = [d = d_.get()](const QString& arquivo, const QString& copia) {
+        QTimer::singleShot(0, &d->vida, [aviso = &d->avisoConfiguracoes, arquivo, copia] {
+            aviso->falhou(arquivo, {},
+                          fTexto(1130, QDir::toNativeSeparators(arquivo), QDir::toNativeSeparators(copia)));
+        });
+    };
 }
 
 ServicosDoSistema::~ServicosDoSistema()
 {
     registry().onWriteFailed = nullptr;
+    registry().onDamagedFileKept = nullptr;
 }
 
 ServicosJanela ServicosDoSistema::servicos()

@@ -52,7 +52,7 @@ FileResult writeDesktopFile(const QString& path, const QByteArray& bytes)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return {QStringLiteral("Cannot create the folder")};
-    return writeFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes, FileAccess::User);
 }
 
 MenuEntry::MenuEntry(const QProcessEnvironment& env)

@@ -15,10 +15,22 @@ namespace {
 
 constexpr int kTemporarySuffixLength = 6;
 constexpr qint64 kStaleAfterSeconds = 60;
+constexpr qsizetype kCopyBlockBytes = 64 * 1024;
+
+std::function<QString(int)>& errorWording()
+{
+    static std::function<QString(int)> wording;
+    return wording;
+}
 
 FileResult failure(int error)
 {
-    return {qt_error_string(error)};
+    return {systemErrorText(error)};
+}
+
+mode_t creationMode(FileAccess access)
+{
+    return access == FileAccess::Private ? 0600 : 0666;
 }
 
 QByteArray nativePath(const QString& path)
@@ -114,16 +126,56 @@ QString writeTarget(const QString& path)
     return info.isSymLink() ? info.symLinkTarget() : path;
 }
 
+// 0 when `file` was opened and is a regular file (its `info` filled in); else why it is no
+// file to use: the open's failure, or a FIFO, a device or a folder in the file's place.
+int regularFileOpen(const Descriptor& file, struct stat& info)
+{
+    if (!file.valid())
+        return errno;
+    if (::fstat(file.get(), &info) != 0)
+        return errno;
+    return S_ISREG(info.st_mode) ? 0 : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+}
+
+// Creates the folder and its missing parents, each for the user alone; one that exists is
+// left as it is.
+int createFolders(const QString& path)
+{
+    struct stat st {};
+    if (::stat(nativePath(path).constData(), &st) == 0)
+        return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    const QString parent = QFileInfo(path).path();
+    if (parent != path) {
+        if (const int error = createFolders(parent))
+            return error;
+    }
+    return ::mkdir(nativePath(path).constData(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+
 }  // namespace
 
-FileResult writeFileAtomically(const QString& path, QByteArrayView bytes)
+QString systemErrorText(int error)
+{
+    if (const auto& wording = errorWording()) {
+        if (QString text = wording(error); !text.isEmpty())
+            return text;
+    }
+    return qt_error_string(error);
+}
+
+void setSystemErrorWording(std::function<QString(int error)> wording)
+{
+    errorWording() = std::move(wording);
+}
+
+FileResult writeFileAtomically(const QString& path, QByteArrayView bytes, FileAccess access)
 {
     const QString target = writeTarget(path);
     QString temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = target + QLatin1Char('.') + randomSuffix();
-        fd = ::open(nativePath(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(nativePath(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode(access));
         if (fd < 0 && errno != EEXIST)
             return failure(errno);
     }
@@ -151,17 +203,14 @@ FileResult writeFileAtomically(const QString& path, QByteArrayView bytes)
     return {};
 }
 
-FileResult appendToFile(const QString& path, QByteArrayView bytes)
+FileResult appendToFile(const QString& path, QByteArrayView bytes, FileAccess access)
 {
     // Non-blocking, so that a FIFO put in the file's place is refused instead of waited on.
-    Descriptor file(::open(nativePath(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
-    if (!file.valid())
-        return failure(errno);
+    Descriptor file(::open(nativePath(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK,
+                           creationMode(access)));
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0)
-        return failure(errno);
-    if (!S_ISREG(info.st_mode))
-        return failure(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    if (const int notRegular = regularFileOpen(file, info))
+        return failure(notRegular);
     int error = writeAll(file.get(), bytes);
     if (error == 0)
         error = syncFile(file.get());
@@ -173,6 +222,56 @@ FileResult appendToFile(const QString& path, QByteArrayView bytes)
     }
     if (const int closeError = file.close())
         return failure(closeError);
+    return {};
+}
+
+FileResult copyFile(const QString& from, const QString& to)
+{
+    Descriptor source(::open(nativePath(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (const int notRegular = regularFileOpen(source, info))
+        return failure(notRegular);
+    Descriptor target(::open(nativePath(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!target.valid())
+        return failure(errno);
+    QByteArray block(kCopyBlockBytes, Qt::Uninitialized);
+    int error = 0;
+    for (;;) {
+        const ssize_t got = ::read(source.get(), block.data(), static_cast<size_t>(block.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        if ((error = writeAll(target.get(), QByteArrayView(block.constData(), got))) != 0)
+            break;
+    }
+    if (error == 0)
+        error = syncFile(target.get());
+    if (const int closeError = target.close(); error == 0)
+        error = closeError;
+    if (error != 0) {
+        ::unlink(nativePath(to).constData());
+        return failure(error);
+    }
+    return {};
+}
+
+FileResult makePrivateFolder(const QString& path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const QByteArray native = nativePath(folder);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0) {
+        const int error = createFolders(folder);
+        return error == 0 ? FileResult{} : failure(error);
+    }
+    if (!S_ISDIR(st.st_mode))
+        return failure(ENOTDIR);
+    // Only the owner can narrow a folder; another's is left as it is.
+    if ((st.st_mode & 077) != 0 && st.st_uid == ::getuid() && ::chmod(native.constData(), st.st_mode & 07700) != 0)
+        return failure(errno);
     return {};
 }
 
@@ -188,13 +287,13 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
         const bool dangling = error == ENOENT && ::lstat(native.constData(), &link) == 0;
         if (error != ENOENT || dangling) {
             result.status = FileRead::Status::Unreadable;
-            result.error = qt_error_string(error);
+            result.error = systemErrorText(error);
         }
         return result;
     }
     const auto refuse = [&result](int error) {
         result.status = FileRead::Status::Unreadable;
-        result.error = qt_error_string(error);
+        result.error = systemErrorText(error);
         return result;
     };
     // Checked before opening: opening a device can have effects of its own.
@@ -211,7 +310,7 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
     result.info = info;
     if (info.st_size > limit && oversize == Oversize::Refuse) {
         result.status = FileRead::Status::TooLarge;
-        result.error = qt_error_string(EFBIG);
+        result.error = systemErrorText(EFBIG);
         return result;
     }
     // The size may change under us: never take more than one byte past the limit.
@@ -236,7 +335,7 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
     bytes.truncate(filled);
     result.status = bytes.size() > limit ? FileRead::Status::TooLarge : FileRead::Status::Ok;
     if (result.status == FileRead::Status::TooLarge)
-        result.error = qt_error_string(EFBIG);
+        result.error = systemErrorText(EFBIG);
     result.bytes = std::move(bytes);
     return result;
 }

@@ -10,6 +10,10 @@ enum Flags : int {
     OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5,
     Critical = 16, Question = 32, Exclamation = 48, Information = 64,
     DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512,
+    // The box comes up by itself while the user may be typing into a window: it takes a
+    // key only once none has come for a moment, so that no key typed on for the window
+    // (an Enter) answers it.
+    KeysAfterPause = 0x10000,
 };
 enum Result : int { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 }  // namespace mb

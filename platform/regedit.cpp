@@ -163,7 +163,7 @@ bool importRegedit4File(Registry& registry, const QString& fileName, QString* er
     // A script over the limit is passed on as far as it goes: the parser refuses it.
     const FileRead read = readRegularFile(fileName, kMaxRegistryFileBytes, Oversize::KeepHead);
     if (read.status == FileRead::Status::Missing || read.status == FileRead::Status::Unreadable) {
-        *error = QStringLiteral("cannot open %1: %2").arg(fileName, read.error.isEmpty() ? qt_error_string(ENOENT) : read.error);
+        *error = QStringLiteral("cannot open %1: %2").arg(fileName, read.error.isEmpty() ? systemErrorText(ENOENT) : read.error);
         return false;
     }
     return importRegedit4(registry, read.bytes, error);
@@ -191,7 +191,7 @@ bool exportRegedit4File(Registry& registry, Hive hive, QStringView path, const Q
     const auto bytes = exportRegedit4(registry, hive, path, error);
     if (!bytes)
         return false;
-    if (const FileResult written = writeFileAtomically(fileName, *bytes); !written) {
+    if (const FileResult written = writeFileAtomically(fileName, *bytes, FileAccess::User); !written) {
         *error = QStringLiteral("cannot write %1: %2").arg(fileName, written.error);
         return false;
     }

@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QSet>
+#include <QStringDecoder>
 #include <QUtf8StringView>
 
 #include <sys/stat.h>
@@ -44,6 +45,29 @@ QStringView parentOf(QStringView path)
 QStringView lastName(QStringView path) { return path.sliced(path.lastIndexOf(u'\\') + 1); }
 
 Registry* g_registryOverride = nullptr;
+
+// The text of a file saved as UTF-16, as UTF-8; nullopt for a file that is not. The byte
+// order comes from the mark, else from the zero byte beside the first character (every
+// character of a hive file's first line is ASCII).
+struct Utf16Text {
+    QByteArray utf8;
+    bool whole = true;  // false when some of the bytes were no UTF-16
+};
+std::optional<Utf16Text> fromUtf16(QByteArrayView bytes)
+{
+    if (bytes.size() < 2)
+        return std::nullopt;
+    std::optional<QStringConverter::Encoding> encoding;
+    if (bytes.startsWith("\xFF\xFE") || (bytes[0] != 0 && bytes[1] == 0))
+        encoding = QStringConverter::Utf16LE;
+    else if (bytes.startsWith("\xFE\xFF") || (bytes[0] == 0 && bytes[1] != 0))
+        encoding = QStringConverter::Utf16BE;
+    if (!encoding)
+        return std::nullopt;
+    QStringDecoder decoder(*encoding);
+    const QString text = decoder(bytes);
+    return Utf16Text{text.toUtf8(), !decoder.hasError()};
+}
 
 }  // namespace
 
@@ -223,6 +247,12 @@ HiveData readHiveFile(QByteArrayView bytes, Hive hive, HiveFileReport* report)
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
+    const std::optional<Utf16Text> utf16 = fromUtf16(bytes);
+    if (utf16) {
+        if (!utf16->whole)
+            ++r.badLines;
+        bytes = utf16->utf8;
+    }
 
     HiveData data;
     RegistryKey* key = nullptr;  // valid until the next create()
@@ -285,6 +315,8 @@ Registry::Registry(QString folder) : folder_(std::move(folder))
     for (const Hive hive : kAllHives)
         hiveFiles << QFileInfo(hiveFilePath(hive)).fileName();
     removeStaleTemporaryFiles(folder_, hiveFiles);
+    if (!folder_.isEmpty() && QFileInfo(folder_).isDir())
+        makePrivateFolder(folder_);
 }
 
 Registry::~Registry() = default;
@@ -353,10 +385,11 @@ const HiveData& Registry::current(Hive hive)
 QString Registry::keepDamagedCopy(const QString& path) const
 {
     const QString target = damagedFileName(path);
-    QFile file(path);
-    if (!file.copy(target))
-        return file.errorString();
+    if (const FileResult copied = copyFile(path, target); !copied)
+        return copied.error;
     qCWarning(lcRegistry) << "the damaged registry file was kept as" << target;
+    if (onDamagedFileKept)
+        onDamagedFileKept(path, target);
     return {};
 }
 
@@ -384,14 +417,16 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
         if (change(data) && holdsAlready(before, data, hive))
             return true;
     }
-    if (folder_.isEmpty() || !QDir().mkpath(folder_))
-        return writeFailed(path, qt_error_string(errno));
+    if (folder_.isEmpty())
+        return writeFailed(path, systemErrorText(ENOENT));
+    if (const FileResult folder = makePrivateFolder(folder_); !folder)
+        return writeFailed(path, folder.error);
     QLockFile lock(path + QStringLiteral(".lock"));
     errno = 0;
     if (!lock.tryLock(kLockWaitMs)) {
         // A lock file that cannot be written (a full disk) leaves the system's reason behind.
         const int error = errno;
-        return writeFailed(path, qt_error_string(lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK
+        return writeFailed(path, systemErrorText(lock.error() == QLockFile::LockFailedError ? EWOULDBLOCK
                                                  : error != 0                               ? error
                                                                                             : EACCES));
     }
@@ -412,7 +447,7 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
         return true;
     const QByteArray bytes = writeHiveFile(data, hive);
     if (bytes.size() > kMaxRegistryFileBytes)
-        return writeFailed(path, qt_error_string(EFBIG));
+        return writeFailed(path, systemErrorText(EFBIG));
     if (fresh.report.damaged()) {
         if (const QString error = keepDamagedCopy(path); !error.isEmpty())
             return writeFailed(path, error);
@@ -425,6 +460,14 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
         written = stampOf<FileStamp>(st);
     cache = {true, written, std::move(data)};
     return true;
+}
+
+bool Registry::repair(Hive hive)
+{
+    const Loaded loaded = load(hive);
+    if (!loaded.readable || !loaded.report.damaged())
+        return loaded.readable;
+    return update(hive, [](HiveData&) { return true; });
 }
 
 bool Registry::keyExists(Hive hive, QStringView path)

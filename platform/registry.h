@@ -115,6 +115,7 @@ private:
 // The text of a hive file: UTF-8 lines in the REGEDIT4 manner ("[HKEY_CURRENT_USER\key]"
 // headers, "name"="text" and "name"=dword:0000000a lines, "@" for the default value),
 // with \r and \n escapes besides \" and \\ so that any text survives.
+// A file an editor saved as UTF-16 (with or without its byte-order mark) is read too.
 struct HiveFileReport {
     int badLines = 0;        // lines skipped because they did not parse
     bool truncated = false;  // the file was over kMaxRegistryFileBytes; the rest was ignored
@@ -127,8 +128,10 @@ QByteArray writeHiveFile(const HiveData& data, Hive hive);
 // takes the hive's lock file, re-reads the hive file, applies itself and rewrites the
 // file atomically, so two running copies of the program never lose each other's writes;
 // reads notice when another process has replaced the file. A file with lines that do not
-// parse is read as far as it goes, and its bytes are kept in "<file>.damaged-<time>"
-// before the first rewrite. Not thread-safe: the program uses it from its one UI thread.
+// parse, or that is over the size limit, is read as far as it goes, and its bytes are kept
+// in "<file>.damaged-<time>" before the first rewrite. The folder is the user's alone: one
+// that others may enter is narrowed when the registry is made. Not thread-safe: the
+// program uses it from its one UI thread.
 class Registry {
 public:
     explicit Registry(QString folder);
@@ -157,8 +160,15 @@ public:
     // returns false to abandon them all.
     bool update(Hive hive, const std::function<bool(HiveData&)>& change);
 
+    // Rewrites a hive file that did not read whole with what could be read, keeping the
+    // file aside first (see above); nothing to do for a sound or missing one. False when
+    // the file could not be read or rewritten.
+    bool repair(Hive hive);
+
     // Told of every change that could not be stored: the hive file and the system's reason.
     std::function<void(const QString& file, const QString& reason)> onWriteFailed;
+    // Told when a hive file that did not read whole was kept aside: the file and its copy.
+    std::function<void(const QString& file, const QString& keptAs)> onDamagedFileKept;
 
 private:
     struct FileStamp {

@@ -84,7 +84,8 @@ void frmCheque::Form_Load()
     definirTexto(campo::Mes, formatDate(hoje, u"mmmm").toUpper());
     definirTexto(campo::Ano, formatDate(hoje, chkAno->isChecked() ? u"yyyy" : u"yy"));
     carregarComum();
-    lstFavorecido->addItems(LerFavorecidos(ArquivoFavorecidos()));
+    favorecidos_ = LerFavorecidos(ArquivoFavorecidos());
+    lstFavorecido->addItems(favorecidos_.linhas());
     if (lstFavorecido->count() < 2)
         definirTexto(kFavorecido, lerPreferencia(servicos_.configuracoes, pref::ChequeFavorecido));
 }
@@ -176,16 +177,9 @@ void frmCheque::chkAno_Click()
 
 void frmCheque::txtFavorecido_Change()
 {
-    if (lstFavorecido->count() == 0)
+    if (favorecidos_.linhas().isEmpty())
         return;
-    QStringList linhas;
-    for (int i = 0; i < lstFavorecido->count(); ++i)
-        linhas << lstFavorecido->item(i)->text();
-    const int achado = BuscarFavorecido(linhas, texto(kFavorecido));
-    if (achado >= 0)
-        lstFavorecido->setCurrentRow(achado);
-    else
-        lstFavorecido->setCurrentRow(-1);
+    lstFavorecido->setCurrentRow(BuscarFavorecido(favorecidos_, texto(kFavorecido)));
 }
 
 void frmCheque::lstFavorecido_GotFocus()
@@ -247,7 +241,7 @@ void frmCheque::cmdBackup_Click()
     if (!servicos_.arquivos.ShowFileDialog(pedido))
         return;
     const auto texto = TextoBackupCheques(servicos_.configuracoes, tamanhoTwips());
-    if (!texto || !writeFileAtomically(pedido.fileName, *texto)) {
+    if (!texto || !writeFileAtomically(pedido.fileName, *texto, FileAccess::User)) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/favorecidos.h"
 #include "documents/ui/janeladocumento.h"
 
 class QListWidget;
@@ -46,6 +47,7 @@ private:
     void lstFavorecido_GotFocus();
     void lstFavorecido_Click();
 
+    ListaFavorecidos favorecidos_;  // the list's entries, searched at every key
     bool listaComFoco_ = false;  // the list's Tag: only then does its selection fill the payee
 };
 

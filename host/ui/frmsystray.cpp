@@ -161,6 +161,8 @@ void frmSysTray::Form_Load()
     // A channel that cannot be opened leaves this start as an ordinary first copy.
     if (reivindicacao != CanalInstancia::Reivindicacao::CopiaRodando) {
         papel_ = Papel::PrimeiraCopia;
+        if (servicos_.repararConfiguracoes)
+            servicos_.repararConfiguracoes();
         SysTray(3);
         PiscarIcone();
         fTraduzir(g_.gIdioma == 1);

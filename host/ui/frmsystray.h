@@ -30,6 +30,9 @@ struct ServicosHost {
     std::function<QString(const QString&, const QString&, const QString&)> GetSetting;
     // Section, key, value.
     std::function<void(const QString&, const QString&, const QString&)> SaveSetting;
+    // Puts a settings file that did not read whole aside and keeps what could be read; the
+    // first copy does it once the language is known, so that the user is told in it.
+    std::function<void()> repararConfiguracoes;
     // Message and input boxes of the tray's utilities; none given are Qt's own.
     std::shared_ptr<MessageService> mensagens;
     std::shared_ptr<InputService> entrada;

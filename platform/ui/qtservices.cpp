@@ -4,18 +4,23 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace tarvelo {
 namespace {
 
 using Button = QMessageBox::StandardButton;
+
+// How long the keyboard must rest before a box that came up by itself takes a key.
+constexpr int kKeyPauseMs = 1000;
 
 struct ButtonSet {
     std::array<std::pair<Button, int>, 3> buttons;
@@ -46,6 +51,37 @@ QMessageBox::Icon icon(int flags)
     }
 }
 
+// Lets a key reach `box` only when none has come for `pauseMs` before it (counted from
+// when the box came up for the first): the keys of one stream after the first are dropped.
+class KeyPause final : public QObject {
+public:
+    KeyPause(QWidget& box, int pauseMs) : box_(box), pauseMs_(pauseMs)
+    {
+        sinceLastKey_.start();
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        const auto* widget = qobject_cast<QWidget*>(target);
+        if (!widget || widget->window() != &box_)
+            return false;
+        if (event->type() == QEvent::KeyRelease)
+            return !lastKeyTaken_;
+        lastKeyTaken_ = sinceLastKey_.restart() >= pauseMs_;
+        return !lastKeyTaken_;
+    }
+
+private:
+    QWidget& box_;
+    const int pauseMs_;
+    QElapsedTimer sinceLastKey_;
+    bool lastKeyTaken_ = false;
+};
+
 }  // namespace
 
 int QtMessageService::show(const QString& text, int flags, const QString& title)
@@ -59,6 +95,9 @@ int QtMessageService::show(const QString& text, int flags, const QString& title)
         if (i == preferred)
             box->setDefaultButton(button);
     }
+    std::optional<KeyPause> pause;
+    if (flags & mb::KeysAfterPause)
+        pause.emplace(*box, kKeyPauseMs);
     box->exec();
     const auto chosen = box ? box->standardButton(box->clickedButton()) : QMessageBox::NoButton;
     for (int i = 0; i < set.count; ++i)

@@ -11,6 +11,7 @@
 #include "host/avisogravacao.h"
 #include "host/texto.h"
 #include "platform/fileio.h"
+#include "platform/messagebox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -69,7 +70,7 @@ TEST(DiscoCheio, TheTapeAndItsBackupStayAsTheyWereAndTheUserIsToldOnce)
     EXPECT_EQ(conteudoDaPasta(disco.path()), antes);
     EXPECT_EQ(b.calc.txtFita.Text(), naTela) << "a tape not backed up is not cleared";
     ASSERT_EQ(b.mensagens.vistas.size(), 2u);
-    EXPECT_EQ(b.mensagens.vistas[0].texto, AvisoGravacao::textoFalha(fita, qt_error_string(ENOSPC)));
+    EXPECT_EQ(b.mensagens.vistas[0].texto, AvisoGravacao::textoFalha(fita, systemErrorText(ENOSPC)));
     EXPECT_EQ(b.mensagens.vistas[1].texto, fTexto(172, backup));
 }
 
@@ -97,7 +98,7 @@ TEST(DiscoCheio, ASettingIsNotStoredAndTheUserIsToldOnce)
     EXPECT_EQ(conteudoDaPasta(registro.folder()), arquivos);
     ASSERT_EQ(mensagens.vistas.size(), 1u);
     EXPECT_TRUE(mensagens.vistas[0].texto.contains(colmeia));
-    EXPECT_TRUE(mensagens.vistas[0].texto.contains(qt_error_string(ENOSPC)));
+    EXPECT_TRUE(mensagens.vistas[0].texto.contains(systemErrorText(ENOSPC)));
 }
 
 TEST(ArquivoFitaEstranho, NothingIsWaitedOnNorLostAndTheUserIsToldOnce)
@@ -175,6 +176,83 @@ TEST(GravacaoContinua, TotalsAndClearsAreWrittenAtOnceAndAnOldTapeIsBackedUpOnce
     depois.teclas(QStringLiteral("8506+240="));
     deixarCorrer();
     EXPECT_TRUE(lerTudo(fita).contains("                   8.746 T\r\n")) << lerTudo(fita).constData();
+}
+
+// A calculator whose state file can no longer be written, once its background save is armed.
+class GravacaoAoFundo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        b.calc.CarregarArquivoFita();
+        deixarCorrer();
+        pastaBoa = globais().gPastaApp;
+        quebrar();
+    }
+    void quebrar() { globais().gPastaApp = pastaBoa + QStringLiteral("gone/"); }
+    void consertar() { globais().gPastaApp = pastaBoa; }
+    QString fita() const { return globais().gPastaApp + QStringLiteral("calc1.fita"); }
+    QString falha() const { return AvisoGravacao::textoFalha(fita(), systemErrorText(ENOENT)); }
+
+    Calculadora b;
+    QString pastaBoa;
+};
+
+TEST_F(GravacaoAoFundo, AFailureWaitsForTheKeysToStopAndTakesNoneOfThem)
+{
+    QElapsedTimer desdeATecla;
+    qint64 silencioAoMostrar = -1;
+    b.mensagens.enquantoAberta = [&] { silencioAoMostrar = desdeATecla.elapsed(); };
+    const auto teclar = [&](const QString& teclas) {
+        b.teclas(teclas);
+        desdeATecla.start();
+    };
+
+    teclar(QStringLiteral("5+3="));  // a total: its save fails at once, in the background
+    deixarCorrer();
+    // The user types on for a while: every key reaches the calculator, none waits on a box.
+    for (int i = 0; i < 8; ++i) {
+        teclar(QStringLiteral("1+"));
+        esperarAte([] { return false; }, 200);
+    }
+    teclar(QStringLiteral("="));
+    const std::size_t vistasAoParar = b.mensagens.vistas.size();
+    ASSERT_TRUE(esperarAte([&] { return !b.mensagens.vistas.empty(); }, 20000));
+    deixarCorrer();
+
+    EXPECT_EQ(vistasAoParar, 0u);
+    EXPECT_GE(silencioAoMostrar, 1000) << "shown only once the keys had stopped";
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u) << "the failures of every later save are the same one";
+    EXPECT_EQ(b.mensagens.vistas[0].texto, falha());
+    EXPECT_EQ(b.mensagens.vistas[0].flags, mb::Critical | mb::KeysAfterPause);
+    QString umMais;
+    for (int i = 0; i < 7; ++i)
+        umMais += QStringLiteral("                       1 +\r\n");
+    EXPECT_EQ(b.linhas(), QStringLiteral("                       5 +\r\n                       3 =\r\n 002                      \r\n"
+                                         "                       8 T\r\n =========================\r\n")
+                              + umMais
+                              + QStringLiteral("                       1 =\r\n 008                      \r\n"
+                                               "                       8 T\r\n =========================\r\n"));
+}
+
+TEST_F(GravacaoAoFundo, TheCloseTellsAtOnceAndASaveThatWorksAgainLeavesNothingToTell)
+{
+    b.teclas(QStringLiteral("5+3="));
+    deixarCorrer();
+    EXPECT_FALSE(b.calc.GravarArquivoFita());
+    ASSERT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.mensagens.vistas[0].texto, falha());
+    EXPECT_EQ(b.mensagens.vistas[0].flags, mb::Critical);
+
+    consertar();
+    b.teclas(QStringLiteral("2+2="));
+    deixarCorrer();
+    quebrar();
+    b.teclas(QStringLiteral("4+4="));
+    deixarCorrer();
+    consertar();
+    b.teclas(QStringLiteral("6+6="));
+    EXPECT_FALSE(esperarAte([&] { return b.mensagens.vistas.size() > 1; }, 2500));
+    EXPECT_TRUE(lerTudo(fita()).contains("                       6 =\r\n 002")) << lerTudo(fita()).constData();
 }
 
 }  // namespace

@@ -34,6 +34,14 @@ TEST_F(Favorecidos, LinesAreReadWithAnyLineEndAndInTheCodePage)
     EXPECT_EQ(LerFavorecidos(arquivo), QStringList({"ANA", QStringLiteral("JOÃO"), "JOSE", "maria"}));
 }
 
+TEST_F(Favorecidos, ALineLongerThanAnyPayeeIsLeftOut)
+{
+    const QByteArray longest(kMaiorFavorecido, 'L');
+    gravar("ANA\r\nJOAO\r\n" + longest + "\r\n" + QByteArray(kMaiorFavorecido + 1, 'Y') + "\nJOSE\r\n" +
+           QByteArray(5 * 1024 * 1024, 'X'));
+    EXPECT_EQ(LerFavorecidos(arquivo), QStringList({"ANA", "JOAO", QString::fromLatin1(longest), "JOSE"}));
+}
+
 TEST_F(Favorecidos, TheSearchTakesTheFirstLineThatStartsWithTheTypedTextInCapitals)
 {
     const QStringList lista{"ANA", "JOAO", "JOSE", "maria"};

@@ -61,7 +61,8 @@ TEST_F(Cheque, TheModelsYearDigitsAndTheStoredTexts)
 
 TEST_F(Cheque, ThePayeeListFollowsWhatIsTyped)
 {
-    gravar("favorecidos.txt", "ANA\r\nJOAO\r\nJOSE\r\nmaria\r\n");
+    // A line no payee's name can be (a file damaged or pasted into) is no entry.
+    gravar("favorecidos.txt", "ANA\r\nJOAO\r\n" + QByteArray(1024 * 1024, 'X') + "\r\nJOSE\r\nmaria\r\n");
     configuracoes.SaveSetting("Cheque", "Favorecido", "ANTIGO");
     frmCheque janela(servicos, cheque);
     QLineEdit* favorecido = janela.txt("txtFavorecido");

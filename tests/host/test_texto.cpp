@@ -1,12 +1,17 @@
 #include "host/globais.h"
 #include "host/texto.h"
+#include "platform/fileio.h"
 #include "resources/catalogo.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <iterator>
 
 using namespace tarvelo;
 
@@ -79,6 +84,34 @@ TEST(Catalogo, HoldsEveryTopicTheCodeAsksForInEveryLanguage)
             EXPECT_TRUE(catalogo().contains(topico * 10 + idioma))
                 << "topic " << topico << " has no text in language " << idioma;
     }
+}
+
+// A save that fails gives its reason in the interface language, whatever the system's is.
+TEST(MotivoDeFalha, TheCommonReasonsAreInTheInterfaceLanguage)
+{
+    const int erros[] = {ENOSPC, EROFS, EACCES, ENOENT, EISDIR, ENAMETOOLONG, EDQUOT};
+    const char* const naoExiste[] = {"não existe", "does not exist", "no existe", "n'existe pas"};
+    QTemporaryDir pasta;
+    QList<QStringList> porIdioma;
+    for (int idioma = 1; idioma <= 4; ++idioma) {
+        Globais g;
+        g.gIdioma = idioma;
+        ScopedGlobais escopo(g);
+        traduzirDialogos(idioma);
+        const FileResult gravado = writeFileAtomically(pasta.filePath(QStringLiteral("gone/calc1.fita")), "x");
+        EXPECT_TRUE(gravado.error.contains(QString::fromUtf8(naoExiste[idioma - 1]))) << qPrintable(gravado.error);
+        QStringList textos;
+        for (const int erro : erros)
+            textos << systemErrorText(erro);
+        EXPECT_EQ(QSet<QString>(textos.cbegin(), textos.cend()).size(), std::size(erros)) << idioma;
+        for (const QStringList& outro : porIdioma)
+            for (qsizetype i = 0; i < textos.size(); ++i)
+                EXPECT_NE(textos[i], outro[i]) << idioma;
+        porIdioma << textos;
+    }
+    // A reason the program has no words for keeps the system's.
+    EXPECT_EQ(systemErrorText(EINVAL), qt_error_string(EINVAL));
+    setSystemErrorWording({});
 }
 
 }  // namespace

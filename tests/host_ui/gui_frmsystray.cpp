@@ -50,6 +50,8 @@ TEST_F(Host, FirstCopyListensShowsTheCalculatorAndBlinks)
     EXPECT_FALSE(primeira.g.gFechando);
     EXPECT_EQ(primeira.diario, QStringList{QStringLiteral("Show")});
     EXPECT_EQ(primeira.g.gPastaApp, pasta.path() + QLatin1Char('/'));
+    // Settings damaged on disk are repaired once, and told in the interface language.
+    EXPECT_EQ(primeira.idiomasAoReparar, QList<int>{1});
 
     // 14 ticks of 200 ms, ending on the normal image.
     QElapsedTimer relogio;
@@ -113,6 +115,7 @@ TEST_F(Host, LaterStartsForwardTheirCommandLineWithTheTime)
         EXPECT_EQ(depois.descarregamentos, 1);
         EXPECT_FALSE(depois.host->IconePresente());
         EXPECT_TRUE(depois.diario.isEmpty());
+        EXPECT_TRUE(depois.idiomasAoReparar.isEmpty()) << "the running copy owns the settings";
 
         ASSERT_TRUE(esperarAte([&] { return primeira.diario.size() >= caso.chamadas.size(); }));
         EXPECT_EQ(primeira.diario, caso.chamadas);

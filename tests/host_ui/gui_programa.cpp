@@ -1,5 +1,6 @@
 #include "support/programa.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 
 #include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <vector>
@@ -98,6 +100,55 @@ TEST_F(Programa, AFloodOfFramesAndIdleConnectionsLeaveItAnsweringLaterStarts)
     EXPECT_EQ(primeira->state(), QProcess::Running);
     primeira->terminate();
     esperarFimLimpo(*primeira);
+}
+
+mode_t modo(const QString& caminho)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(caminho).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// With only HOME to go by, the tape and the settings land where no other user may look: an
+// existing folder of ours that others could enter is narrowed at start.
+TEST_F(Programa, WithOnlyAHomeTheTapeAndTheSettingsAreTheUsersAlone)
+{
+    const QString casa = pasta.filePath(QStringLiteral("casa"));
+    const QString dados = casa + QStringLiteral("/.local/share/tarvelo");
+    const QString configuracoes = casa + QStringLiteral("/.config/tarvelo");
+    ASSERT_TRUE(QDir().mkpath(dados));
+    for (const QString& aberta : {casa, casa + QStringLiteral("/.local"), casa + QStringLiteral("/.local/share"), dados})
+        ASSERT_EQ(::chmod(QFile::encodeName(aberta).constData(), 0755), 0);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* nome : {"TARVELO_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        ambiente.remove(QString::fromLatin1(nome));
+    ambiente.insert(QStringLiteral("HOME"), casa);
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")));
+    const auto iniciarEmCasa = [&](const QStringList& argumentos) {
+        auto processo = std::make_unique<QProcess>();
+        processo->setProcessEnvironment(ambiente);
+        processo->start(executavel, argumentos);
+        EXPECT_TRUE(processo->waitForStarted(5000));
+        return processo;
+    };
+    const mode_t mascara = ::umask(022);
+    auto primeira = iniciarEmCasa({});
+    ::umask(mascara);
+    CanalInstancia canalDaCasa(CanalInstancia::nomePadrao(dados + QLatin1Char('/')));
+    ASSERT_TRUE(esperarAte([&] { return canalDaCasa.haCopiaRodando(500); }, 15000));
+    auto fechar = iniciarEmCasa({QStringLiteral("fechar")});
+    esperarFimLimpo(*fechar);
+    esperarFimLimpo(*primeira);
+
+    const std::pair<QString, mode_t> esperados[] = {
+        {dados, 0700},
+        {dados + QStringLiteral("/calc1.fita"), 0600},
+        {casa + QStringLiteral("/.config"), 0700},
+        {configuracoes, 0700},
+        {configuracoes + QStringLiteral("/HKEY_CURRENT_USER.reg"), 0600},
+        {casa, 0755},  // not ours
+    };
+    for (const auto& [caminho, esperado] : esperados)
+        EXPECT_EQ(modo(caminho), esperado) << qPrintable(caminho) << " " << std::oct << modo(caminho);
 }
 
 TEST_F(Programa, WithoutADisplayItSaysSoAndFails)

@@ -112,6 +112,7 @@ struct Copia {
         s.SaveSetting = [this](const QString& secao, const QString& chave, const QString& valor) {
             gravadas[secao + QLatin1Char('/') + chave] = valor;
         };
+        s.repararConfiguracoes = [this] { idiomasAoReparar << g.gIdioma; };
         host = std::make_unique<frmSysTray>(janelas, std::move(s), g);
         QObject::connect(host.get(), &frmSysTray::descarregado, [this] { ++descarregamentos; });
     }
@@ -128,6 +129,7 @@ struct Copia {
     std::shared_ptr<EnergiaFalsa> energia = std::make_shared<EnergiaFalsa>();
     int beeps = 0;
     QMap<QString, QString> gravadas;
+    QList<int> idiomasAoReparar;  // gIdioma at each repair of the settings
     Globais g;
     RegistroJanelas janelas;
     CalculadoraFalsa calculadora;

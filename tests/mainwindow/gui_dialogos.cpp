@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -150,6 +153,49 @@ TEST(Dialogos, ABoxWhoseWindowIsDeletedWhileOpenEndsWithTheEscapeAnswer)
         });
         EXPECT_TRUE(abrir()) << nome;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << nome;
+    }
+}
+
+// A box that comes up by itself (a save failed in the background) while the user types: an
+// Enter typed on for the calculator, as the box comes up or a moment later, does not answer
+// it; one after a pause does.
+TEST(Dialogos, ABoxThatCameUpByItselfTakesAKeyOnlyAfterAPause)
+{
+    QtMessageService caixaMensagem;
+    MessageService& mensagens = caixaMensagem;
+    const auto pausar = [] {
+        QElapsedTimer pausa;
+        pausa.start();
+        esperarAte([&pausa] { return pausa.elapsed() > 1500; }, 20000);
+    };
+    for (const int estilo : {0, int(mb::KeysAfterPause)}) {
+        auto* janela = new QWidget;
+        janela->show();
+        ASSERT_TRUE(esperarAte([janela] { return janela->isActiveWindow(); }));
+        int tentativas = 0;
+        int respondidaNa = 0;  // which of the three tries answered the box
+        QTimer::singleShot(0, [&] {
+            esperarAte([] { return QApplication::activeModalWidget() != nullptr; }, 20000);
+            const QPointer<QWidget> caixa = QApplication::activeModalWidget();
+            esperarAte([&caixa] { return caixa && caixa->isActiveWindow(); }, 20000);
+            const auto teclar = [&](const QString& teclas) {
+                ++tentativas;
+                if (!caixa || !caixa->isVisible())
+                    return;
+                QTest::keyClicks(QApplication::focusWidget(), teclas);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                if (!caixa || !caixa->isVisible())
+                    respondidaNa = tentativas;
+            };
+            teclar(QStringLiteral("5+"));  // typed on as the box comes up
+            pausar();
+            teclar(QStringLiteral("7+"));  // a new stream: its first key may count, not its Enter
+            pausar();
+            teclar({});  // Enter alone after a pause
+        });
+        EXPECT_EQ(mensagens.show(QStringLiteral("Falha"), mb::Critical | estilo), mb::Ok);
+        EXPECT_EQ(respondidaNa, estilo == 0 ? 1 : 3) << estilo;
+        delete janela;
     }
 }
 

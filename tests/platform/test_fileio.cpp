@@ -51,6 +51,54 @@ TEST(FileIo, AWriteReplacesTheFileKeepingItsModeAndALinkPointingAtIt)
     EXPECT_EQ(conteudoDaPasta(dir.path()), (QStringList{QStringLiteral("link.txt"), QStringLiteral("real.txt")}));
 }
 
+mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Sets the process's umask for the life of the guard.
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask) : previous_(::umask(mask)) {}
+    ~ScopedUmask() { ::umask(previous_); }
+
+private:
+    mode_t previous_;
+};
+
+TEST(FileIo, TheProgramsFilesAndFoldersAreTheUsersAloneAndAChosenFileFollowsTheUmask)
+{
+    QTemporaryDir dir;
+    ScopedUmask umask(022);
+    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    ASSERT_TRUE(writeFileAtomically(path("own"), "a").ok());
+    ASSERT_TRUE(appendToFile(path("appended"), "b").ok());
+    ASSERT_TRUE(writeFileAtomically(path("chosen"), "c", FileAccess::User).ok());
+    ASSERT_TRUE(appendToFile(path("chosen-appended"), "d", FileAccess::User).ok());
+    put(path("wide"), "wide");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("wide")).constData(), 0644), 0);
+    ASSERT_TRUE(copyFile(path("wide"), path("copy")).ok());
+    EXPECT_FALSE(copyFile(path("wide"), path("copy")).ok()) << "a copy never replaces a file";
+    EXPECT_EQ(lerTudo(path("copy")), "wide");
+
+    QDir().mkpath(path("ours-wide"));
+    ASSERT_EQ(::chmod(QFile::encodeName(path("ours-wide")).constData(), 0755), 0);
+    ASSERT_TRUE(makePrivateFolder(path("new/deeper")).ok());
+    ASSERT_TRUE(makePrivateFolder(path("ours-wide")).ok());
+    EXPECT_EQ(makePrivateFolder(path("own")).error, qt_error_string(ENOTDIR));
+
+    const struct {
+        const char* name;
+        mode_t mode;
+    } expected[] = {
+        {"own", 0600},    {"appended", 0600}, {"chosen", 0644},    {"chosen-appended", 0644}, {"copy", 0600},
+        {"new", 0700},    {"new/deeper", 0700}, {"ours-wide", 0700},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(modeOf(path(e.name)), e.mode) << e.name << " " << std::oct << modeOf(path(e.name));
+}
+
 TEST(FileIo, AWriteIntoAMissingFolderSaysWhy)
 {
     QTemporaryDir dir;

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include "registry_printers.h"
 
@@ -197,6 +201,104 @@ TEST_F(RegistryTest, AnOversizedFileIsCutAtTheLimit)
     ASSERT_TRUE(reg.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("1")));
     EXPECT_EQ(QDir(folder).entryList({"*.damaged-*"}, QDir::Files).size(), 1);
     EXPECT_LT(QFileInfo(reg.hiveFilePath(HKCU)).size(), 200);
+}
+
+QByteArray utf16(const QByteArray& utf8, QStringConverter::Encoding encoding, bool mark)
+{
+    QStringEncoder encoder(encoding, mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    return encoder(QString::fromUtf8(utf8));
+}
+
+// Every kind of damage a settings file meets at start: the values that read stay, the file
+// is kept aside with its bytes and the user is told once; the file reads whole after.
+TEST(RegistryRepair, KeepsWhatReadsAndTheDamagedFileAsideAndTellsOnce)
+{
+    const QByteArray sound = "; Tarvelo registry, HKEY_CURRENT_USER, UTF-8\n"
+                             "[HKEY_CURRENT_USER\\Conf]\n\"Idioma\"=\"2\"\n"
+                             "[HKEY_CURRENT_USER\\Cheque8]\r\n\"Banco\"=\"Modelo 8 é\"\r\n";
+    QByteArray over = sound;
+    while (over.size() <= kMaxRegistryFileBytes)
+        over += "; filler\n";
+    over += "\"Late\"=\"1\"\n";
+    const struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool read;     // the two values read
+        bool damaged;  // kept aside and told
+    } cases[] = {
+        {"sound", sound, true, false},
+        {"garbage", QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\xff\xd8\xff\xe0", 20) + QByteArray(3000, '\xAA'), false, true},
+        {"UTF-16 with its mark", utf16(sound, QStringConverter::Utf16LE, true), true, false},
+        {"UTF-16 big-endian without a mark", utf16(sound, QStringConverter::Utf16BE, false), true, false},
+        {"UTF-16 with a broken character", utf16(sound, QStringConverter::Utf16LE, true) + QByteArray("\x00\xDC\x0A\x00", 4), true, true},
+        {"a cut line", sound + "\"Cor\"=\"3", true, true},
+        {"foreign keys", sound + "[HKEY_LOCAL_MACHINE\\Software\\Policies]\n\"NoRun\"=dword:00000001\n", true, true},
+        {"over the size limit", over, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("registry"));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        Registry reg(folder);
+        const QString file = reg.hiveFilePath(HKCU);
+        writeAll(file, c.bytes);
+        QStringList told;
+        reg.onDamagedFileKept = [&told](const QString& damaged, const QString& keptAs) { told << damaged << keptAs; };
+
+        EXPECT_TRUE(reg.repair(HKCU));
+        EXPECT_TRUE(reg.repair(HKCU));
+        Registry later(folder);
+        later.onDamagedFileKept = reg.onDamagedFileKept;
+        EXPECT_TRUE(later.repair(HKCU));
+
+        EXPECT_EQ(text(later, HKCU, "Conf", "Idioma"), c.read ? "2" : "<missing>");
+        EXPECT_EQ(text(later, HKCU, "Cheque8", "Banco"), c.read ? QStringLiteral("Modelo 8 é") : QStringLiteral("<missing>"));
+        EXPECT_FALSE(later.value(HKCU, u"Conf", u"Late"));
+        const QStringList kept = QDir(folder).entryList({"*.damaged-*"}, QDir::Files);
+        if (!c.damaged) {
+            EXPECT_TRUE(kept.isEmpty());
+            EXPECT_TRUE(told.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(kept.size(), 1);
+        EXPECT_EQ(readAll(QDir(folder).filePath(kept[0])), c.bytes);
+        EXPECT_EQ(told, (QStringList{file, QDir(folder).filePath(kept[0])}));
+        HiveFileReport report;
+        readHiveFile(readAll(file), HKCU, &report);
+        EXPECT_FALSE(report.damaged());
+    }
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+TEST(RegistryFolder, IsTheUsersAloneAndSoIsEveryFileInIt)
+{
+    QTemporaryDir tmp;
+    const mode_t previous = ::umask(022);
+    const QString made = tmp.filePath(QStringLiteral("config/tarvelo"));
+    Registry fresh(made);
+    EXPECT_TRUE(fresh.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
+
+    const QString wide = tmp.filePath(QStringLiteral("wide"));
+    ASSERT_TRUE(QDir().mkpath(wide));
+    ASSERT_EQ(::chmod(QFile::encodeName(wide).constData(), 0755), 0);
+    writeAll(wide + QStringLiteral("/HKEY_CURRENT_USER.reg"), "\"garbage");
+    Registry narrowed(wide);
+    EXPECT_TRUE(narrowed.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
+    ::umask(previous);
+
+    EXPECT_EQ(modeOf(tmp.filePath(QStringLiteral("config"))), 0700u);
+    EXPECT_EQ(modeOf(made), 0700u);
+    EXPECT_EQ(modeOf(fresh.hiveFilePath(HKCU)), 0600u);
+    EXPECT_EQ(modeOf(wide), 0700u);
+    const QStringList kept = QDir(wide).entryList({"*.damaged-*"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(modeOf(QDir(wide).filePath(kept[0])), 0600u);
 }
 
 TEST_F(RegistryTest, AWriteThatCannotHappenReportsFailureAndKeepsTheFile)
