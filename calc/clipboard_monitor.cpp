@@ -2,6 +2,7 @@
 // calculation, and the caption of the minimised window shows the display.
 
 #include "calc/frmcalcula.h"
+#include "calc/linhafita.h"
 #include "calc/teclas.h"
 
 #include "host/globais.h"
@@ -47,6 +48,11 @@ QString produto(const QString& primeira, const QString& segunda)
 
 }  // namespace
 
+QString frmCalcula::TextoClipboard() const
+{
+    return comQuebrasDaFita(servicos_.clipboard.text());
+}
+
 void frmCalcula::Timer1_Timer()
 {
     if (TagHost == QLatin1String("2"))
@@ -70,7 +76,7 @@ void frmCalcula::Timer1_Timer()
     // the clipboard in place of the total.
     if (!numero.isEmpty()
         && formatNumber(QStringView(numero), FormatoNumero) != formatNumber(QStringView(texto), FormatoNumero)) {
-        UltimoClipboard = servicos_.clipboard.text();
+        UltimoClipboard = TextoClipboard();
         Form_KeyPress(codigo(Caractere::Igual));
         chkIgual.setValue(false);
     }
@@ -81,7 +87,7 @@ void frmCalcula::Timer1_Timer()
 bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
 {
     ResultadoClipboard.clear();
-    texto = servicos_.clipboard.text();
+    texto = TextoClipboard();
     if (mnuTempo.Checked())
         return false;
     if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {

@@ -250,6 +250,9 @@ public:
     void mnuCopiar_Click();
     void mnuColar_Click();
     void mnu1_Click();
+    // The clipboard's text with its lines ended as the tape's, the one form the monitor
+    // reads and remembers (UltimoClipboard), whichever line ends the copying program used.
+    QString TextoClipboard() const;
     void Timer1_Timer();
     void mnuMonit_Click();
     // The caption of the minimised window: the number on show and the pending operator.

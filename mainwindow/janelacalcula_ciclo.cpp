@@ -268,7 +268,7 @@ void JanelaCalcula::Form_Activate()
     g.gComando.clear();
 
     // A number on the clipboard is left for the monitor; anything else it must not take.
-    const QString clipboard = servicos_.clipboard.text();
+    const QString clipboard = form_.TextoClipboard();
     if (!isNumeric(clipboard))
         form_.UltimoClipboard = clipboard;
     form_.JaAtivado = true;

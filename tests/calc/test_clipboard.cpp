@@ -116,6 +116,48 @@ TEST(Monitor, OneNumberIsAddedOnceAndTheClipboardCleared)
     EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("25")) << "copied twice, added twice";
 }
 
+// Text copied on Linux ends its lines with LF: taken as the same text with CR LF, a lone
+// trailing line end included.
+TEST(Monitor, LinesEndedByLfAreTakenAsLinesEndedByCrLf)
+{
+    struct Caso {
+        const char* texto;
+        QString fita;
+        const char* clipboard;
+    };
+    const Caso casos[] = {
+        {"2\t3\n4\t5\n",
+         linhas({"                       6 +", "                      20 =", " 002                      ",
+                 "                      26 T", " ========================="}),
+         "6,00\r\n20,00\r\n"},
+        {"4,25\n", linhas({"                    4,25 +"}), ""},
+        {"1\n2\n3\n",
+         linhas({"                       1 +", "                       2 +", "                       3 =",
+                 " 003                      ", "                       6 T", " ========================="}),
+         "6"},
+    };
+    for (const Caso& caso : casos) {
+        const QString lf = QString::fromLatin1(caso.texto);
+        for (const QString& texto : {lf, QString(lf).replace(QLatin1String("\n"), QLatin1String("\r\n"))}) {
+            SCOPED_TRACE(visivel(texto));
+            Calculadora b;
+            copiar(b, texto);
+            EXPECT_EQ(visivel(b.linhas()), visivel(caso.fita));
+            EXPECT_EQ(visivel(b.clipboard.conteudo), visivel(QString::fromLatin1(caso.clipboard)));
+            const QString fita = b.calc.txtFita.Text();
+            b.calc.Timer1_Timer();
+            EXPECT_EQ(b.calc.txtFita.Text(), fita) << "taken once";
+        }
+    }
+    // Left on the clipboard from before the start, LF text is no more taken than CR LF text.
+    Calculadora b;
+    b.clipboard.conteudo = QStringLiteral("2\t3\n4\t5\n");
+    b.calc.UltimoClipboard = b.calc.TextoClipboard();
+    const QString fita = b.calc.txtFita.Text();
+    copiar(b, b.clipboard.conteudo);
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+}
+
 TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 {
     Calculadora b;
