@@ -18,6 +18,8 @@
 #include "platform/numbertext.h"
 #include "platform/settings.h"
 
+#include <utility>
+
 namespace tarvelo {
 
 namespace {
@@ -84,10 +86,24 @@ void frmCalcula::Timer1_Timer()
         legendaMinimizada();
 }
 
+void frmCalcula::esvaziarClipboard(const QString& lido)
+{
+    servicos_.clipboard.clear();
+    limparDeNovo_ = TextoClipboard() == lido;
+    if (limparDeNovo_)
+        UltimoClipboard = lido;
+}
+
 bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
 {
     ResultadoClipboard.clear();
     texto = TextoClipboard();
+    if (std::exchange(limparDeNovo_, false) && texto == UltimoClipboard) {
+        servicos_.clipboard.clear();
+        if (TextoClipboard().isEmpty())
+            UltimoClipboard.clear();
+        return true;
+    }
     if (mnuTempo.Checked())
         return false;
     if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {
@@ -100,6 +116,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
     if (mnuEditar.Checked() || texto == UltimoClipboard || UltimoClipboard == comoTempo
         || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
         return true;
+    const QString lido = texto;
     if (!isNumeric(texto.left(2)))
         texto.prepend(QStringLiteral("aa"));
     if (isNumeric(texto)
@@ -134,7 +151,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             const QString segunda = valor.mid(tab + 1);
             if (!Currency::fromText(segunda)) {
                 servicos_.mensagens.show(fTexto(20), mb::Exclamation);
-                servicos_.clipboard.clear();
+                esvaziarClipboard(lido);
                 return false;
             }
             const QString multiplicado = produto(primeira, segunda);
@@ -148,6 +165,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         if (isNumeric(valor))
             numero = valor;
 
+        bool tomado = false;
         if (isNumeric(numero) && !valorZero(numero) && !trimBlanks(numero).isEmpty()) {
             QString entrada = formatNumber(QStringView(numero), FormatoNumero).left(22);
             if (entrada.endsWith(decimal()))
@@ -157,12 +175,13 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             SelecionarEntrada();
             Form_KeyPress(codigo(mnuEnter.Checked() ? Caractere::Enter : Caractere::Mais));
             chkMais.setValue(false);
-            if (textoInteiroNumero) {
-                servicos_.clipboard.clear();
+            tomado = textoInteiroNumero;
+            if (tomado)
                 numero.clear();
-            }
         }
         UltimoClipboard = numero;
+        if (tomado)
+            esvaziarClipboard(lido);
     }
     return true;
 }

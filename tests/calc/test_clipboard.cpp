@@ -158,6 +158,37 @@ TEST(Monitor, LinesEndedByLfAreTakenAsLinesEndedByCrLf)
     EXPECT_EQ(b.calc.txtFita.Text(), fita);
 }
 
+// X refuses a clear stamped before the copy it would undo, as when the timer reads a copy
+// before the program has had the desktop's notice of it: the copy stays on the clipboard
+// and is still taken once, then cleared once more.
+TEST(Monitor, ACopyIsTakenOnceWhenClearingItIsRefused)
+{
+    Calculadora b;
+    b.clipboard.limpezasRecusadas = 1;
+    copiar(b, QStringLiteral("12,50"));
+    EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("12,50"));
+    b.calc.Timer1_Timer();
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                    12,5 +"})));
+    EXPECT_EQ(b.clipboard.conteudo, QString()) << "cleared at the next tick";
+    copiar(b, QStringLiteral("12,50"));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("25")) << "a new copy of the same number counts";
+
+    // A clipboard that keeps refusing (a clipboard manager putting the copy back) does not
+    // make the copy count again, nor the refusal of a bad selection show again.
+    Calculadora c;
+    c.clipboard.limpezasRecusadas = 99;
+    copiar(c, QStringLiteral("7"));
+    for (int i = 0; i < 3; ++i)
+        c.calc.Timer1_Timer();
+    EXPECT_EQ(c.calc.lblTotal.Caption(), QStringLiteral("7"));
+    copiar(c, QStringLiteral("1\t2\t3"));
+    c.calc.Timer1_Timer();
+    EXPECT_EQ(c.mensagens.vistas.size(), 1u);
+    copiar(c, QStringLiteral("5"));
+    EXPECT_EQ(c.calc.lblTotal.Caption(), QStringLiteral("12"));
+}
+
 TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 {
     Calculadora b;
