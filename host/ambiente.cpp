@@ -75,6 +75,12 @@ bool criarPasta(const QString& pasta)
     return QDir().mkpath(pasta);
 }
 
+void definirIdioma(Globais& g, const QString& idiomaGuardado, quint16 langId)
+{
+    g.gIdioma = escolherIdioma(idiomaGuardado, langId);
+    traduzirDialogos(g.gIdioma);
+}
+
 void carregarAmbiente(Globais& g, const EntradaAmbiente& entrada)
 {
     g.gPastaApp = pastaDados(entrada.ambiente);
@@ -91,8 +97,7 @@ void carregarAmbiente(Globais& g, const EntradaAmbiente& entrada)
     g.gFormatoData = fFormatoData(locale);
     g.gPlataforma = 2;
     g.gLangID = locale.languageId;
-    g.gIdioma = escolherIdioma(entrada.idiomaGuardado, g.gLangID);
-    traduzirDialogos(g.gIdioma);
+    definirIdioma(g, entrada.idiomaGuardado, g.gLangID);
     g.gDecimal = QString(locale.decimalSymbol);
     g.gChaveWindows = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion");
 }

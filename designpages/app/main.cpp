@@ -1,6 +1,11 @@
 // tarvelo-imagelist FILE: edits the images and keys of an image-list file.
 #include "controls/keyedimagelist.h"
 #include "designpages/editorlistaimagens.h"
+#include "host/ambiente.h"
+#include "host/globais.h"
+#include "host/preferencias.h"
+#include "platform/localeinfo.h"
+#include "platform/settings.h"
 #include "platform/ui/qtcolourdialog.h"
 #include "platform/ui/qtfiledialog.h"
 #include "platform/ui/qtservices.h"
@@ -19,6 +24,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: tarvelo-imagelist FILE\n");
         return 2;
     }
+    // The stock dialogs speak the calculator's language.
+    definirIdioma(globais(), textoPreferencia(settings(), pref::Idioma), currentLocale().languageId);
     const QString arquivo = QFileInfo(args.at(1)).absoluteFilePath();
     QtMessageService mensagens;
     QtFileDialogService arquivos;
