@@ -2,6 +2,7 @@
 #include "controls/keyedimagelist.h"
 #include "designpages/editorlistaimagens.h"
 #include "host/ambiente.h"
+#include "host/avisogravacao.h"
 #include "host/globais.h"
 #include "host/preferencias.h"
 #include "platform/localeinfo.h"
@@ -28,14 +29,18 @@ int main(int argc, char** argv)
     definirIdioma(globais(), textoPreferencia(settings(), pref::Idioma), currentLocale().languageId);
     const QString arquivo = QFileInfo(args.at(1)).absoluteFilePath();
     QtMessageService mensagens;
+    AvisoGravacao aviso(mensagens);
+    registry().onWriteFailed = [&aviso](const QString& hive, const QString& motivo) { aviso.falhou(hive, motivo); };
     QtFileDialogService arquivos;
     QtColourDialogService cores;
-    ServicosPaginas servicos{mensagens, arquivos, cores};
+    ServicosPaginas servicos{mensagens, arquivos, cores, settings()};
     KeyedImageList lista;
     lista.userMode = false;
-    if (!EditorListaImagens::abrir(arquivo, lista, mensagens))
+    if (!EditorListaImagens::abrir(arquivo, lista, servicos))
         return 1;
     EditorListaImagens editor(arquivo, lista, servicos);
     editor.show();
-    return editor.exec() == QDialog::Accepted ? 0 : 1;
+    const int resultado = editor.exec() == QDialog::Accepted ? 0 : 1;
+    registry().onWriteFailed = nullptr;
+    return resultado;
 }
