@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# `cmake --install` into a scratch prefix lays out the program, its desktop entry, its
-# AppStream metainfo and its icons, and the desktop's validators accept them. Files named
-# *.reg open with the program: the entry takes them, and the registry-script MIME type is
-# defined by the program only where the system's data folders do not define it.
+# `cmake --install` into a scratch prefix lays out the program, its image-list editor, its
+# desktop entry, its AppStream metainfo and its icons, and the desktop's validators accept
+# them. Files named *.reg open with the program: the entry takes them, and the
+# registry-script MIME type is defined by the program only where the system's data folders
+# do not define it.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -12,6 +13,7 @@ env -u XDG_DATA_DIRS cmake --install "$build" --prefix "$prefix" >/dev/null
 id=br.com.tarvelo.Tarvelo
 expected=(
   bin/tarvelo
+  bin/tarvelo-imagelist
   share/applications/$id.desktop
   share/metainfo/$id.metainfo.xml
   share/icons/hicolor/scalable/apps/$id.svg
@@ -22,7 +24,9 @@ done
 for f in "${expected[@]}"; do
   [ -s "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
-[ -x "$prefix/bin/tarvelo" ] || { echo "bin/tarvelo is not executable"; exit 1; }
+for program in tarvelo tarvelo-imagelist; do
+  [ -x "$prefix/bin/$program" ] || { echo "bin/$program is not executable"; exit 1; }
+done
 desktop=$prefix/share/applications/$id.desktop
 desktop-file-validate "$desktop"
 grep -qx 'Exec=tarvelo %f' "$desktop" || { echo "the desktop entry does not take a file"; exit 1; }
