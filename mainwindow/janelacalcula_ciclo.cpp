@@ -263,8 +263,11 @@ void JanelaCalcula::Form_Activate()
         mnuPeso_Click();
     else if (comando == QLatin1String("data"))
         mnuData_Click();
-    else if (const QString arquivo = arquivoDoComando(comando); !arquivo.isEmpty())
+    else if (const QString arquivo = arquivoDoComando(comando); !arquivo.isEmpty()) {
+        // The question waits for the user: the splash, kept on top, must not cover it.
+        janelas_.descarregar(QStringLiteral("frmStart"));
         AbrirArquivo(arquivo);
+    }
     g.gComando.clear();
 
     // A number on the clipboard is left for the monitor; anything else it must not take.
