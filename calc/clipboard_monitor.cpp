@@ -2,6 +2,7 @@
 // calculation, and the caption of the minimised window shows the display.
 
 #include "calc/frmcalcula.h"
+#include "calc/linhafita.h"
 #include "calc/teclas.h"
 
 #include "host/globais.h"
@@ -16,6 +17,8 @@
 #include "platform/numbermask.h"
 #include "platform/numbertext.h"
 #include "platform/settings.h"
+
+#include <utility>
 
 namespace tarvelo {
 
@@ -47,6 +50,11 @@ QString produto(const QString& primeira, const QString& segunda)
 
 }  // namespace
 
+QString frmCalcula::TextoClipboard() const
+{
+    return comQuebrasDaFita(servicos_.clipboard.text());
+}
+
 void frmCalcula::Timer1_Timer()
 {
     if (TagHost == QLatin1String("2"))
@@ -70,7 +78,7 @@ void frmCalcula::Timer1_Timer()
     // the clipboard in place of the total.
     if (!numero.isEmpty()
         && formatNumber(QStringView(numero), FormatoNumero) != formatNumber(QStringView(texto), FormatoNumero)) {
-        UltimoClipboard = servicos_.clipboard.text();
+        UltimoClipboard = TextoClipboard();
         Form_KeyPress(codigo(Caractere::Igual));
         chkIgual.setValue(false);
     }
@@ -78,10 +86,24 @@ void frmCalcula::Timer1_Timer()
         legendaMinimizada();
 }
 
+void frmCalcula::esvaziarClipboard(const QString& lido)
+{
+    servicos_.clipboard.clear();
+    limparDeNovo_ = TextoClipboard() == lido;
+    if (limparDeNovo_)
+        UltimoClipboard = lido;
+}
+
 bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
 {
     ResultadoClipboard.clear();
-    texto = servicos_.clipboard.text();
+    texto = TextoClipboard();
+    if (std::exchange(limparDeNovo_, false) && texto == UltimoClipboard) {
+        servicos_.clipboard.clear();
+        if (TextoClipboard().isEmpty())
+            UltimoClipboard.clear();
+        return true;
+    }
     if (mnuTempo.Checked())
         return false;
     if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {
@@ -94,6 +116,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
     if (mnuEditar.Checked() || texto == UltimoClipboard || UltimoClipboard == comoTempo
         || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
         return true;
+    const QString lido = texto;
     if (!isNumeric(texto.left(2)))
         texto.prepend(QStringLiteral("aa"));
     if (isNumeric(texto)
@@ -128,7 +151,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             const QString segunda = valor.mid(tab + 1);
             if (!Currency::fromText(segunda)) {
                 servicos_.mensagens.show(fTexto(20), mb::Exclamation);
-                servicos_.clipboard.clear();
+                esvaziarClipboard(lido);
                 return false;
             }
             const QString multiplicado = produto(primeira, segunda);
@@ -142,6 +165,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         if (isNumeric(valor))
             numero = valor;
 
+        bool tomado = false;
         if (isNumeric(numero) && !valorZero(numero) && !trimBlanks(numero).isEmpty()) {
             QString entrada = formatNumber(QStringView(numero), FormatoNumero).left(22);
             if (entrada.endsWith(decimal()))
@@ -151,12 +175,13 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             SelecionarEntrada();
             Form_KeyPress(codigo(mnuEnter.Checked() ? Caractere::Enter : Caractere::Mais));
             chkMais.setValue(false);
-            if (textoInteiroNumero) {
-                servicos_.clipboard.clear();
+            tomado = textoInteiroNumero;
+            if (tomado)
                 numero.clear();
-            }
         }
         UltimoClipboard = numero;
+        if (tomado)
+            esvaziarClipboard(lido);
     }
     return true;
 }

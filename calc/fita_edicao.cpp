@@ -143,11 +143,7 @@ bool frmCalcula::txtFita_Colar(QStringView texto)
 {
     if (modoFita_ != ModoFita::Edicao)
         return false;
-    // Pasted lines end with CR LF like the tape's own.
-    QString limpo = textoParaFita(texto);
-    limpo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    limpo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    limpo.replace(QLatin1String("\n"), kQuebra);
+    QString limpo = comQuebrasDaFita(textoParaFita(texto));
     const int limite = txtFita.MaxLength();
     if (limite > 0) {
         const qsizetype cabe = limite - (txtFita.length() - txtFita.SelLength());
@@ -165,7 +161,7 @@ void frmCalcula::mnuEditar_Click()
 {
     if (mnuEditar.Checked()) {
         // What the clipboard holds now was not copied by the user for the monitor.
-        UltimoClipboard = servicos_.clipboard.text();
+        UltimoClipboard = TextoClipboard();
         terminarEdicao(*this);
         return;
     }

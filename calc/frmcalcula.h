@@ -253,6 +253,9 @@ public:
     void mnuCopiar_Click();
     void mnuColar_Click();
     void mnu1_Click();
+    // The clipboard's text with its lines ended as the tape's, the one form the monitor
+    // reads and remembers (UltimoClipboard), whichever line ends the copying program used.
+    QString TextoClipboard() const;
     void Timer1_Timer();
     void mnuMonit_Click();
     // The caption of the minimised window: the number on show and the pending operator.
@@ -344,6 +347,13 @@ private:
     // At load the window is not on screen yet: the message follows it from the event loop.
     void avisarGravacao(const QString& arquivo, const QString& motivo, const QString& texto = {});
     bool monitorarClipboard(QString& texto, QString& numero);
+    // Empties the clipboard after the monitor has taken `lido` from it. X refuses a clear
+    // stamped before the copy it would undo, which happens when the tick reads a copy
+    // before the program has had the desktop's notice of it: the copy then stays, is
+    // remembered as taken and cleared once more at the next tick.
+    void esvaziarClipboard(const QString& lido);
+    // A copy already taken that the next tick clears once more.
+    bool limparDeNovo_ = false;
     bool emTick_ = false;
 
     const ServicosCalcula servicos_;

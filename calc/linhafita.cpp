@@ -17,6 +17,15 @@ QString alinhado(QStringView texto, qsizetype coluna)
 
 }  // namespace
 
+QString comQuebrasDaFita(QStringView texto)
+{
+    QString limpo = texto.toString();
+    limpo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    limpo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    limpo.replace(QLatin1Char('\n'), kQuebra);
+    return limpo;
+}
+
 QChar simboloOperador(QChar operador)
 {
     switch (operador.unicode()) {

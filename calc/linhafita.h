@@ -14,6 +14,9 @@ inline constexpr qsizetype kLarguraLinha = 26;
 inline constexpr qsizetype kLinhaComQuebra = 28;
 inline constexpr qsizetype kLimiteFita = 21000;
 inline const QString kQuebra = QStringLiteral("\r\n");
+// Text from another program with its lines ended by CR LF, as the tape's are, whether they
+// came ended by LF (as text copied on Linux), CR LF or a lone CR.
+QString comQuebrasDaFita(QStringView texto);
 // Closes every calculation: a blank and 25 "=".
 inline const QString kSeparador = QStringLiteral(" =========================");
 // Ends the lines of a calculation with annotations: a blank and 25 "_".

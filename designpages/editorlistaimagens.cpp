@@ -5,6 +5,7 @@
 #include "controls/saveicon.h"
 #include "designpages/ppgcontrol.h"
 #include "designpages/ppgimages.h"
+#include "host/preferencias.h"
 #include "platform/messagebox.h"
 
 #include <QDialogButtonBox>
@@ -30,6 +31,15 @@ QSize firstImageSize(const QString& arquivo)
                  qFromLittleEndian<qint32>(data.records.constData() + 20));
 }
 
+// The depth chosen for the file; a stored text that is no depth the editor offers counts
+// as none.
+int profundidadeGuardada(const SettingsStore& configuracoes, const QString& arquivo)
+{
+    const std::optional<double> lida = lerPreferencia(configuracoes, porNome(pref::ProfundidadeCor, arquivo));
+    const bool valida = lida && *lida >= 0 && *lida <= 32 && *lida == static_cast<int>(*lida);
+    return valida ? static_cast<int>(*lida) : static_cast<int>(pref::ProfundidadeCor.padrao);
+}
+
 void contar(MessageService& mensagens, const QString& arquivo, const ErrorInfo& erro)
 {
     mensagens.show(QStringLiteral("%1\r\n\r\n%2 (%3)").arg(arquivo, erro.description).arg(erro.number),
@@ -38,13 +48,14 @@ void contar(MessageService& mensagens, const QString& arquivo, const ErrorInfo& 
 
 }  // namespace
 
-bool EditorListaImagens::abrir(const QString& arquivo, KeyedImageList& lista, MessageService& mensagens)
+bool EditorListaImagens::abrir(const QString& arquivo, KeyedImageList& lista, ServicosPaginas& servicos)
 {
     const QSize size = firstImageSize(arquivo);
     if (size.isValid()) {
         lista.setIconSizeX(size.width());
         lista.setIconSizeY(size.height());
     }
+    lista.setColourDepth(profundidadeGuardada(servicos.configuracoes, arquivo));
     if (!lista.Create()) {
         lista.setIconSizeX(16);
         lista.setIconSizeY(16);
@@ -55,7 +66,7 @@ bool EditorListaImagens::abrir(const QString& arquivo, KeyedImageList& lista, Me
     try {
         lista.LoadFromFile(arquivo);
     } catch (const ControlError& e) {
-        contar(mensagens, arquivo, e.info());
+        contar(servicos.mensagens, arquivo, e.info());
         return false;
     }
     return true;
@@ -120,6 +131,7 @@ bool EditorListaImagens::aplicar()
         contar(servicos_.mensagens, arquivo_, e.info());
         return false;
     }
+    salvarPreferencia(servicos_.configuracoes, porNome(pref::ProfundidadeCor, arquivo_), lista_.ColourDepth());
     ppgControl_->setChanged(false);
     ppgImages_->setChanged(false);
     ppgControl_->SelectionChanged();

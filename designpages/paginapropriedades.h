@@ -8,12 +8,14 @@ class ColourDialogService;
 class FileDialogService;
 class KeyedImageList;
 class MessageService;
+class SettingsStore;
 
-// What the pages reach outside themselves.
+// What the pages and their editor reach outside themselves.
 struct ServicosPaginas {
     MessageService& mensagens;
     FileDialogService& arquivos;
     ColourDialogService& cores;
+    SettingsStore& configuracoes;
 };
 
 // A property page of the image-list control in the editor's frame: the frame tells it

@@ -26,7 +26,7 @@ namespace tarvelo {
 namespace {
 
 const QString kImageFilter = QStringLiteral(
-    "ImageList Pictures (*.ICO;*.CUR;*.ANI;*.BMP;*.DIB;*.GIF)|*.ICO;*.CUR;*.ANI;*.BMP;*.GIF|"
+    "ImageList Pictures (*.ICO;*.CUR;*.ANI;*.BMP;*.DIB;*.GIF)|*.ICO;*.CUR;*.ANI;*.BMP;*.DIB;*.GIF|"
     "Icon Files (*.ICO)|*.ICO|Cursor Files (*.CUR;*.ANI)|*.CUR;*.ANI;|Bitmap Files (*.BMP;*.DIB)|*.BMP;*.DIB|"
     "GIF Files (*.GIF)|*.GIF|All Files (*.*)|*.*");
 
@@ -90,7 +90,9 @@ void PpgImages::buildColourFrame()
 {
     fraTransparentColour_ = new QGroupBox(this);
     fraTransparentColour_->setGeometry(twipsRect(60, 0, 5655, 2055));
-    label(fraTransparentColour_, "Bitmap &Transparent Colour (set before adding bitmaps or GIFs):", 120, 180);
+    // Its access key leads to the choice, as the label heads the frame.
+    QLabel* titulo =
+        label(fraTransparentColour_, "Bitmap &Transparent Colour (set before adding bitmaps or GIFs):", 120, 180);
     const char* options[] = {"&Set Automatically from Top-Left Pixel of Image", "Use Co&lour:"};
     for (int i = 0; i < 2; ++i) {
         optTransparentColour_[i] = new QRadioButton(QString::fromLatin1(options[i]), fraTransparentColour_);
@@ -99,6 +101,7 @@ void PpgImages::buildColourFrame()
         connect(optTransparentColour_[i], &QRadioButton::clicked, this, [this] { optTransparentColour_Click(); });
     }
     optTransparentColour_[0]->setChecked(true);
+    titulo->setBuddy(optTransparentColour_[0]);
     const char* components[] = {"Re&d:", "&Green:", "&Blue:"};
     const char* design[] = {"0", "255", "255"};
     for (int i = 0; i < 3; ++i) {

@@ -71,6 +71,12 @@ QString pastaDados(const QProcessEnvironment& ambiente)
     return pasta;
 }
 
+void definirIdioma(Globais& g, const QString& idiomaGuardado, quint16 langId)
+{
+    g.gIdioma = escolherIdioma(idiomaGuardado, langId);
+    traduzirDialogos(g.gIdioma);
+}
+
 void carregarAmbiente(Globais& g, const EntradaAmbiente& entrada)
 {
     g.gPastaApp = pastaDados(entrada.ambiente);
@@ -87,8 +93,7 @@ void carregarAmbiente(Globais& g, const EntradaAmbiente& entrada)
     g.gFormatoData = fFormatoData(locale);
     g.gPlataforma = 2;
     g.gLangID = locale.languageId;
-    g.gIdioma = escolherIdioma(entrada.idiomaGuardado, g.gLangID);
-    traduzirDialogos(g.gIdioma);
+    definirIdioma(g, entrada.idiomaGuardado, g.gLangID);
     g.gDecimal = QString(locale.decimalSymbol);
     g.gChaveWindows = QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion");
 }

@@ -20,6 +20,10 @@ int idiomaDoLangID(quint16 langId);
 // never ends up in a language the catalogue does not have.
 int escolherIdioma(const QString& idiomaGuardado, quint16 langId);
 
+// Sets gIdioma as escolherIdioma gives it and Qt's own dialogs (buttons, file dialog) in
+// that language: the calculator at start-up and the image-list editor alike.
+void definirIdioma(Globais& g, const QString& idiomaGuardado, quint16 langId);
+
 // gFormatoData: "dd/mm/yyyy" when the user's short date writes 31 December 2000 day
 // first, "mm/dd/yyyy" for month-first and year-first systems alike.
 QString fFormatoData(const LocaleInfo& locale);

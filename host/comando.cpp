@@ -57,6 +57,12 @@ Ferramenta ferramentaDoComando(const QString& comando)
     return Ferramenta::Nenhuma;
 }
 
+QString arquivoDoComando(const QString& comando)
+{
+    const bool script = comando.size() > 4 && comando.endsWith(QLatin1String(".reg"), Qt::CaseInsensitive);
+    return script ? comando : QString();
+}
+
 Ferramenta ferramentaEncaminhada(const QString& texto)
 {
     const QString inicio = texto.left(4);
@@ -106,7 +112,7 @@ std::optional<MensagemCanal> LeitorCanal::proxima()
         return std::nullopt;
     const char tipo = pendente_.at(0);
     const quint32 tamanho = qFromBigEndian<quint32>(pendente_.constData() + 1);
-    if ((tipo != 'C' && tipo != 'F') || tamanho > static_cast<quint32>(kMaxTextoCanal)) {
+    if ((tipo != 'C' && tipo != 'A' && tipo != 'F') || tamanho > static_cast<quint32>(kMaxTextoCanal)) {
         invalido_ = true;
         pendente_.clear();
         return std::nullopt;

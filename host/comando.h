@@ -29,6 +29,11 @@ enum class Ferramenta { Nenhuma, Tempo, Juro, Peso, Data };
 // The tool a whole command line names at start: exactly "tempo", "juro", "peso", "data".
 Ferramenta ferramentaDoComando(const QString& comando);
 
+// A command line that names a registry script ("*.reg", in any case) opens it, as a file
+// manager does with the desktop's "open with": the file named, or empty for any other
+// command line.
+QString arquivoDoComando(const QString& comando);
+
 // The tool a text forwarded by a later start names: its first four characters are
 // "temp", "juro", "peso" or "data". The time that follows every forwarded command line
 // never matches, so an empty command line only brings the calculator to the front.
@@ -41,11 +46,11 @@ inline constexpr qsizetype kMaxComandoEncaminhado = 4096;
 QString textoEncaminhado(const QString& comando, const QTime& hora);
 
 // Messages on the instance channel. Each is one frame: a kind byte ('C' a forwarded
-// command, 'F' a request to close), a 32-bit big-endian length and that many bytes of
-// UTF-8 text. The receiver trusts nothing: an unknown kind, a length past the limit or
+// command, 'A' a file to open, 'F' a request to close), a 32-bit big-endian length and
+// that many bytes of UTF-8 text. The receiver trusts nothing: an unknown kind, a length past the limit or
 // too much unread input marks the connection bad and it is dropped.
 struct MensagemCanal {
-    enum class Tipo : char { Comando = 'C', Fechar = 'F' };
+    enum class Tipo : char { Comando = 'C', Arquivo = 'A', Fechar = 'F' };
     Tipo tipo = Tipo::Comando;
     QString texto;
     friend bool operator==(const MensagemCanal&, const MensagemCanal&) = default;

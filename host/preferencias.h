@@ -84,11 +84,24 @@ inline constexpr PreferenciaTexto NotaEndereco{kPromissoria, u"Endereço", u"END
 // The month style shown at the last close: 2 the numeric style, anything else the month's name.
 inline constexpr PreferenciaTexto NotaTipoMes{kPromissoria, u"TipoMês", u"3"};
 
+// ---- the image-list editor ----------------------------------------------------------------
+// The colour depth chosen for an image-list file, which has no field for it: one value per
+// file, its key the file's absolute path (see porNome). 0 is the device's default.
+inline constexpr PreferenciaNumero ProfundidadeCor{u"ListaImagens", u"", 0};
+
 // ---- the host -----------------------------------------------------------------------------
 inline constexpr PreferenciaNumero Idioma{kConf, u"Idioma", 0};  // 0: from the system's language
 inline constexpr PreferenciaSimNao Segur{kConf, u"Segur", false};
 
 }  // namespace pref
+
+// A setting kept once per thing, such as a file: the table's entry with the thing's name as
+// its key. `nome` must outlive the result.
+template <typename T>
+constexpr Preferencia<T> porNome(const Preferencia<T>& p, QStringView nome)
+{
+    return {p.secao, nome, p.padrao};
+}
 
 // The stored text, or the default as it would be stored. `padraoAgora` stands in for a
 // default that is worked out at the time of reading.

@@ -5,17 +5,26 @@
 #include "platform/qttranslations.h"
 #include "resources/catalogo.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <utility>
 
 namespace tarvelo {
 namespace {
 
-void preencher(QString& text, QChar placeholder, const QString& value)
+// Each placeholder is found in the catalogue's text before any is filled, and they are
+// filled from the last one back: a value that holds a placeholder's character (a "Ž" in a
+// file name) is never taken for the next placeholder.
+void preencher(QString& text, const std::array<std::pair<QChar, const QString*>, 3>& valores)
 {
-    const qsizetype at = text.indexOf(placeholder);
-    if (at >= 0)
-        text.replace(at, 1, value);
+    std::array<std::pair<qsizetype, const QString*>, 3> lugares{};
+    for (std::size_t i = 0; i < valores.size(); ++i)
+        lugares[i] = {text.indexOf(valores[i].first), valores[i].second};
+    std::sort(lugares.begin(), lugares.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [at, valor] : lugares)
+        if (at >= 0)
+            text.replace(at, 1, *valor);
 }
 
 // The system's reasons a user meets when a save fails, by errno; the rest keep the
@@ -40,9 +49,7 @@ QString fTexto(int topic, const QString& a1, const QString& a2, const QString& a
     QString text = catalogo().value(topic * 10 + globais().gIdioma);
     // Line breaks first, so that "|" inside an argument survives.
     text.replace(QLatin1Char('|'), QLatin1String("\r\n"));
-    preencher(text, QChar(0x008D), a1);
-    preencher(text, QChar(0x017D), a2);
-    preencher(text, QChar(0x008F), a3);
+    preencher(text, {{{QChar(0x008D), &a1}, {QChar(0x017D), &a2}, {QChar(0x008F), &a3}}});
     return text;
 }
 

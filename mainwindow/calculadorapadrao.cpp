@@ -103,4 +103,10 @@ void CalculadoraPadrao::mnuData_Click()
         janela_->mnuData_Click();
 }
 
+void CalculadoraPadrao::AbrirArquivo(const QString& caminho)
+{
+    if (Carregada())
+        janela_->AbrirArquivo(caminho);
+}
+
 }  // namespace tarvelo

@@ -35,6 +35,7 @@ public:
     void mnuJuro_Click() override;
     void mnuPeso_Click() override;
     void mnuData_Click() override;
+    void AbrirArquivo(const QString& caminho) override;
 
     static void PrepararFontes();
     // Builds the window ahead of its first Show, in time the start would otherwise spend

@@ -93,6 +93,8 @@ public:
     void mnuPromissoria_Click();
     // One promissory note of an interest plan, printed through the note window.
     void mostrarNotaDoPlano(const Entrega& nota);
+    // A file handed to the program: a backup of the document models, restored after asking.
+    void AbrirArquivo(const QString& caminho);
     void mnuJuro_Click();
     void mnuPeso_Click();
     void mnuData_Click();

@@ -6,6 +6,7 @@
 #include "calc/iniciosessao.h"
 #include "calc/sons.h"
 #include "controls/xpbutton.h"
+#include "host/comando.h"
 #include "host/globais.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/janelas.h"
@@ -262,10 +263,15 @@ void JanelaCalcula::Form_Activate()
         mnuPeso_Click();
     else if (comando == QLatin1String("data"))
         mnuData_Click();
+    else if (const QString arquivo = arquivoDoComando(comando); !arquivo.isEmpty()) {
+        // The question waits for the user: the splash, kept on top, must not cover it.
+        janelas_.descarregar(QStringLiteral("frmStart"));
+        AbrirArquivo(arquivo);
+    }
     g.gComando.clear();
 
     // A number on the clipboard is left for the monitor; anything else it must not take.
-    const QString clipboard = servicos_.clipboard.text();
+    const QString clipboard = form_.TextoClipboard();
     if (!isNumeric(clipboard))
         form_.UltimoClipboard = clipboard;
     form_.JaAtivado = true;

@@ -30,6 +30,13 @@ void JanelaCalcula::mnuPromissoria_Click()
         AbrirPromissoria(form_.lblVisor[0].Caption(), *servicos, &janelas_, form_.Caption());
 }
 
+void JanelaCalcula::AbrirArquivo(const QString& caminho)
+{
+    form_.silenciarNota();
+    if (const auto servicos = servicosDocumento(servicos_))
+        AbrirBackupModelos(caminho, *servicos, &janelas_);
+}
+
 void JanelaCalcula::mostrarNotaDoPlano(const Entrega& nota)
 {
     if (const auto servicos = servicosDocumento(servicos_))

@@ -74,17 +74,19 @@ FileResult MenuEntry::create(const QString& program, const QByteArray& iconPng) 
     if (FileResult icone = writeDesktopFile(iconPath_, iconPng); !icone.ok())
         return icone;
     // The icon by its path: a copy that was not installed has no icon in the theme, and a
-    // data folder under TARVELO_HOME is not one the desktop searches.
+    // data folder under TARVELO_HOME is not one the desktop searches. It opens the files the
+    // installed entry opens, which it hides.
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Tarvelo\n"
                                          "GenericName=Tape Calculator\n"
                                          "Comment=Adding-machine calculator with a paper tape\n"
-                                         "Exec=%1\n"
+                                         "Exec=%1 %f\n"
                                          "Path=%2\n"
                                          "Icon=%3\n"
                                          "Terminal=false\n"
-                                         "Categories=Utility;Calculator;\n")
+                                         "Categories=Utility;Calculator;\n"
+                                         "MimeType=text/x-ms-regedit;\n")
                               .arg(desktopExecQuote(program), QFileInfo(program).absolutePath(), iconPath_);
     return writeDesktopFile(path_, entry.toUtf8());
 }

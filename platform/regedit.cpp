@@ -35,15 +35,19 @@ bool holdsLineBreak(QStringView text) { return text.contains(u'\r') || text.cont
 
 }  // namespace
 
-std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error)
+std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int* errorLine)
 {
-    if (bytes.size() > kMaxRegistryFileBytes) {
-        *error = QStringLiteral("the file is larger than %1 bytes").arg(kMaxRegistryFileBytes);
+    int lineNumber = 0;
+    const auto fail = [&](const QString& why) {
+        *error = lineNumber > 1 ? QStringLiteral("line %1: %2").arg(lineNumber).arg(why) : why;
+        if (errorLine)
+            *errorLine = lineNumber;
         return std::nullopt;
-    }
+    };
+    if (bytes.size() > kMaxRegistryFileBytes)
+        return fail(QStringLiteral("the file is larger than %1 bytes").arg(kMaxRegistryFileBytes));
     RegScript script;
     QString why;
-    int lineNumber = 0;
     ByteLines lines(bytes);
     while (!lines.atEnd() || lineNumber == 0) {
         const QByteArrayView raw = lines.next();
@@ -52,32 +56,24 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error)
         const QStringView line = regsyntax::trimmed(text);
 
         if (lineNumber == 1) {
-            if (line != kFirstLine) {
-                *error = QStringLiteral("not a REGEDIT4 file: the first line must be \"REGEDIT4\"");
-                return std::nullopt;
-            }
+            if (line != kFirstLine)
+                return fail(QStringLiteral("not a REGEDIT4 file: the first line must be \"REGEDIT4\""));
             continue;
         }
         if (regsyntax::isBlankOrComment(line))
             continue;
         if (regsyntax::looksLikeHeader(line)) {
             const auto header = regsyntax::parseHeader(line, &why);
-            if (!header) {
-                *error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
-                return std::nullopt;
-            }
+            if (!header)
+                return fail(why);
             script.append({header->hive, header->path, {}, lineNumber});
             continue;
         }
-        if (script.isEmpty()) {
-            *error = QStringLiteral("line %1: a value before the first key header").arg(lineNumber);
-            return std::nullopt;
-        }
+        if (script.isEmpty())
+            return fail(QStringLiteral("a value before the first key header"));
         const auto value = regsyntax::parseValueLine(line, regsyntax::Escapes::Regedit4, &why);
-        if (!value) {
-            *error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
-            return std::nullopt;
-        }
+        if (!value)
+            return fail(why);
         script.last().values.append(*value);
     }
     return script;
@@ -135,13 +131,26 @@ bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error)
         if (!inSettingsTree(key)) {
             *error = QStringLiteral("line %1: [%2] is outside [%3]; only the program's settings can be imported")
                          .arg(key.line)
-                         .arg(keyText(key.hive, key.path), keyText(Hive::CurrentUser, kSettingsRootKey));
+                         .arg(regScriptKeyName(key), keyText(Hive::CurrentUser, kSettingsRootKey));
+            return false;
+        }
+    }
+    return importRegScript(registry, *script, error);
+}
+
+bool importRegScript(Registry& registry, const RegScript& script, QString* error)
+{
+    for (const RegScriptKey& key : script) {
+        if (key.hive != Hive::CurrentUser) {
+            *error = QStringLiteral("line %1: [%2] is not a key of %3")
+                         .arg(key.line)
+                         .arg(regScriptKeyName(key), hiveName(Hive::CurrentUser));
             return false;
         }
     }
     bool full = false;
     const bool written = registry.update(Hive::CurrentUser, [&](HiveData& data) {
-        for (const RegScriptKey& key : *script) {
+        for (const RegScriptKey& key : script) {
             RegistryKey* target = data.create(key.path);
             if (!target) {
                 full = true;
@@ -156,6 +165,11 @@ bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error)
         *error = full ? QStringLiteral("the script holds more keys than the registry takes")
                       : QStringLiteral("the settings could not be written");
     return written;
+}
+
+QString regScriptKeyName(const RegScriptKey& key)
+{
+    return keyText(key.hive, key.path);
 }
 
 bool importRegedit4File(Registry& registry, const QString& fileName, QString* error)

@@ -26,8 +26,9 @@ struct RegScriptKey {
 using RegScript = QList<RegScriptKey>;
 
 // Reads a whole script; on any unreadable line the result is empty and `error` names the
-// line and what is wrong with it. LF-only lines and ";" comment lines are accepted.
-std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error);
+// line and what is wrong with it, `errorLine` (when given) its number. LF-only lines and
+// ";" comment lines are accepted.
+std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int* errorLine = nullptr);
 
 // Writes the keys in order: "REGEDIT4", then for each key an empty line, its header and
 // its values, every line ended by CR LF. Fails (with `error`) when a name or text holds a
@@ -41,6 +42,12 @@ std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error);
 // into what is there, as the registry editor does.
 bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error);
 bool importRegedit4File(Registry& registry, const QString& fileName, QString* error);
+// Writes the values of a script already read into HKEY_CURRENT_USER, all in one write or
+// none, for a caller that has checked its keys by rules of its own.
+bool importRegScript(Registry& registry, const RegScript& script, QString* error);
+
+// The key as a script names it: "HKEY_CURRENT_USER\Software\...".
+QString regScriptKeyName(const RegScriptKey& key);
 
 // The key and everything below it as a script. Keys without values that only lead to
 // other keys are left out, so a script imported into an empty registry exports to the

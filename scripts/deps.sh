@@ -12,7 +12,7 @@ packages=(
   xvfb openbox xdotool x11-utils imagemagick xauth
   fonts-liberation fonts-dejavu-core
   dbus
-  desktop-file-utils appstream
+  desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -1,10 +1,46 @@
 #include "documents/ui/abrirdocumentos.h"
 
 #include "documents/abertura.h"
+#include "documents/backupcheques.h"
 #include "documents/ui/frmcheque.h"
 #include "documents/ui/frmpromissoria.h"
+#include "host/texto.h"
+#include "host/ui/janelas.h"
+#include "platform/messagebox.h"
+#include "platform/settings.h"
+
+#include <QFileInfo>
 
 namespace tarvelo {
+namespace {
+
+bool documentoAberto(const RegistroJanelas* janelas)
+{
+    if (!janelas)
+        return false;
+    for (const char* nome : {"frmCheque", "frmPromissoria"})
+        if (const Janela* janela = janelas->janela(QString::fromLatin1(nome)); janela && janela->Carregada())
+            return true;
+    return false;
+}
+
+// The message for a restore, with its icon.
+std::pair<QString, int> mensagemRestauracao(const RestauracaoModelos& r, const QString& arquivo)
+{
+    using R = RestauracaoModelos::Resultado;
+    switch (r.resultado) {
+    case R::Restaurado: return {fTexto(1122, arquivo), mb::Information};
+    case R::Ilegivel: return {fTexto(1123, arquivo, r.motivo), mb::Critical};
+    case R::Grande: return {fTexto(1124, arquivo), mb::Critical};
+    case R::Unicode: return {fTexto(1125, arquivo), mb::Critical};
+    case R::Danificado: return {fTexto(1126, arquivo, QString::number(r.linha)), mb::Critical};
+    case R::ChaveAlheia: return {fTexto(1127, arquivo, r.chave, QString::number(r.linha)), mb::Critical};
+    case R::NaoGravado: break;
+    }
+    return {fTexto(1129, arquivo), mb::Critical};
+}
+
+}  // namespace
 
 void MostrarCheque(const Entrega& entrega, const ServicosDocumento& servicos, RegistroJanelas* janelas)
 {
@@ -30,6 +66,20 @@ void AbrirPromissoria(const QString& visor, const ServicosDocumento& servicos, R
     if (const auto entrega =
             EntregaPromissoria(visor, servicos.mensagens, servicos.entrada, servicos.relogio, tituloCalculadora))
         MostrarPromissoria(*entrega, servicos, janelas);
+}
+
+void AbrirBackupModelos(const QString& arquivo, const ServicosDocumento& servicos, RegistroJanelas* janelas)
+{
+    const QString caminho = QFileInfo(arquivo).absoluteFilePath();
+    if (documentoAberto(janelas)) {
+        servicos.mensagens.show(fTexto(1128), mb::Exclamation);
+        return;
+    }
+    if (servicos.mensagens.show(fTexto(1121, caminho), mb::YesNo | mb::Question | mb::DefaultButton2) != mb::Yes)
+        return;
+    const auto [texto, icone] = mensagemRestauracao(RestaurarBackupModelos(servicos.configuracoes.store(), caminho),
+                                                    caminho);
+    servicos.mensagens.show(texto, icone);
 }
 
 }  // namespace tarvelo

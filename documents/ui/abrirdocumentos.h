@@ -19,4 +19,9 @@ void AbrirPromissoria(const QString& visor, const ServicosDocumento& servicos, R
 void MostrarCheque(const Entrega& entrega, const ServicosDocumento& servicos, RegistroJanelas* janelas);
 void MostrarPromissoria(const Entrega& entrega, const ServicosDocumento& servicos, RegistroJanelas* janelas);
 
+// A backup of the models opened with the program: asks first, then restores it and says
+// how that went. Refused while a document window is open, whose model would otherwise be
+// saved back over the restored one.
+void AbrirBackupModelos(const QString& arquivo, const ServicosDocumento& servicos, RegistroJanelas* janelas);
+
 }  // namespace tarvelo

@@ -245,10 +245,7 @@ void frmCheque::cmdBackup_Click()
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }
-    servicos_.mensagens.show(QStringLiteral("Backup das configurações concluído com sucesso!") + globais().gCrLf2 +
-                                 QStringLiteral("Para restaurar as configurações, basta executar (abrir) este arquivo:") +
-                                 QLatin1Char('\r') + pedido.fileName,
-                             mb::Information);
+    servicos_.mensagens.show(fTexto(1120, pedido.fileName), mb::Information);
 }
 
 }  // namespace tarvelo

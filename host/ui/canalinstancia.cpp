@@ -203,14 +203,24 @@ bool CanalInstancia::haCopiaRodando(int esperaMs)
     return true;
 }
 
-bool CanalInstancia::encaminhar(const QString& texto, int esperaMs)
+bool CanalInstancia::entregar(const MensagemCanal& mensagem, int esperaMs)
 {
     const int fd = conectar(esperaMs);
     if (fd < 0)
         return false;
-    const bool enviado = enviar(fd, {MensagemCanal::Tipo::Comando, texto}, esperaMs);
+    const bool enviado = enviar(fd, mensagem, esperaMs);
     ::close(fd);
     return enviado;
+}
+
+bool CanalInstancia::encaminhar(const QString& texto, int esperaMs)
+{
+    return entregar({MensagemCanal::Tipo::Comando, texto}, esperaMs);
+}
+
+bool CanalInstancia::encaminharArquivo(const QString& caminho, int esperaMs)
+{
+    return entregar({MensagemCanal::Tipo::Arquivo, caminho}, esperaMs);
 }
 
 CanalInstancia::Fechamento CanalInstancia::pedirFechamento(int esperaMs)
@@ -355,10 +365,17 @@ void CanalInstancia::tratarProxima()
     const MensagemCanal mensagem = std::move(fila_.front());
     fila_.pop_front();
     tratando_ = true;
-    if (mensagem.tipo == MensagemCanal::Tipo::Comando)
+    switch (mensagem.tipo) {
+    case MensagemCanal::Tipo::Comando:
         emit comandoRecebido(mensagem.texto);
-    else
+        break;
+    case MensagemCanal::Tipo::Arquivo:
+        emit arquivoRecebido(mensagem.texto);
+        break;
+    case MensagemCanal::Tipo::Fechar:
         emit fechamentoPedido();
+        break;
+    }
     tratando_ = false;
     if (!fila_.empty() && escutando())
         tmrFila_.start(0);

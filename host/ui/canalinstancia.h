@@ -59,6 +59,8 @@ public:
 
     // Hands a text to the running copy; false when none could be reached.
     bool encaminhar(const QString& texto, int esperaMs = 3000);
+    // Hands the running copy a file to open, by its absolute path.
+    bool encaminharArquivo(const QString& caminho, int esperaMs = 3000);
 
     enum class Fechamento { NenhumaCopia, Fechou, TempoEsgotado };
     // Asks the running copy to close, then waits until it has gone (its end of the
@@ -77,6 +79,7 @@ public:
 
 signals:
     void comandoRecebido(const QString& texto);
+    void arquivoRecebido(const QString& caminho);
     void fechamentoPedido();
 
 private:
@@ -88,6 +91,7 @@ private:
     void fecharOciosas();
     void tratarProxima();
     int conectar(int esperaMs) const;
+    bool entregar(const MensagemCanal& mensagem, int esperaMs);
 
     QString nome_;
     int servidor_ = -1;

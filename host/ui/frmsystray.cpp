@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -134,6 +135,7 @@ void frmSysTray::Form_Load()
     const QString nome = servicos_.nomeCanal.isEmpty() ? CanalInstancia::nomePadrao(g_.gPastaApp) : servicos_.nomeCanal;
     canal_ = new CanalInstancia(nome, this);
     connect(canal_, &CanalInstancia::comandoRecebido, this, &frmSysTray::ComandoEncaminhado);
+    connect(canal_, &CanalInstancia::arquivoRecebido, this, &frmSysTray::ArquivoEncaminhado);
     connect(canal_, &CanalInstancia::fechamentoPedido, this, &frmSysTray::Unload);
 
     const QString comando = g_.gComando;
@@ -194,8 +196,11 @@ void frmSysTray::Form_Load()
     }
 
     // The poke is lost silently when the running copy cannot take it; this start ends
-    // either way.
-    canal_->encaminhar(textoEncaminhado(comando, servicos_.relogio->now().time()));
+    // either way. A file goes by its whole path: the running copy has a folder of its own.
+    if (const QString arquivo = arquivoDoComando(comando); !arquivo.isEmpty())
+        canal_->encaminharArquivo(QFileInfo(arquivo).absoluteFilePath());
+    else
+        canal_->encaminhar(textoEncaminhado(comando, servicos_.relogio->now().time()));
     deixarEventosCorrerem();
     Unload();
 }
@@ -361,6 +366,16 @@ void frmSysTray::ComandoEncaminhado(const QString& texto)
     case Ferramenta::Nenhuma:
         break;
     }
+}
+
+void frmSysTray::ArquivoEncaminhado(const QString& caminho)
+{
+    if (descarregando_ || caminho.isEmpty())
+        return;
+    mnuSystray_Click();
+    JanelaCalculadora* calculadora = janelas_.calculadora();
+    if (calculadora && !descarregando_)
+        calculadora->AbrirArquivo(caminho);
 }
 
 bool frmSysTray::BandejaDisponivel() const

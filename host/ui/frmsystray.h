@@ -95,6 +95,8 @@ public:
     // A later start's command line with its time: brings the calculator to the front and
     // opens the tool its first four characters name.
     void ComandoEncaminhado(const QString& texto);
+    // A file a later start was asked to open: the calculator comes to the front and opens it.
+    void ArquivoEncaminhado(const QString& caminho);
 
     // The calculator's close handling in the first calculator asks here whether the
     // program stays in the tray. It stays when an alarm or the timed power-off is armed,

@@ -19,7 +19,8 @@ public:
 // What the host needs of the calculator window. Show loads the window when it is not
 // loaded (after a close into the tray that is a fresh load) and shows it modeless;
 // Ativar restores it from minimised, raises it and gives it the keyboard focus directly,
-// without synthesising any keystroke into whatever program has the focus.
+// without synthesising any keystroke into whatever program has the focus. AbrirArquivo
+// opens a file handed to the program (a backup of the document models).
 class JanelaCalculadora : public Janela {
 public:
     virtual void Show() = 0;
@@ -29,6 +30,7 @@ public:
     virtual void mnuJuro_Click() = 0;
     virtual void mnuPeso_Click() = 0;
     virtual void mnuData_Click() = 0;
+    virtual void AbrirArquivo(const QString& caminho) = 0;
 };
 
 // The windows of the program by name ("frmCalcula", "frmJuro", ...). Windows register

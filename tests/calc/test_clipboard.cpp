@@ -116,6 +116,79 @@ TEST(Monitor, OneNumberIsAddedOnceAndTheClipboardCleared)
     EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("25")) << "copied twice, added twice";
 }
 
+// Text copied on Linux ends its lines with LF: taken as the same text with CR LF, a lone
+// trailing line end included.
+TEST(Monitor, LinesEndedByLfAreTakenAsLinesEndedByCrLf)
+{
+    struct Caso {
+        const char* texto;
+        QString fita;
+        const char* clipboard;
+    };
+    const Caso casos[] = {
+        {"2\t3\n4\t5\n",
+         linhas({"                       6 +", "                      20 =", " 002                      ",
+                 "                      26 T", " ========================="}),
+         "6,00\r\n20,00\r\n"},
+        {"4,25\n", linhas({"                    4,25 +"}), ""},
+        {"1\n2\n3\n",
+         linhas({"                       1 +", "                       2 +", "                       3 =",
+                 " 003                      ", "                       6 T", " ========================="}),
+         "6"},
+    };
+    for (const Caso& caso : casos) {
+        const QString lf = QString::fromLatin1(caso.texto);
+        for (const QString& texto : {lf, QString(lf).replace(QLatin1String("\n"), QLatin1String("\r\n"))}) {
+            SCOPED_TRACE(visivel(texto));
+            Calculadora b;
+            copiar(b, texto);
+            EXPECT_EQ(visivel(b.linhas()), visivel(caso.fita));
+            EXPECT_EQ(visivel(b.clipboard.conteudo), visivel(QString::fromLatin1(caso.clipboard)));
+            const QString fita = b.calc.txtFita.Text();
+            b.calc.Timer1_Timer();
+            EXPECT_EQ(b.calc.txtFita.Text(), fita) << "taken once";
+        }
+    }
+    // Left on the clipboard from before the start, LF text is no more taken than CR LF text.
+    Calculadora b;
+    b.clipboard.conteudo = QStringLiteral("2\t3\n4\t5\n");
+    b.calc.UltimoClipboard = b.calc.TextoClipboard();
+    const QString fita = b.calc.txtFita.Text();
+    copiar(b, b.clipboard.conteudo);
+    EXPECT_EQ(b.calc.txtFita.Text(), fita);
+}
+
+// X refuses a clear stamped before the copy it would undo, as when the timer reads a copy
+// before the program has had the desktop's notice of it: the copy stays on the clipboard
+// and is still taken once, then cleared once more.
+TEST(Monitor, ACopyIsTakenOnceWhenClearingItIsRefused)
+{
+    Calculadora b;
+    b.clipboard.limpezasRecusadas = 1;
+    copiar(b, QStringLiteral("12,50"));
+    EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("12,50"));
+    b.calc.Timer1_Timer();
+    b.calc.Timer1_Timer();
+    EXPECT_EQ(visivel(b.linhas()), visivel(linhas({"                    12,5 +"})));
+    EXPECT_EQ(b.clipboard.conteudo, QString()) << "cleared at the next tick";
+    copiar(b, QStringLiteral("12,50"));
+    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("25")) << "a new copy of the same number counts";
+
+    // A clipboard that keeps refusing (a clipboard manager putting the copy back) does not
+    // make the copy count again, nor the refusal of a bad selection show again.
+    Calculadora c;
+    c.clipboard.limpezasRecusadas = 99;
+    copiar(c, QStringLiteral("7"));
+    for (int i = 0; i < 3; ++i)
+        c.calc.Timer1_Timer();
+    EXPECT_EQ(c.calc.lblTotal.Caption(), QStringLiteral("7"));
+    copiar(c, QStringLiteral("1\t2\t3"));
+    c.calc.Timer1_Timer();
+    EXPECT_EQ(c.mensagens.vistas.size(), 1u);
+    copiar(c, QStringLiteral("5"));
+    EXPECT_EQ(c.calc.lblTotal.Caption(), QStringLiteral("12"));
+}
+
 TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 {
     Calculadora b;

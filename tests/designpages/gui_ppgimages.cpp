@@ -113,6 +113,22 @@ TEST_F(PaginaImagens, MovingCarriesImageAndKeyAndClearAsksFirst)
     EXPECT_EQ(pagina->SelectedImage(), -1);
 }
 
+TEST_F(PaginaImagens, TheColourFramesTitleTakesItsAccessKeyToTheChoice)
+{
+    abrir();
+    pagina->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pagina.get()));
+    QLabel* titulo = nullptr;
+    for (QLabel* l : pagina->findChildren<QLabel*>())
+        if (l->text().startsWith(QLatin1String("Bitmap &Transparent Colour")))
+            titulo = l;
+    ASSERT_TRUE(titulo);
+    EXPECT_EQ(titulo->buddy(), pagina->optTransparentColour(0)) << "without one the label shows the \"&\"";
+    pagina->cmdAdd()->setFocus();
+    QTest::keyClick(pagina.get(), Qt::Key_T, Qt::AltModifier);
+    EXPECT_TRUE(pagina->optTransparentColour(0)->hasFocus());
+}
+
 TEST_F(PaginaImagens, TransparentColourFieldsAndThePicker)
 {
     const struct {
@@ -159,6 +175,17 @@ TEST_F(PaginaImagens, AddingFilesKeysThemFromTheirNamesAfterTheSelection)
     EXPECT_FALSE(pagina->Changed());
     ASSERT_EQ(arquivos.pedidos.size(), 1u);
     EXPECT_EQ(arquivos.pedidos[0].title, QStringLiteral("Choose Icon to add"));
+    // Each entry shows the files its description names.
+    const QStringList filtro = arquivos.pedidos[0].filter.split(QLatin1Char('|'));
+    ASSERT_EQ(filtro.size(), 12);
+    for (qsizetype i = 0; i < filtro.size(); i += 2) {
+        const QString& descricao = filtro[i];
+        const QString nomeados = descricao.mid(descricao.indexOf(QLatin1Char('(')) + 1).chopped(1);
+        QString padroes = filtro[i + 1];
+        if (padroes.endsWith(QLatin1Char(';')))
+            padroes.chop(1);
+        EXPECT_EQ(padroes, nomeados) << descricao.toStdString();
+    }
 
     pagina->chkSetKeys()->click();
     escolher({seta, outra, ruim, faixa});

@@ -2,6 +2,8 @@
 
 #include "controls/keyedimagelist.h"
 #include "designpages/paginapropriedades.h"
+#include "platform/registry.h"
+#include "platform/settings.h"
 #include "support/falsos.h"
 #include "support/imagensteste.h"
 
@@ -9,13 +11,16 @@
 
 namespace tarvelo::teste {
 
-// A list of 16 x 16 images and the pages' services, all answered by the test.
+// A list of 16 x 16 images and the pages' services, all answered by the test, with
+// settings of their own.
 struct PaginasFixture {
     QTemporaryDir pasta;
     MensagensFalsas mensagens;
     DialogoFalso arquivos;
     CoresFalsas cores;
-    ServicosPaginas servicos{mensagens, arquivos, cores};
+    Registry registro{pasta.filePath(QStringLiteral("registry"))};
+    SettingsStore configuracoes{registro};
+    ServicosPaginas servicos{mensagens, arquivos, cores, configuracoes};
     KeyedImageList lista;
 
     PaginasFixture() { lista.Create(); }

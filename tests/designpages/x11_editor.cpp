@@ -25,7 +25,7 @@ TEST(EditorListaImagensX11, EditsAndSavesTheMenuIconFile)
     const QString arquivo = f.caminho(QStringLiteral("menuicons.til"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TARVELO_MENU_ICONS), arquivo));
     KeyedImageList lista;
-    ASSERT_TRUE(EditorListaImagens::abrir(arquivo, lista, f.mensagens));
+    ASSERT_TRUE(EditorListaImagens::abrir(arquivo, lista, f.servicos));
     ASSERT_EQ(lista.ImageCount(), 47);
 
     EditorListaImagens editor(arquivo, lista, f.servicos);
@@ -71,7 +71,7 @@ TEST(EditorListaImagensX11, EditsAndSavesTheMenuIconFile)
         editor.grab().save(QString::fromLocal8Bit(pasta) + QStringLiteral("/imagelist-editor.png"));
 
     KeyedImageList relida;
-    ASSERT_TRUE(EditorListaImagens::abrir(arquivo, relida, f.mensagens));
+    ASSERT_TRUE(EditorListaImagens::abrir(arquivo, relida, f.servicos));
     ASSERT_EQ(relida.ImageCount(), lista.ImageCount());
     for (int i = 1; i <= lista.ImageCount(); ++i) {
         EXPECT_EQ(relida.ItemKey(i), lista.ItemKey(i)) << i;

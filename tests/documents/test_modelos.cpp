@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "platform/settings.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,10 +15,26 @@ namespace {
 
 class Modelos : public ::testing::Test {
 protected:
+    QString gravar(const QString& nome, const QByteArray& bytes) const
+    {
+        const QString caminho = pasta.filePath(nome);
+        QFile f(caminho);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return caminho;
+    }
+    QByteArray hive() const
+    {
+        QFile f(registro.hiveFilePath(Hive::CurrentUser));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     QTemporaryDir pasta;
     Registry registro{pasta.filePath(QStringLiteral("registry"))};
     SettingsStore configuracoes{registro};
 };
+
+const QByteArray kRaiz = "[HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\";
 
 TEST_F(Modelos, SectionsAndNamesPerIndex)
 {
@@ -120,6 +137,66 @@ TEST_F(Modelos, TheBackupEscapesNamesAndKeepsToTheCodePage)
     SettingsStore restaurado(vazio);
     EXPECT_EQ(restaurado.GetSetting("Cheque1", "Banco"), QStringLiteral("BANCO \"X\" C:\\ \u20ac ?"));
     EXPECT_EQ(restaurado.GetSetting("Cheque1", "lblValorL"), QStringLiteral("500"));
+}
+
+// The cheque window's backup and a note model written by hand, in any case of the names,
+// come back into the settings; every other key refuses the whole file.
+TEST_F(Modelos, ARestoreTakesTheModelsSectionsAndNothingElse)
+{
+    configuracoes.SaveSetting("Cheque3", "lblValorL", "500");
+    configuracoes.SaveSetting("Conf", "Idioma", "2");
+    const auto backup = TextoBackupCheques(configuracoes, QSize(9990, 4605));
+    ASSERT_TRUE(backup);
+    const QString arquivo = gravar("BackupCheques.reg", *backup + "\r\n" + kRaiz + "promissoria8]\r\n\"Modelo\"=\"NOTA\"\r\n");
+    configuracoes.SaveSetting("Cheque3", "lblValorL", "20");
+
+    const RestauracaoModelos r = RestaurarBackupModelos(registro, arquivo);
+    EXPECT_EQ(r.resultado, RestauracaoModelos::Resultado::Restaurado);
+    EXPECT_EQ(configuracoes.GetSetting("Cheque3", "lblValorL"), QStringLiteral("500"));
+    EXPECT_EQ(configuracoes.GetSetting("Promissoria8", "Modelo"), QStringLiteral("NOTA"));
+    EXPECT_EQ(configuracoes.GetSetting("Conf", "Idioma"), QStringLiteral("2"));
+
+    const QByteArray antes = hive();
+    using R = RestauracaoModelos::Resultado;
+    const struct {
+        const char* nome;
+        QByteArray conteudo;
+        R resultado;
+        int linha;
+        const char* chave;
+    } casos[] = {
+        {"another section", *backup + "\r\n" + kRaiz + "Conf]\r\n\"Idioma\"=\"1\"\r\n", R::ChaveAlheia, 174,
+         "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Conf"},
+        {"a tenth model", "REGEDIT4\r\n" + kRaiz + "Cheque9]\r\n" + kRaiz + "Cheque]\r\n\"Banco\"=\"X\"\r\n", R::ChaveAlheia,
+         2, "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Cheque9"},
+        {"below a section", "REGEDIT4\r\n" + kRaiz + "Cheque\\Sub]\r\n", R::ChaveAlheia, 2,
+         "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Cheque\\Sub"},
+        {"the start-up key", "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"
+                             "\"Tarvelo\"=\"x\"\r\n", R::ChaveAlheia, 2,
+         "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"},
+        {"another hive", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\VB and VBA Program Settings\\TQ\\Cheque]\r\n",
+         R::ChaveAlheia, 2, "HKEY_LOCAL_MACHINE\\Software\\VB and VBA Program Settings\\TQ\\Cheque"},
+        {"a line that does not read", *backup + "\"Banco\"=hex:41\r\n", R::Danificado, 173, ""},
+        {"no script", "Banco=X\r\n", R::Danificado, 1, ""},
+        {"binary", QByteArray("REGEDIT4\r\n\0\x01\x02\xff", 14), R::Danificado, 2, ""},
+        {"UTF-16", QByteArray("\xff\xfeW\0i\0n\0", 8), R::Unicode, 0, ""},
+        {"over 1 MB", "REGEDIT4\r\n" + QByteArray(kMaxRegistryFileBytes, ';'), R::Grande, 0, ""},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        const RestauracaoModelos recusa = RestaurarBackupModelos(registro, gravar("caso.reg", caso.conteudo));
+        EXPECT_EQ(recusa.resultado, caso.resultado);
+        EXPECT_EQ(recusa.linha, caso.linha);
+        EXPECT_EQ(recusa.chave, QString::fromLatin1(caso.chave));
+        EXPECT_EQ(hive(), antes) << "nothing changes";
+    }
+
+    for (const QString& ilegivel : {pasta.filePath("none.reg"), pasta.path()}) {
+        const RestauracaoModelos r2 = RestaurarBackupModelos(registro, ilegivel);
+        EXPECT_EQ(r2.resultado, R::Ilegivel);
+        EXPECT_FALSE(r2.motivo.isEmpty());
+    }
+    EXPECT_EQ(hive(), antes);
 }
 
 }  // namespace

@@ -12,11 +12,21 @@
 #include "support/falsos.h"
 #include "support/impressorafalsa.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace tarvelo::teste {
+
+// One mouse move over a widget with the buttons held, as the desktop sends it.
+inline void mover(QWidget* alvo, QPoint ponto, Qt::MouseButtons botoes)
+{
+    QMouseEvent evento(QEvent::MouseMove, ponto, alvo->mapToGlobal(ponto), Qt::NoButton, botoes, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &evento);
+}
 
 class BancadaDocumentos : public ::testing::Test {
 protected:

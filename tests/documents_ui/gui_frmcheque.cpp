@@ -2,7 +2,10 @@
 
 #include "documents/quebraextenso.h"
 #include "controls/xpbutton.h"
+#include "documents/ui/abrirdocumentos.h"
 #include "documents/ui/frmcheque.h"
+#include "host/texto.h"
+#include "host/ui/janelas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,6 +109,57 @@ TEST_F(Cheque, ClosingSavesTheSizeAndAsksAboutAnUnsavedLayout)
     frmCheque janela(servicos, cheque);
     EXPECT_EQ(janela.height(), 377);
     EXPECT_EQ(janela.cmdImprimir->y(), 377 + 30 - 62);
+}
+
+// The way back from the Backup button: a field moved and saved, the backup opened with
+// the program, the field stands where it stood. Not while a document window is open,
+// which would save its model over the restored one.
+TEST_F(Cheque, TheBackupOpenedWithTheProgramBringsAMovedFieldBack)
+{
+    RegistroJanelas janelas;
+    const QString backup = arquivo(QStringLiteral("BackupCheques.reg"));
+    {
+        frmCheque janela(servicos, cheque, &janelas);
+        janela.show();
+        arquivos.escolhido = backup;
+        QTest::mouseClick(janela.cmdBackup, Qt::LeftButton);
+        ASSERT_EQ(mensagens.textos(), QStringList{fTexto(1120, backup)});
+        EXPECT_TRUE(mensagens.textos().first().contains(QStringLiteral("basta abrir este arquivo com o Tarvelo")));
+
+        QWidget* valor = janela.campo("txtValor");
+        janela.Check2->setChecked(true);
+        mover(valor, {20, 5}, Qt::NoButton);
+        QTest::mousePress(valor, Qt::LeftButton, Qt::NoModifier, {20, 5});
+        mover(valor, {30, 21}, Qt::LeftButton);
+        QTest::mouseRelease(valor, Qt::LeftButton, Qt::NoModifier, {30, 21});
+        ASSERT_EQ(valor->pos(), QPoint(464, 26));
+        entrada.respostas = {QStringLiteral("banco")};
+        janela.cmdSalvar_Click();
+        ASSERT_EQ(setting("Cheque", "lblValorL"), QStringLiteral("464"));
+
+        mensagens.vistas.clear();
+        AbrirBackupModelos(backup, servicos, &janelas);
+        EXPECT_EQ(mensagens.textos(), QStringList{fTexto(1128)});
+        EXPECT_EQ(setting("Cheque", "lblValorL"), QStringLiteral("464"));
+        janela.Unload();
+    }
+
+    mensagens.vistas.clear();
+    mensagens.respostas = {mb::No};
+    AbrirBackupModelos(backup, servicos, &janelas);
+    ASSERT_EQ(mensagens.vistas.size(), 1u);
+    EXPECT_EQ(mensagens.vistas[0].texto, fTexto(1121, backup));
+    EXPECT_EQ(mensagens.vistas[0].flags, mb::YesNo | mb::Question | mb::DefaultButton2);
+    EXPECT_EQ(setting("Cheque", "lblValorL"), QStringLiteral("464")) << "answered No";
+
+    mensagens.vistas.clear();
+    mensagens.respostas = {mb::Yes};
+    AbrirBackupModelos(backup, servicos, &janelas);
+    EXPECT_EQ(mensagens.textos(), (QStringList{fTexto(1121, backup), fTexto(1122, backup)}));
+    EXPECT_EQ(mensagens.vistas.back().flags, mb::Information);
+    frmCheque reaberta(servicos, cheque, &janelas);
+    EXPECT_EQ(reaberta.campo("txtValor")->pos(), QPoint(454, 10));
+    EXPECT_EQ(reaberta.cbModelo->itemText(0), QStringLiteral("Modelo 1"));
 }
 
 }  // namespace

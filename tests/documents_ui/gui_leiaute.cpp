@@ -22,13 +22,6 @@ using namespace tarvelo::teste;
 
 namespace {
 
-// One mouse move over a widget with the buttons held, as the desktop sends it.
-void mover(QWidget* alvo, QPoint ponto, Qt::MouseButtons botoes)
-{
-    QMouseEvent evento(QEvent::MouseMove, ponto, alvo->mapToGlobal(ponto), Qt::NoButton, botoes, Qt::NoModifier);
-    QApplication::sendEvent(alvo, &evento);
-}
-
 class Leiaute : public BancadaDocumentos {};
 
 TEST_F(Leiaute, DraggingAFieldMovesItAndTheSavedModelHoldsTheNewPlace)

@@ -42,6 +42,7 @@ public:
     void mnuJuro_Click() override {}
     void mnuPeso_Click() override {}
     void mnuData_Click() override {}
+    void AbrirArquivo(const QString&) override {}
     int ativacoes = 0;
 
 protected:

@@ -42,6 +42,14 @@ TEST(Comando, WordsAreComparedExactly)
     }
 }
 
+TEST(Comando, ARegistryScriptNamedOnTheCommandLineIsAFileToOpen)
+{
+    for (const char* arquivo : {"/home/ana/BackupCheques.reg", "Backup Cheques.REG", "a.Reg"})
+        EXPECT_EQ(arquivoDoComando(QString::fromUtf8(arquivo)), QString::fromUtf8(arquivo));
+    for (const char* outro : {"", ".reg", "juro", "systray", "backup.reg.txt", "backup.regedit"})
+        EXPECT_EQ(arquivoDoComando(QString::fromUtf8(outro)), QString()) << outro;
+}
+
 TEST(Comando, ForwardedTextCarriesTheTimeAndNamesItsToolByFourCharacters)
 {
     const QTime hora(14, 3, 27);
@@ -66,8 +74,9 @@ TEST(Comando, ForwardedTextCarriesTheTimeAndNamesItsToolByFourCharacters)
 TEST(MensagemCanal, FramesSurviveAnySplitOfTheStream)
 {
     const MensagemCanal a{MensagemCanal::Tipo::Comando, QStringLiteral("juro14:03:27 ação")};
-    const MensagemCanal b{MensagemCanal::Tipo::Fechar, {}};
-    const QByteArray fluxo = codificarMensagem(a) + codificarMensagem(b);
+    const MensagemCanal b{MensagemCanal::Tipo::Arquivo, QStringLiteral("/home/ana/cópia.reg")};
+    const MensagemCanal c{MensagemCanal::Tipo::Fechar, {}};
+    const QByteArray fluxo = codificarMensagem(a) + codificarMensagem(b) + codificarMensagem(c);
 
     LeitorCanal leitor;
     QList<MensagemCanal> lidas;
@@ -76,9 +85,10 @@ TEST(MensagemCanal, FramesSurviveAnySplitOfTheStream)
         while (const auto m = leitor.proxima())
             lidas.append(*m);
     }
-    ASSERT_EQ(lidas.size(), 2);
+    ASSERT_EQ(lidas.size(), 3);
     EXPECT_EQ(lidas[0], a);
     EXPECT_EQ(lidas[1], b);
+    EXPECT_EQ(lidas[2], c);
     EXPECT_FALSE(leitor.invalido());
 }
 

@@ -36,6 +36,10 @@ TEST(fTexto, FillsPlaceholdersAfterTurningBarsIntoLineBreaks)
               QStringLiteral("Alarm Scheduled Time:\r\n14:30:00 hs.\r\n\r\nREUNIAO"));
     // A "|" inside an argument is the caller's text and stays.
     EXPECT_EQ(emIdioma(1, 81, QStringLiteral("a|b")), QStringLiteral("Exibir Calculadora a|b"));
+    // An argument holding the characters that stand for the placeholders keeps them.
+    const QString nome = QString::fromUtf16(u"Reuni\u017Do \u008F");
+    EXPECT_EQ(emIdioma(2, 43, nome, QStringLiteral("X")),
+              QStringLiteral("Alarm Scheduled Time:\r\n") + nome + QStringLiteral(" hs.\r\n\r\nX"));
     // No placeholder: the arguments are ignored.
     EXPECT_EQ(emIdioma(2, 16, QStringLiteral("x"), QStringLiteral("y")), QStringLiteral("Sent to printer"));
 }

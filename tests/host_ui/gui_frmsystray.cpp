@@ -125,6 +125,29 @@ TEST_F(Host, LaterStartsForwardTheirCommandLineWithTheTime)
     EXPECT_EQ(primeira.host->papel(), frmSysTray::Papel::PrimeiraCopia);
 }
 
+// What a file manager does with "open with": a start naming a registry script hands the
+// file to the running copy, by its whole path since the two have folders of their own.
+TEST_F(Host, ALaterStartHandsAScriptFileToTheRunningCopy)
+{
+    Copia primeira(pasta.path(), QString());
+    primeira.host->Form_Load();
+    QStringList comandos;
+    QObject::connect(primeira.host->canal(), &CanalInstancia::comandoRecebido,
+                     [&comandos](const QString& texto) { comandos << texto; });
+
+    for (const QString& arquivo : {QStringLiteral("/home/ana/Backup Cheques.REG"), QStringLiteral("copias/juro.reg")}) {
+        SCOPED_TRACE(arquivo.toStdString());
+        primeira.diario.clear();
+        Copia depois(pasta.path(), arquivo);
+        depois.host->Form_Load();
+        EXPECT_EQ(depois.host->papel(), frmSysTray::Papel::Encerrado);
+        ASSERT_TRUE(esperarAte([&] { return primeira.diario.size() >= 3; }));
+        EXPECT_EQ(primeira.diario, (QStringList{QStringLiteral("Show"), QStringLiteral("Ativar"),
+                                                QStringLiteral("AbrirArquivo ") + QDir::current().absoluteFilePath(arquivo)}));
+    }
+    EXPECT_TRUE(comandos.isEmpty()) << "no tool word is read from a file name";
+}
+
 // A socket file left by a copy that crashed: nobody answers on it.
 void deixarSocketMorto(const QString& caminho)
 {

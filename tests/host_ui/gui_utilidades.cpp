@@ -242,7 +242,8 @@ TEST_F(Utilidades, TheShortcutWritesAValidMenuEntryForTheProgram)
     QFile arquivo(entrada.path());
     ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
     const QString texto = QString::fromUtf8(arquivo.readAll());
-    EXPECT_TRUE(texto.contains(QStringLiteral("\nExec=\"/opt/Tarvelo 9/tarvelo\"\n"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("\nExec=\"/opt/Tarvelo 9/tarvelo\" %f\n"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("\nMimeType=text/x-ms-regedit;\n"))) << "the backups open with it";
     EXPECT_TRUE(QFile::exists(entrada.iconPath()));
 
     const QString validador = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));

@@ -62,6 +62,7 @@ public:
     void mnuJuro_Click() override { diario_ << QStringLiteral("mnuJuro_Click"); }
     void mnuPeso_Click() override { diario_ << QStringLiteral("mnuPeso_Click"); }
     void mnuData_Click() override { diario_ << QStringLiteral("mnuData_Click"); }
+    void AbrirArquivo(const QString& caminho) override { diario_ << QStringLiteral("AbrirArquivo ") + caminho; }
 
 private:
     Diario& diario_;

@@ -3,6 +3,8 @@
 
 #include "bancada.h"
 
+#include "host/texto.h"
+
 #include "tools/ui/frmconverte.h"
 #include "tools/ui/frmdata.h"
 #include "tools/ui/frmpeso.h"
@@ -108,6 +110,27 @@ TEST_F(Ferramentas, F6StartsASecondCalculatorWhoseTotalsComeThroughTheClipboard)
     QTest::keyClick(b.janela(), Qt::Key_F6);
     EXPECT_TRUE(b.form().mnuMonit.Checked()) << "the monitor picks up the second calculator's totals";
     EXPECT_FALSE(b.clipboard.hasText()) << "an old clipboard text is no total of the second calculator";
+}
+
+// A registry script named at the first start (a file manager's "open with") is offered for
+// restore at the calculator's first activation, once the splash, kept on top, is down.
+TEST_F(Ferramentas, AScriptNamedAtTheFirstStartIsOfferedOnceTheSplashIsDown)
+{
+    struct Abertura final : Janela {
+        bool carregada = true;
+        bool Carregada() const override { return carregada; }
+        void Unload() override { carregada = false; }
+    } splash;
+    Usuario usuario(pasta.path());
+    const QString arquivo = pasta.filePath(QStringLiteral("BackupCheques.reg"));
+    Bancada b(usuario, {arquivo});
+    b.janelas.registrar(QStringLiteral("frmStart"), &splash);
+    bool splashNaPergunta = true;
+    b.mensagens.enquantoAberta = [&] { splashNaPergunta = splash.carregada; };
+    b.abrir();
+    b.janelas.remover(QStringLiteral("frmStart"), &splash);
+    EXPECT_EQ(b.mensagens.textos(), QStringList{fTexto(1121, arquivo)});
+    EXPECT_FALSE(splashNaPergunta);
 }
 
 }  // namespace

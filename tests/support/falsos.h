@@ -50,12 +50,21 @@ QStringList campos(const std::vector<R>& registros, QString R::*campo)
     return textos;
 }
 
+// `limpezasRecusadas` clears leave the text in place, as X does with a clear stamped before
+// the copy it would undo.
 struct ClipboardFalso : ClipboardService {
     QString conteudo;
+    int limpezasRecusadas = 0;
     QString text() const override { return conteudo; }
     bool hasText() const override { return !conteudo.isEmpty(); }
     void setText(const QString& text) override { conteudo = text; }
-    void clear() override { conteudo.clear(); }
+    void clear() override
+    {
+        if (limpezasRecusadas > 0)
+            --limpezasRecusadas;
+        else
+            conteudo.clear();
+    }
 };
 
 // Records every box with its title; answers from the script, then with `depois`.

@@ -57,6 +57,7 @@ struct CalculadoraAtivada : JanelaCalculadora {
     void mnuJuro_Click() override {}
     void mnuPeso_Click() override {}
     void mnuData_Click() override {}
+    void AbrirArquivo(const QString&) override {}
 };
 
 // Another window of the program.
