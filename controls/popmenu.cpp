@@ -49,6 +49,11 @@ QString captionOf(const QAction* action, const QKeySequence& shortcut)
     return text.isEmpty() ? action->text() : action->text() + QLatin1Char('\t') + text;
 }
 
+// A menu bar caption is painted 7 pixels in, clear of the frame of an open title; it wants
+// as much room after it before that frame and its shadow at the title's right, of which
+// the bar gives 6 itself.
+constexpr int kBarCaptionRoom = 10;
+
 // System commands the window carries out itself.
 bool isSystemCommand(qint32 id)
 {
@@ -405,7 +410,7 @@ void PopMenu::MeasureMenuItem(qint32 itemID, int& itemWidth, int& itemHeight)
 
     const QFont font = memDC_.selectFont(measuringFont(record));
     if (bar) {
-        itemWidth = width + textWidth(memDC_, record.sText) + 2;
+        itemWidth = width + textWidth(memDC_, record.sText) + kBarCaptionRoom;
         memDC_.selectFont(font);
         return;
     }

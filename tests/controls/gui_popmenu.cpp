@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -196,12 +197,45 @@ TEST_F(Menus, TheMenusTakeTheSizesTheControlMeasures)
     h = 17;
     menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
     EXPECT_EQ(h, 17);
-    EXPECT_EQ(w, width(QStringLiteral("&Arquivo")) + 2);
 
     // An item shown after the scan has no record: the style sizes and draws it.
     MeasureItemStruct request;
     request.itemID = static_cast<quint32>(MenuItemID(arquivo->addAction(QStringLiteral("Depois"))));
     EXPECT_EQ(SendMessage(hWnd, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)), 0);
+}
+
+// The bar as it shows with "&Arquivo" open: one colour from end to end, and the pressed
+// frame of the open title clear of its caption.
+TEST_F(Menus, TheBarIsOneColourAndAnOpenTitleIsFramedRoundItsWholeCaption)
+{
+    menu->setOfficeXpStyle(true);
+    menu->setInActiveMenuForeColor(0);
+    form.resize(400, 100);
+    bar->resize(400, bar->sizeHint().height());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    bar->setActiveAction(arquivo->menuAction());
+    ASSERT_TRUE(arquivo->isVisible());
+    const QImage shown = bar->grab().toImage();
+    arquivo->hide();
+    const auto pixel = [&shown](int x, int y) { return fromQRgb(shown.pixel(x, y)); };
+
+    const ColourRef face = GetSysColor(COLOR_BTNFACE);
+    const QRect open = bar->actionGeometry(arquivo->menuAction());
+    const QRect next = bar->actionGeometry(ajuda->menuAction());
+    const int y = open.center().y();
+    for (const int x : {0, open.right() + 1, next.left() - 1, next.right() + 1, bar->width() - 1})
+        EXPECT_EQ(pixel(x, y), face) << "x " << x;
+
+    const int frame = open.left() + open.width() - 3;
+    EXPECT_EQ(pixel(frame, y), GetSysColor(COLOR_BTNSHADOW));
+    int lastInk = -1;
+    for (int x = open.left(); x < frame; ++x)
+        for (int row = open.top(); row <= open.bottom(); ++row)
+            if (pixel(x, row) == 0)
+                lastInk = x;
+    ASSERT_GT(lastInk, open.left());
+    EXPECT_LT(lastInk, frame - 2) << "the caption runs into the frame";
 }
 
 TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
