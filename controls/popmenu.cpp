@@ -8,7 +8,7 @@
 
 #include <QAction>
 #include <QActionEvent>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -102,8 +102,8 @@ void SetItemCaption(MenuItemRecord& record, const QString& caption, bool separat
 
 PopMenu::PopMenu() : memDC_(1, 1)
 {
-    menuFont_ = QApplication::font("QMenu");
-    font_ = menuFont_;
+    metrics_.GetMetrics();
+    font_ = metrics_.Font(eFontNum::Menu);
 }
 
 PopMenu::~PopMenu()
@@ -365,8 +365,8 @@ void PopMenu::setImageList(HImageList hIml)
 
 void PopMenu::RefreshMetrics()
 {
-    menuFont_ = QApplication::font("QMenu");
-    memDC_.selectFont(menuFont_);
+    metrics_.GetMetrics();
+    memDC_.selectFont(metrics_.FontHandle(eFontNum::Menu));
     Rect r;
     memDC_.DrawText(u"yY", r, DT_CALCRECT);
     const int h = r.height();
@@ -375,12 +375,9 @@ void PopMenu::RefreshMetrics()
         menuBar_->update();
 }
 
-QFont PopMenu::measuringFont(const MenuItemRecord& record) const
+QFont PopMenu::measuringFont(const MenuItemRecord& record)
 {
-    QFont font = menuFont_;
-    if (record.bIsDefault)
-        font.setBold(true);
-    return font;
+    return record.bIsDefault ? metrics_.BoldenedFontHandle(eFontNum::Menu) : metrics_.FontHandle(eFontNum::Menu);
 }
 
 void PopMenu::MeasureMenuItem(qint32 itemID, int& itemWidth, int& itemHeight)
@@ -447,6 +444,7 @@ MessageParam PopMenu::WindowProc(WindowHandle hWnd, quint32 iMsg, MessageParam w
 {
     switch (iMsg) {
     case WM_WININICHANGE:
+        metrics_.ClearUp();
         RefreshMetrics();
         for (int n = 1; n <= count(); ++n)
             ReplaceItem(n);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/cdottedbrush.h"
+#include "controls/cncmetrics.h"
 #include "controls/cmemdc.h"
 #include "controls/imagelist.h"
 #include "controls/isubclass.h"
@@ -117,14 +118,15 @@ public:
     bool OfficeXpStyle() const { return officeXp_; }
     void setOfficeXpStyle(bool state) { officeXp_ = state; }
     // A copy of the caller's font: painting changes its attributes from item to item. The
-    // system menu font until one is given.
+    // desktop's menu font until one is given.
     const QFont& Font() const { return font_; }
     void setFont(const QFont& font) { font_ = font; }
     // The images of the item icons; the icon size becomes the height of image 0 (0 for an
     // empty list).
     void setImageList(HImageList hIml);
 
-    // The item height follows the menu font's text height and the icon size.
+    // Reads the desktop's fonts again; the item height follows the menu font's text height
+    // and the icon size.
     void RefreshMetrics();
     int ItemHeight() const { return itemHeight_; }
     int IconSize() const { return iconSize_; }
@@ -154,7 +156,7 @@ private:
     void giveShortcutsBack();
     QShortcut* movedShortcut(const QAction* action) const;
     int recordOf(const QVariant& vKey) const;
-    QFont measuringFont(const MenuItemRecord& record) const;
+    QFont measuringFont(const MenuItemRecord& record);
     void ReportCommand(qint32 id);
     void ReportHighlight(qint32 id);
     void ReportPopup(WindowHandle hPopup);
@@ -191,8 +193,8 @@ private:
     OleColour inActiveForeColor_ = 0xFFFFFFFFu;
     OleColour backColor_ = 0xFFFFFFFFu;
     bool officeXp_ = false;
+    cNCMetrics metrics_;
     QFont font_;
-    QFont menuFont_;
     DeviceContext memDC_;  // measures text in the menu font
     HImageList hIml_ = 0;
     int itemHeight_ = 22;

@@ -91,7 +91,7 @@ void PopMenu::PaintMenuItem(const DrawItemStruct& dis, int n)
 }
 
 // The font keeps the attributes of the item drawn before it until an item that is neither
-// the default item nor checked brings back the system menu font.
+// the default item nor checked brings back the desktop's menu font.
 void PopMenu::selectItemFont(DeviceContext& d, const MenuItemRecord& record, bool checked)
 {
     if (record.bIsDefault && !checked) {
@@ -99,13 +99,11 @@ void PopMenu::selectItemFont(DeviceContext& d, const MenuItemRecord& record, boo
     } else if (checked && (record.lIcon > 0 || record.bIsRadio)) {
         font_.setUnderline(true);
     } else if (!checked) {
+        const QFont menuFont = metrics_.Font(eFontNum::Menu);
         font_.setUnderline(false);
-        font_.setBold(menuFont_.bold());
-        font_.setFamily(menuFont_.family());
-        if (menuFont_.pointSizeF() > 0)
-            font_.setPointSizeF(menuFont_.pointSizeF());
-        else
-            font_.setPixelSize(menuFont_.pixelSize());
+        font_.setBold(menuFont.bold());
+        font_.setPointSizeF(menuFont.pointSizeF());
+        font_.setFamily(menuFont.family());
     }
     d.selectFont(font_);
 }

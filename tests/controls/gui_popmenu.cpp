@@ -1,3 +1,4 @@
+#include "controls/cncmetrics.h"
 #include "controls/controlerror.h"
 #include "controls/imagelist.h"
 #include "controls/menucolours.h"
@@ -267,6 +268,68 @@ TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
     EXPECT_FALSE(menu->item(4).bIsEnabled);
     EXPECT_EQ(menu->count(), 6);
     EXPECT_EQ(menu->MenuIndex(QStringLiteral("mnuAjuda")), 6);
+}
+
+// The desktop's menu font for a test, and the earlier one back afterwards.
+struct DesktopMenuFont {
+    QFont before = QApplication::font("QMenu");
+    explicit DesktopMenuFont(int pixels, int weight = 400)
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(pixels);
+        font.setWeight(static_cast<QFont::Weight>(weight));
+        QApplication::setFont(font, "QMenu");
+    }
+    ~DesktopMenuFont() { QApplication::setFont(before, "QMenu"); }
+};
+
+TEST(NCMetrics, FontsComeFromTheDesktopsDescriptions)
+{
+    const struct {
+        int height;
+        double points;
+    } sizes[] = {{-11, 8.25}, {0, 8}, {13, 13}};
+    for (const auto& s : sizes) {
+        const FontDescription described{.faceName = QStringLiteral("Arial"), .height = s.height};
+        EXPECT_DOUBLE_EQ(described.object().pointSizeF(), s.points) << s.height;
+    }
+
+    const struct {
+        int weight;
+        int boldened;
+        bool bold;
+    } weights[] = {{400, 700, false}, {600, 700, true}, {700, 900, true}, {900, 900, true}};
+    for (const auto& w : weights) {
+        const DesktopMenuFont desktop(11, w.weight);
+        cNCMetrics metrics;
+        ASSERT_TRUE(metrics.GetMetrics());
+        EXPECT_EQ(metrics.BoldenedFontHandle(eFontNum::Menu).weight(), w.boldened) << w.weight;
+        const QFont object = metrics.Font(eFontNum::Menu);
+        EXPECT_EQ(object.bold(), w.bold) << w.weight;
+        EXPECT_DOUBLE_EQ(object.pointSizeF(), 8.25);
+        EXPECT_EQ(object.family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(metrics.FontHandle(eFontNum::Menu).pixelSize(), 11);
+    }
+}
+
+// The menus measure in the desktop's menu font as it was last read: a change reaches them
+// with the message that tells of changed settings.
+TEST_F(Menus, TheItemsFollowTheDesktopsMenuFontWhenItsSettingsChange)
+{
+    const int before = menu->ItemHeight();
+    const DesktopMenuFont desktop(30);
+    DeviceContext dc(1, 1);
+    dc.selectFont(QApplication::font("QMenu"));
+    ASSERT_GT(dc.lineHeight() + 6, before);
+    int w = 0;
+    int h = 0;
+    menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
+    const int narrow = w;
+
+    SendMessage(hWnd, WM_WININICHANGE);
+    EXPECT_EQ(menu->ItemHeight(), dc.lineHeight() + 6);
+    menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
+    EXPECT_GT(w, narrow);
 }
 
 TEST(PopMenuGate, AControlThatTakesNoPartLeavesTheMenusToTheStyle)
