@@ -49,10 +49,10 @@ QString captionOf(const QAction* action, const QKeySequence& shortcut)
     return text.isEmpty() ? action->text() : action->text() + QLatin1Char('\t') + text;
 }
 
-// A menu bar caption is painted 7 pixels in, clear of the frame of an open title; it wants
-// as much room after it before that frame and its shadow at the title's right, of which
-// the bar gives 6 itself.
-constexpr int kBarCaptionRoom = 10;
+// A menu bar caption is painted 5 pixels in; after it the title wants a pixel clear of the
+// frame of an open title and room for that frame and its shadow, of which the bar gives 6
+// itself. No more: the small window's bar holds its three titles in every language.
+constexpr int kBarCaptionRoom = 3;
 
 // System commands the window carries out itself.
 bool isSystemCommand(qint32 id)

@@ -134,8 +134,10 @@ void PopMenu::paintBarItem(DeviceContext& d, const DrawItemStruct& dis, const Me
             DrawItemEdge(d, b, BDR_SUNKENOUTER, BF_RECT, false);
         }
     }
+    // The caption starts 5 pixels in: the small window's bar has no room for a wider margin
+    // round the frame of an open title.
     b = shrunk(b, 1);
-    b.left += 4;
+    b.left += 3;
     d.setTextColour(rgbOf(InActiveMenuForeColor()));
     DrawItemText(d, record.sText, b, DT_VCENTER | DT_SINGLELINE, !record.bIsEnabled);
 }

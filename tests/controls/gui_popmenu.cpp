@@ -236,7 +236,7 @@ TEST_F(Menus, TheBarIsOneColourAndAnOpenTitleIsFramedRoundItsWholeCaption)
             if (pixel(x, row) == 0)
                 lastInk = x;
     ASSERT_GT(lastInk, open.left());
-    EXPECT_LT(lastInk, frame - 2) << "the caption runs into the frame";
+    EXPECT_LT(lastInk, frame - 1) << "the caption runs into the frame";
 }
 
 TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
