@@ -132,6 +132,17 @@ quint32 GetMenuItemState(WindowHandle hMenu, qint32 id)
     return state;
 }
 
+int MenuItemTop(WindowHandle hMenu, qint32 id)
+{
+    QAction* action = MenuItemByID(hMenu, id);
+    const QWidget* menu = MenuFromHandle(hMenu);
+    if (const auto* popup = qobject_cast<const QMenu*>(menu); popup && action)
+        return popup->actionGeometry(action).top();
+    if (const auto* bar = qobject_cast<const QMenuBar*>(menu); bar && action)
+        return bar->actionGeometry(action).top();
+    return 0;
+}
+
 WindowHandle MenuOwnerWindow(const QWidget* menu)
 {
     for (const QWidget* w = menu ? menu->parentWidget() : nullptr; w; w = w->parentWidget())

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 
 namespace tarvelo {
@@ -335,23 +336,69 @@ void PopMenu::setItemRadio(const QVariant& vKey)
         items_[static_cast<size_t>(n - 1)].bIsRadio = true;
 }
 
+void PopMenu::UserControl_ReadProperties(const PropertyBag& bag)
+{
+    bag.ReadInto<bool>(QStringLiteral("OfficeXpStyle"), false, officeXp_);
+    bag.ReadInto<OleColour>(QStringLiteral("ActiveMenuForeColor"), kAutomatic, activeForeColor_);
+    bag.ReadInto<OleColour>(QStringLiteral("InActiveMenuForeColor"), kAutomatic, inActiveForeColor_);
+    bag.ReadInto<OleColour>(QStringLiteral("MenuBackgroundColor"), kAutomatic, backColor_);
+    Picture picture;
+    bag.ReadInto<Picture>(QStringLiteral("BackgroundPicture"), Picture(), picture);
+    setBackgroundPicture(picture);
+    // Left without a font, the items would be drawn in none.
+    const QVariant font = bag.ReadProperty(QStringLiteral("Font"));
+    if (font.metaType() == QMetaType::fromType<QFont>())
+        setFont(font.value<QFont>());
+}
+
+void PopMenu::UserControl_WriteProperties(PropertyBag& bag) const
+{
+    bag.WriteProperty(QStringLiteral("OfficeXpStyle"), officeXp_, false);
+    bag.WriteProperty(QStringLiteral("ActiveMenuForeColor"), activeForeColor_, kAutomatic);
+    bag.WriteProperty(QStringLiteral("InActiveMenuForeColor"), inActiveForeColor_, kAutomatic);
+    bag.WriteProperty(QStringLiteral("MenuBackgroundColor"), backColor_, kAutomatic);
+    bag.WriteProperty(QStringLiteral("BackgroundPicture"), QVariant::fromValue(backgroundPicture_),
+                      QVariant::fromValue(Picture()));
+    bag.WriteProperty(QStringLiteral("Font"), font_);
+}
+
 OleColour PopMenu::ActiveMenuForeColor() const
 {
-    if (activeForeColor_ != 0xFFFFFFFFu)
+    if (activeForeColor_ != kAutomatic)
         return activeForeColor_;
     return systemColour(officeXp_ ? COLOR_MENUTEXT : COLOR_HIGHLIGHTTEXT);
 }
 
 OleColour PopMenu::InActiveMenuForeColor() const
 {
-    return inActiveForeColor_ != 0xFFFFFFFFu ? inActiveForeColor_ : systemColour(COLOR_MENUTEXT);
+    return inActiveForeColor_ != kAutomatic ? inActiveForeColor_ : systemColour(COLOR_MENUTEXT);
 }
 
 OleColour PopMenu::MenuBackgroundColor() const
 {
-    if (backColor_ != 0xFFFFFFFFu)
+    if (backColor_ != kAutomatic)
         return backColor_;
     return systemColour(officeXp_ ? COLOR_WINDOW : COLOR_MENU);
+}
+
+void PopMenu::setBackgroundPicture(const Picture& sPic)
+{
+    ClearBackgroundPicture();
+    if (sPic.isNull())
+        return;
+    const QImage& image = sPic.image();
+    if (!pictureDC_.resize(image.width(), image.height()))
+        return;
+    // An icon's clear parts show the face of the box that holds the picture.
+    pictureDC_.fill(0, 0, image.width(), image.height(), GetSysColor(COLOR_BTNFACE));
+    QPainter(&pictureDC_.image()).drawImage(0, 0, image);
+    backgroundPicture_ = sPic;
+}
+
+void PopMenu::ClearBackgroundPicture()
+{
+    backgroundPicture_ = Picture();
+    pictureDC_ = DeviceContext();
 }
 
 void PopMenu::setImageList(HImageList hIml)

@@ -6,6 +6,8 @@
 #include "controls/imagelist.h"
 #include "controls/isubclass.h"
 #include "controls/menucolours.h"
+#include "controls/picture.h"
+#include "controls/propertybag.h"
 #include "platform/drawing.h"
 #include "platform/syscolors.h"
 
@@ -78,6 +80,13 @@ public:
     // Detaches from the window and gives the menu items their shortcuts back.
     ~PopMenu() override;
 
+    // The persisted property set, in this order: "OfficeXpStyle", "ActiveMenuForeColor",
+    // "InActiveMenuForeColor", "MenuBackgroundColor" (the colours as written, -1 for
+    // automatic), "BackgroundPicture", "Font". A value equal to its default (false, -1, no
+    // picture) is left out; without a stored font the control keeps the one it has.
+    void UserControl_ReadProperties(const PropertyBag& bag);
+    void UserControl_WriteProperties(PropertyBag& bag) const;
+
     // Run-time loading on the window hWnd. The control takes part in the window's messages
     // only when `takePart` holds (the first calculator's normal window with owner-drawn
     // menus chosen); otherwise the menus stay the style's own.
@@ -121,6 +130,11 @@ public:
     // desktop's menu font until one is given.
     const QFont& Font() const { return font_; }
     void setFont(const QFont& font) { font_ = font; }
+    // A picture tiled behind the items of the popup menus, its tiles running on from item to
+    // item; an empty picture clears it.
+    const Picture& BackgroundPicture() const { return backgroundPicture_; }
+    void setBackgroundPicture(const Picture& sPic);
+    void ClearBackgroundPicture();
     // The images of the item icons; the icon size becomes the height of image 0 (0 for an
     // empty list).
     void setImageList(HImageList hIml);
@@ -189,13 +203,16 @@ private:
     // Holds the connections that turn the items' commands into WM_COMMAND.
     std::unique_ptr<QObject> commandLinks_ = std::make_unique<QObject>();
 
-    OleColour activeForeColor_ = 0xFFFFFFFFu;
-    OleColour inActiveForeColor_ = 0xFFFFFFFFu;
-    OleColour backColor_ = 0xFFFFFFFFu;
+    static constexpr OleColour kAutomatic = 0xFFFFFFFFu;
+    OleColour activeForeColor_ = kAutomatic;
+    OleColour inActiveForeColor_ = kAutomatic;
+    OleColour backColor_ = kAutomatic;
     bool officeXp_ = false;
     cNCMetrics metrics_;
     QFont font_;
     DeviceContext memDC_;  // measures text in the menu font
+    Picture backgroundPicture_;
+    DeviceContext pictureDC_;  // the background picture as the tiles copy it; null without one
     HImageList hIml_ = 0;
     int itemHeight_ = 22;
     int iconSize_ = 16;

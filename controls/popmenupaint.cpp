@@ -60,13 +60,21 @@ void PopMenu::PaintMenuItem(const DrawItemStruct& dis, int n)
     if (!d)
         return;
     const bool bar = IsMenuBarItem(n);
-    d->fill(0, 0, d->width(), d->height(), bar ? sys(COLOR_BTNFACE) : rgbOf(MenuBackgroundColor()));
+    const qint32 id = static_cast<qint32>(dis.itemID);
+    if (bar)
+        d->fill(0, 0, d->width(), d->height(), sys(COLOR_BTNFACE));
+    else if (!pictureDC_.isNull())
+        // Anchored at the top of the menu, so the tiles run on from item to item.
+        TileBitmap(*d, 0, 0, w + 1, h + 1, pictureDC_, pictureDC_.width(), pictureDC_.height(),
+                   MenuItemTop(dis.hwndItem, id));
+    else
+        d->fill(0, 0, d->width(), d->height(), rgbOf(MenuBackgroundColor()));
     if (officeXp_ && !bar)
         FillIconColumn(*d, Rect{0, 0, itemHeight_ + 4, d->height()});
     Rect r{0, 1, w, h};
     d->setBkMode(BkMode::Transparent);
 
-    const quint32 state = GetMenuItemState(dis.hwndItem, static_cast<qint32>(dis.itemID));
+    const quint32 state = GetMenuItemState(dis.hwndItem, id);
     if (state & MFT_SEPARATOR) {
         Rect s = r;
         s.top += (s.bottom - s.top - 2) / 2;

@@ -332,6 +332,81 @@ TEST_F(Menus, TheItemsFollowTheDesktopsMenuFontWhenItsSettingsChange)
     EXPECT_GT(w, narrow);
 }
 
+TEST(PopMenuProperties, TheSetIsWrittenInOrderWithoutItsDefaultsAndReadBack)
+{
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(Qt::green);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    PopMenu designed;
+    designed.setOfficeXpStyle(true);
+    designed.setActiveMenuForeColor(0);
+    designed.setMenuBackgroundColor(0xFFFFFF);
+    designed.setBackgroundPicture(Picture::bitmap(tile));
+    designed.setFont(tahoma);
+    PropertyBag bag;
+    designed.UserControl_WriteProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"OfficeXpStyle", "ActiveMenuForeColor", "MenuBackgroundColor",
+                                        "BackgroundPicture", "Font"}));
+
+    PopMenu loaded;
+    loaded.UserControl_ReadProperties(bag);
+    EXPECT_TRUE(loaded.OfficeXpStyle());
+    EXPECT_EQ(loaded.ActiveMenuForeColor(), 0u);
+    EXPECT_EQ(loaded.InActiveMenuForeColor(), systemColour(COLOR_MENUTEXT));
+    EXPECT_EQ(loaded.MenuBackgroundColor(), 0xFFFFFFu);
+    EXPECT_EQ(loaded.BackgroundPicture(), designed.BackgroundPicture());
+    EXPECT_EQ(loaded.Font().family(), QStringLiteral("Tahoma"));
+    EXPECT_DOUBLE_EQ(loaded.Font().pointSizeF(), 8.25);
+
+    // Nothing stored: the defaults, and the desktop's menu font rather than none.
+    PopMenu fresh;
+    fresh.UserControl_ReadProperties(PropertyBag());
+    EXPECT_FALSE(fresh.OfficeXpStyle());
+    EXPECT_EQ(fresh.ActiveMenuForeColor(), systemColour(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(fresh.MenuBackgroundColor(), systemColour(COLOR_MENU));
+    EXPECT_TRUE(fresh.BackgroundPicture().isNull());
+    cNCMetrics desktop;
+    desktop.GetMetrics();
+    EXPECT_EQ(fresh.Font(), desktop.Font(eFontNum::Menu));
+    PropertyBag again;
+    fresh.UserControl_WriteProperties(again);
+    EXPECT_EQ(again.names(), QStringList{"Font"});
+}
+
+// A picture of 3 x 5 pixels, each of its own colour, tiled behind the items of the
+// classic look: the grid is anchored at the menu's top, so it runs on from item to item.
+TEST_F(Menus, ABackgroundPictureIsTiledBehindThePopupItems)
+{
+    QImage tile(3, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 3; ++x)
+            tile.setPixel(x, y, qRgb(10 + 40 * x, 10 + 40 * y, 200));
+    menu->setMenuBackgroundColor(0xFFFFFF);
+    menu->setBackgroundPicture(Picture::bitmap(tile));
+    const auto shown = [this] {
+        arquivo->popup(QPoint(0, 0));
+        const QImage image = arquivo->grab().toImage();
+        arquivo->hide();
+        return image;
+    };
+
+    const QImage tiled = shown();
+    for (QAction* item : {imprimir, form_}) {
+        const QRect r = arquivo->actionGeometry(item);
+        for (const QPoint at : {QPoint(r.width() - 4, 0), QPoint(r.width() - 5, 1), QPoint(r.width() - 9, 0)}) {
+            const QPoint inMenu = r.topLeft() + at;
+            EXPECT_EQ(tiled.pixel(inMenu), tile.pixel(at.x() % 3, inMenu.y() % 5))
+                << item->objectName().toStdString() << " at " << at.x() << "," << at.y();
+        }
+    }
+
+    menu->setBackgroundPicture(Picture());
+    EXPECT_TRUE(menu->BackgroundPicture().isNull());
+    const QRect r = arquivo->actionGeometry(form_);
+    EXPECT_EQ(fromQRgb(shown().pixel(r.left() + r.width() - 4, r.top())), 0xFFFFFFu);
+}
+
 TEST(PopMenuGate, AControlThatTakesNoPartLeavesTheMenusToTheStyle)
 {
     QWidget form;
