@@ -275,6 +275,18 @@ void XPButton::setMaskColor(OleColour theCol)
     emit PropertyChanged(QStringLiteral("MCOL"));
 }
 
+int XPButton::CaptionFitWidth() const
+{
+    // The caption's box leaves a pixel on the left and 8 on the right; two more a side
+    // keep the letters off the rim.
+    constexpr int kMargins = 1 + 8 + 4;
+    DeviceContext measure(1, 1);
+    measure.selectFont(surface_.font());
+    Rect r;
+    measure.DrawText(ansiText(caption_), r, DT_CALCRECT | DT_SINGLELINE);
+    return pictureWidth_ + r.width() + kMargins;
+}
+
 void XPButton::setCaption(const QString& NewValue)
 {
     caption_ = NewValue;
