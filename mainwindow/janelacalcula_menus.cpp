@@ -206,7 +206,7 @@ void JanelaCalcula::criarMenus()
     for (int i = 0; i < 3; ++i)
         item(fita, QStringLiteral("mnuImprimir(%1)").arg(i), mnuImprimir[i], impressao[i],
              [this, i] { mnuImprimir_Click(i); }, QKeySequence(Qt::CTRL | atalhos[i]));
-    item(fita, M("mnuMatricial"), mnuMatricial, QStringLiteral("Imprimir em &Bobina"), [this] { mnuMatricial_Click(); },
+    item(fita, M("mnuMatricial"), mnuMatricial, QStringLiteral("Imprimir em Bob&ina"), [this] { mnuMatricial_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     // ---- Configurações -----------------------------------------------------------------------
