@@ -32,16 +32,18 @@ QAction* actionBeingStyled(const QWidget* widget)
     return action && widget->actions().contains(action) ? action : nullptr;
 }
 
-// Whether the window draws the items of this popup: it answers for the first of them.
-bool ownerDrawnPopup(const QWidget* widget)
+// Whether the window draws the items of this menu or menu bar: it answers for the first
+// of them.
+bool ownerDrawnItems(const QWidget* menu)
 {
-    const auto* menu = qobject_cast<const OwnerDrawnMenu*>(widget);
-    if (!menu || menu->actions().isEmpty())
+    if (!dynamic_cast<const StyledAction*>(menu) || menu->actions().isEmpty())
         return false;
     MeasureItemStruct request;
     request.itemID = static_cast<quint32>(MenuItemID(menu->actions().first()));
     return send(menu, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)) != 0;
 }
+
+bool ownerDrawnPopup(const QWidget* widget) { return qobject_cast<const QMenu*>(widget) && ownerDrawnItems(widget); }
 
 // The arrow of an item that opens a submenu, which a platform menu draws beside the
 // window's own drawing.
@@ -130,6 +132,17 @@ quint32 GetMenuItemState(WindowHandle hMenu, qint32 id)
     return state;
 }
 
+int MenuItemTop(WindowHandle hMenu, qint32 id)
+{
+    QAction* action = MenuItemByID(hMenu, id);
+    const QWidget* menu = MenuFromHandle(hMenu);
+    if (const auto* popup = qobject_cast<const QMenu*>(menu); popup && action)
+        return popup->actionGeometry(action).top();
+    if (const auto* bar = qobject_cast<const QMenuBar*>(menu); bar && action)
+        return bar->actionGeometry(action).top();
+    return 0;
+}
+
 WindowHandle MenuOwnerWindow(const QWidget* menu)
 {
     for (const QWidget* w = menu ? menu->parentWidget() : nullptr; w; w = w->parentWidget())
@@ -208,6 +221,12 @@ QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* op
 void OwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const
 {
+    // The window paints its bar titles on the button face: the rest of the bar takes the same
+    // colour, so no seam shows after the last title.
+    if (element == CE_MenuBarEmptyArea && qobject_cast<const QMenuBar*>(widget) && ownerDrawnItems(widget)) {
+        painter->fillRect(option->rect, toQColor(GetSysColor(COLOR_BTNFACE)));
+        return;
+    }
     QAction* action = (element == CE_MenuItem || element == CE_MenuBarItem) ? actionBeingStyled(widget) : nullptr;
     if (action && !option->rect.isEmpty()) {
         DeviceContext dc(option->rect.width(), option->rect.height());

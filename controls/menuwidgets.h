@@ -76,6 +76,8 @@ QAction* MenuItemByID(WindowHandle hMenu, qint32 id);
 // MFS_CHECKED, MFS_GRAYED and MFS_HILITE (the item under the keyboard or mouse), and
 // MFT_SEPARATOR; 0 for an item the menu does not hold.
 quint32 GetMenuItemState(WindowHandle hMenu, qint32 id);
+// The top of the item's place in its menu; 0 for an item the menu does not hold.
+int MenuItemTop(WindowHandle hMenu, qint32 id);
 // The window the menu belongs to: the first widget above it that is no menu.
 WindowHandle MenuOwnerWindow(const QWidget* menu);
 

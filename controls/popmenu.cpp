@@ -8,9 +8,10 @@
 
 #include <QAction>
 #include <QActionEvent>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 
 namespace tarvelo {
@@ -48,6 +49,11 @@ QString captionOf(const QAction* action, const QKeySequence& shortcut)
     const QString text = shortcut.toString(QKeySequence::NativeText);
     return text.isEmpty() ? action->text() : action->text() + QLatin1Char('\t') + text;
 }
+
+// A menu bar caption is painted 5 pixels in; after it the title wants a pixel clear of the
+// frame of an open title and room for that frame and its shadow, of which the bar gives 6
+// itself. No more: the small window's bar holds its three titles in every language.
+constexpr int kBarCaptionRoom = 3;
 
 // System commands the window carries out itself.
 bool isSystemCommand(qint32 id)
@@ -97,8 +103,8 @@ void SetItemCaption(MenuItemRecord& record, const QString& caption, bool separat
 
 PopMenu::PopMenu() : memDC_(1, 1)
 {
-    menuFont_ = QApplication::font("QMenu");
-    font_ = menuFont_;
+    metrics_.GetMetrics();
+    font_ = metrics_.Font(eFontNum::Menu);
 }
 
 PopMenu::~PopMenu()
@@ -330,23 +336,69 @@ void PopMenu::setItemRadio(const QVariant& vKey)
         items_[static_cast<size_t>(n - 1)].bIsRadio = true;
 }
 
+void PopMenu::UserControl_ReadProperties(const PropertyBag& bag)
+{
+    bag.ReadInto<bool>(QStringLiteral("OfficeXpStyle"), false, officeXp_);
+    bag.ReadInto<OleColour>(QStringLiteral("ActiveMenuForeColor"), kAutomatic, activeForeColor_);
+    bag.ReadInto<OleColour>(QStringLiteral("InActiveMenuForeColor"), kAutomatic, inActiveForeColor_);
+    bag.ReadInto<OleColour>(QStringLiteral("MenuBackgroundColor"), kAutomatic, backColor_);
+    Picture picture;
+    bag.ReadInto<Picture>(QStringLiteral("BackgroundPicture"), Picture(), picture);
+    setBackgroundPicture(picture);
+    // Left without a font, the items would be drawn in none.
+    const QVariant font = bag.ReadProperty(QStringLiteral("Font"));
+    if (font.metaType() == QMetaType::fromType<QFont>())
+        setFont(font.value<QFont>());
+}
+
+void PopMenu::UserControl_WriteProperties(PropertyBag& bag) const
+{
+    bag.WriteProperty(QStringLiteral("OfficeXpStyle"), officeXp_, false);
+    bag.WriteProperty(QStringLiteral("ActiveMenuForeColor"), activeForeColor_, kAutomatic);
+    bag.WriteProperty(QStringLiteral("InActiveMenuForeColor"), inActiveForeColor_, kAutomatic);
+    bag.WriteProperty(QStringLiteral("MenuBackgroundColor"), backColor_, kAutomatic);
+    bag.WriteProperty(QStringLiteral("BackgroundPicture"), QVariant::fromValue(backgroundPicture_),
+                      QVariant::fromValue(Picture()));
+    bag.WriteProperty(QStringLiteral("Font"), font_);
+}
+
 OleColour PopMenu::ActiveMenuForeColor() const
 {
-    if (activeForeColor_ != 0xFFFFFFFFu)
+    if (activeForeColor_ != kAutomatic)
         return activeForeColor_;
     return systemColour(officeXp_ ? COLOR_MENUTEXT : COLOR_HIGHLIGHTTEXT);
 }
 
 OleColour PopMenu::InActiveMenuForeColor() const
 {
-    return inActiveForeColor_ != 0xFFFFFFFFu ? inActiveForeColor_ : systemColour(COLOR_MENUTEXT);
+    return inActiveForeColor_ != kAutomatic ? inActiveForeColor_ : systemColour(COLOR_MENUTEXT);
 }
 
 OleColour PopMenu::MenuBackgroundColor() const
 {
-    if (backColor_ != 0xFFFFFFFFu)
+    if (backColor_ != kAutomatic)
         return backColor_;
     return systemColour(officeXp_ ? COLOR_WINDOW : COLOR_MENU);
+}
+
+void PopMenu::setBackgroundPicture(const Picture& sPic)
+{
+    ClearBackgroundPicture();
+    if (sPic.isNull())
+        return;
+    const QImage& image = sPic.image();
+    if (!pictureDC_.resize(image.width(), image.height()))
+        return;
+    // An icon's clear parts show the face of the box that holds the picture.
+    pictureDC_.fill(0, 0, image.width(), image.height(), GetSysColor(COLOR_BTNFACE));
+    QPainter(&pictureDC_.image()).drawImage(0, 0, image);
+    backgroundPicture_ = sPic;
+}
+
+void PopMenu::ClearBackgroundPicture()
+{
+    backgroundPicture_ = Picture();
+    pictureDC_ = DeviceContext();
 }
 
 void PopMenu::setImageList(HImageList hIml)
@@ -360,8 +412,8 @@ void PopMenu::setImageList(HImageList hIml)
 
 void PopMenu::RefreshMetrics()
 {
-    menuFont_ = QApplication::font("QMenu");
-    memDC_.selectFont(menuFont_);
+    metrics_.GetMetrics();
+    memDC_.selectFont(metrics_.FontHandle(eFontNum::Menu));
     Rect r;
     memDC_.DrawText(u"yY", r, DT_CALCRECT);
     const int h = r.height();
@@ -370,12 +422,9 @@ void PopMenu::RefreshMetrics()
         menuBar_->update();
 }
 
-QFont PopMenu::measuringFont(const MenuItemRecord& record) const
+QFont PopMenu::measuringFont(const MenuItemRecord& record)
 {
-    QFont font = menuFont_;
-    if (record.bIsDefault)
-        font.setBold(true);
-    return font;
+    return record.bIsDefault ? metrics_.BoldenedFontHandle(eFontNum::Menu) : metrics_.FontHandle(eFontNum::Menu);
 }
 
 void PopMenu::MeasureMenuItem(qint32 itemID, int& itemWidth, int& itemHeight)
@@ -405,7 +454,7 @@ void PopMenu::MeasureMenuItem(qint32 itemID, int& itemWidth, int& itemHeight)
 
     const QFont font = memDC_.selectFont(measuringFont(record));
     if (bar) {
-        itemWidth = width + textWidth(memDC_, record.sText) + 2;
+        itemWidth = width + textWidth(memDC_, record.sText) + kBarCaptionRoom;
         memDC_.selectFont(font);
         return;
     }
@@ -442,6 +491,7 @@ MessageParam PopMenu::WindowProc(WindowHandle hWnd, quint32 iMsg, MessageParam w
 {
     switch (iMsg) {
     case WM_WININICHANGE:
+        metrics_.ClearUp();
         RefreshMetrics();
         for (int n = 1; n <= count(); ++n)
             ReplaceItem(n);

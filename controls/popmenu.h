@@ -1,10 +1,13 @@
 #pragma once
 
 #include "controls/cdottedbrush.h"
+#include "controls/cncmetrics.h"
 #include "controls/cmemdc.h"
 #include "controls/imagelist.h"
 #include "controls/isubclass.h"
 #include "controls/menucolours.h"
+#include "controls/picture.h"
+#include "controls/propertybag.h"
 #include "platform/drawing.h"
 #include "platform/syscolors.h"
 
@@ -77,6 +80,13 @@ public:
     // Detaches from the window and gives the menu items their shortcuts back.
     ~PopMenu() override;
 
+    // The persisted property set, in this order: "OfficeXpStyle", "ActiveMenuForeColor",
+    // "InActiveMenuForeColor", "MenuBackgroundColor" (the colours as written, -1 for
+    // automatic), "BackgroundPicture", "Font". A value equal to its default (false, -1, no
+    // picture) is left out; without a stored font the control keeps the one it has.
+    void UserControl_ReadProperties(const PropertyBag& bag);
+    void UserControl_WriteProperties(PropertyBag& bag) const;
+
     // Run-time loading on the window hWnd. The control takes part in the window's messages
     // only when `takePart` holds (the first calculator's normal window with owner-drawn
     // menus chosen); otherwise the menus stay the style's own.
@@ -117,14 +127,20 @@ public:
     bool OfficeXpStyle() const { return officeXp_; }
     void setOfficeXpStyle(bool state) { officeXp_ = state; }
     // A copy of the caller's font: painting changes its attributes from item to item. The
-    // system menu font until one is given.
+    // desktop's menu font until one is given.
     const QFont& Font() const { return font_; }
     void setFont(const QFont& font) { font_ = font; }
+    // A picture tiled behind the items of the popup menus, its tiles running on from item to
+    // item; an empty picture clears it.
+    const Picture& BackgroundPicture() const { return backgroundPicture_; }
+    void setBackgroundPicture(const Picture& sPic);
+    void ClearBackgroundPicture();
     // The images of the item icons; the icon size becomes the height of image 0 (0 for an
     // empty list).
     void setImageList(HImageList hIml);
 
-    // The item height follows the menu font's text height and the icon size.
+    // Reads the desktop's fonts again; the item height follows the menu font's text height
+    // and the icon size.
     void RefreshMetrics();
     int ItemHeight() const { return itemHeight_; }
     int IconSize() const { return iconSize_; }
@@ -154,7 +170,7 @@ private:
     void giveShortcutsBack();
     QShortcut* movedShortcut(const QAction* action) const;
     int recordOf(const QVariant& vKey) const;
-    QFont measuringFont(const MenuItemRecord& record) const;
+    QFont measuringFont(const MenuItemRecord& record);
     void ReportCommand(qint32 id);
     void ReportHighlight(qint32 id);
     void ReportPopup(WindowHandle hPopup);
@@ -187,13 +203,16 @@ private:
     // Holds the connections that turn the items' commands into WM_COMMAND.
     std::unique_ptr<QObject> commandLinks_ = std::make_unique<QObject>();
 
-    OleColour activeForeColor_ = 0xFFFFFFFFu;
-    OleColour inActiveForeColor_ = 0xFFFFFFFFu;
-    OleColour backColor_ = 0xFFFFFFFFu;
+    static constexpr OleColour kAutomatic = 0xFFFFFFFFu;
+    OleColour activeForeColor_ = kAutomatic;
+    OleColour inActiveForeColor_ = kAutomatic;
+    OleColour backColor_ = kAutomatic;
     bool officeXp_ = false;
+    cNCMetrics metrics_;
     QFont font_;
-    QFont menuFont_;
     DeviceContext memDC_;  // measures text in the menu font
+    Picture backgroundPicture_;
+    DeviceContext pictureDC_;  // the background picture as the tiles copy it; null without one
     HImageList hIml_ = 0;
     int itemHeight_ = 22;
     int iconSize_ = 16;

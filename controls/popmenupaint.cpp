@@ -60,13 +60,21 @@ void PopMenu::PaintMenuItem(const DrawItemStruct& dis, int n)
     if (!d)
         return;
     const bool bar = IsMenuBarItem(n);
-    d->fill(0, 0, d->width(), d->height(), bar ? sys(COLOR_BTNFACE) : rgbOf(MenuBackgroundColor()));
+    const qint32 id = static_cast<qint32>(dis.itemID);
+    if (bar)
+        d->fill(0, 0, d->width(), d->height(), sys(COLOR_BTNFACE));
+    else if (!pictureDC_.isNull())
+        // Anchored at the top of the menu, so the tiles run on from item to item.
+        TileBitmap(*d, 0, 0, w + 1, h + 1, pictureDC_, pictureDC_.width(), pictureDC_.height(),
+                   MenuItemTop(dis.hwndItem, id));
+    else
+        d->fill(0, 0, d->width(), d->height(), rgbOf(MenuBackgroundColor()));
     if (officeXp_ && !bar)
         FillIconColumn(*d, Rect{0, 0, itemHeight_ + 4, d->height()});
     Rect r{0, 1, w, h};
     d->setBkMode(BkMode::Transparent);
 
-    const quint32 state = GetMenuItemState(dis.hwndItem, static_cast<qint32>(dis.itemID));
+    const quint32 state = GetMenuItemState(dis.hwndItem, id);
     if (state & MFT_SEPARATOR) {
         Rect s = r;
         s.top += (s.bottom - s.top - 2) / 2;
@@ -91,7 +99,7 @@ void PopMenu::PaintMenuItem(const DrawItemStruct& dis, int n)
 }
 
 // The font keeps the attributes of the item drawn before it until an item that is neither
-// the default item nor checked brings back the system menu font.
+// the default item nor checked brings back the desktop's menu font.
 void PopMenu::selectItemFont(DeviceContext& d, const MenuItemRecord& record, bool checked)
 {
     if (record.bIsDefault && !checked) {
@@ -99,13 +107,11 @@ void PopMenu::selectItemFont(DeviceContext& d, const MenuItemRecord& record, boo
     } else if (checked && (record.lIcon > 0 || record.bIsRadio)) {
         font_.setUnderline(true);
     } else if (!checked) {
+        const QFont menuFont = metrics_.Font(eFontNum::Menu);
         font_.setUnderline(false);
-        font_.setBold(menuFont_.bold());
-        font_.setFamily(menuFont_.family());
-        if (menuFont_.pointSizeF() > 0)
-            font_.setPointSizeF(menuFont_.pointSizeF());
-        else
-            font_.setPixelSize(menuFont_.pixelSize());
+        font_.setBold(menuFont.bold());
+        font_.setPointSizeF(menuFont.pointSizeF());
+        font_.setFamily(menuFont.family());
     }
     d.selectFont(font_);
 }
@@ -136,8 +142,10 @@ void PopMenu::paintBarItem(DeviceContext& d, const DrawItemStruct& dis, const Me
             DrawItemEdge(d, b, BDR_SUNKENOUTER, BF_RECT, false);
         }
     }
+    // The caption starts 5 pixels in: the small window's bar has no room for a wider margin
+    // round the frame of an open title.
     b = shrunk(b, 1);
-    b.left += 4;
+    b.left += 3;
     d.setTextColour(rgbOf(InActiveMenuForeColor()));
     DrawItemText(d, record.sText, b, DT_VCENTER | DT_SINGLELINE, !record.bIsEnabled);
 }

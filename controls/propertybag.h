@@ -17,6 +17,17 @@ public:
     void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue = QVariant());
     // The stored value, or `defaultValue` when there is none.
     QVariant ReadProperty(const QString& name, const QVariant& defaultValue = QVariant()) const;
+    // The stored value (or `fallback`) converted to the field's type; a value that does not
+    // convert leaves the field as it was.
+    template <typename T> void ReadInto(const QString& name, const T& fallback, T& field) const
+    {
+        QVariant v = ReadProperty(name, QVariant::fromValue(fallback));
+        const QMetaType type = QMetaType::fromType<T>();
+        if (v.metaType() == type)
+            field = v.value<T>();
+        else if (v.canConvert(type) && v.convert(type))
+            field = v.value<T>();
+    }
 
     bool contains(const QString& name) const;
     void remove(const QString& name);

@@ -61,21 +61,6 @@ QString ansiText(const QString& text) { return fromAnsi(toAnsi(text)); }
 
 Rect moved(const Rect& r, int dx, int dy) { return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
-// A stored value converted to the field's type; a value that does not convert leaves the
-// field as it was.
-template <typename T>
-void readInto(const PropertyBag& bag, const QString& key, const T& fallback, T& field)
-{
-    QVariant v = bag.ReadProperty(key, QVariant::fromValue(fallback));
-    const QMetaType type = QMetaType::fromType<T>();
-    if (v.metaType() == type) {
-        field = v.value<T>();
-        return;
-    }
-    if (v.canConvert(type) && v.convert(type))
-        field = v.value<T>();
-}
-
 }  // namespace
 
 MessageParam XPButtonWindowProc(WindowHandle hWnd, quint32 message, MessageParam wParam, MessageParam lParam)
@@ -130,26 +115,26 @@ void XPButton::InitProperties(const QString& displayName)
 
 void XPButton::ReadProperties(const PropertyBag& bag)
 {
-    readInto<QString>(bag, QStringLiteral("TX"), QString(), caption_);
-    readInto<bool>(bag, QStringLiteral("ENAB"), true, enabled_);
+    bag.ReadInto<QString>(QStringLiteral("TX"), QString(), caption_);
+    bag.ReadInto<bool>(QStringLiteral("ENAB"), true, enabled_);
     QFont font = surface_.font();
-    readInto<QFont>(bag, QStringLiteral("FONT"), font, font);
+    bag.ReadInto<QFont>(QStringLiteral("FONT"), font, font);
     applyFont(font);
-    readInto<bool>(bag, QStringLiteral("FOCUSR"), true, showFocusRect_);
-    readInto<OleColour>(bag, QStringLiteral("BCOL"), GetSysColor(COLOR_BTNFACE), backColor_);
-    readInto<OleColour>(bag, QStringLiteral("BCOLO"), backColor_, backOver_);
-    readInto<OleColour>(bag, QStringLiteral("FCOL"), GetSysColor(COLOR_BTNTEXT), foreColor_);
+    bag.ReadInto<bool>(QStringLiteral("FOCUSR"), true, showFocusRect_);
+    bag.ReadInto<OleColour>(QStringLiteral("BCOL"), GetSysColor(COLOR_BTNFACE), backColor_);
+    bag.ReadInto<OleColour>(QStringLiteral("BCOLO"), backColor_, backOver_);
+    bag.ReadInto<OleColour>(QStringLiteral("FCOL"), GetSysColor(COLOR_BTNTEXT), foreColor_);
     surface_.setTextColour(translate(foreColor_));
-    readInto<OleColour>(bag, QStringLiteral("FCOLO"), foreColor_, foreOver_);
-    readInto<OleColour>(bag, QStringLiteral("MCOL"), 0xC0C0C0u, maskColor_);
-    readInto<Picture>(bag, QStringLiteral("PICN"), Picture(), pictureNormal_);
-    readInto<Picture>(bag, QStringLiteral("PICH"), Picture(), pictureOver_);
-    readInto<bool>(bag, QStringLiteral("UMCOL"), true, useMaskColor_);
-    readInto<bool>(bag, QStringLiteral("SOFT"), false, softBevel_);
-    readInto<qint32>(bag, QStringLiteral("PICPOS"), 0, picturePosition_);
-    readInto<qint32>(bag, QStringLiteral("FX"), 0, specialEffect_);
-    readInto<bool>(bag, QStringLiteral("CHECK"), false, checkBoxBehaviour_);
-    readInto<bool>(bag, QStringLiteral("VALUE"), false, value_);
+    bag.ReadInto<OleColour>(QStringLiteral("FCOLO"), foreColor_, foreOver_);
+    bag.ReadInto<OleColour>(QStringLiteral("MCOL"), 0xC0C0C0u, maskColor_);
+    bag.ReadInto<Picture>(QStringLiteral("PICN"), Picture(), pictureNormal_);
+    bag.ReadInto<Picture>(QStringLiteral("PICH"), Picture(), pictureOver_);
+    bag.ReadInto<bool>(QStringLiteral("UMCOL"), true, useMaskColor_);
+    bag.ReadInto<bool>(QStringLiteral("SOFT"), false, softBevel_);
+    bag.ReadInto<qint32>(QStringLiteral("PICPOS"), 0, picturePosition_);
+    bag.ReadInto<qint32>(QStringLiteral("FX"), 0, specialEffect_);
+    bag.ReadInto<bool>(QStringLiteral("CHECK"), false, checkBoxBehaviour_);
+    bag.ReadInto<bool>(QStringLiteral("VALUE"), false, value_);
     handFlag_ = false;
 
     syncing_ = true;
@@ -288,6 +273,18 @@ void XPButton::setMaskColor(OleColour theCol)
     BuildPalette();
     PaintButton(lastState_, true);
     emit PropertyChanged(QStringLiteral("MCOL"));
+}
+
+int XPButton::CaptionFitWidth() const
+{
+    // The caption's box leaves a pixel on the left and 8 on the right; two more a side
+    // keep the letters off the rim.
+    constexpr int kMargins = 1 + 8 + 4;
+    DeviceContext measure(1, 1);
+    measure.selectFont(surface_.font());
+    Rect r;
+    measure.DrawText(ansiText(caption_), r, DT_CALCRECT | DT_SINGLELINE);
+    return pictureWidth_ + r.width() + kMargins;
 }
 
 void XPButton::setCaption(const QString& NewValue)

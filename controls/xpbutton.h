@@ -57,6 +57,9 @@ public:
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& NewValue);
+    // The width at which the caption, beside a picture on its left, fits on one line with a
+    // few pixels clear of the rim.
+    int CaptionFitWidth() const;
 
     // Also reached when the host disables the widget itself.
     bool Enabled() const { return enabled_; }

@@ -5,6 +5,7 @@
 #include "calc/fita_arquivo.h"
 #include "calc/iniciosessao.h"
 #include "calc/sons.h"
+#include "controls/propertybag.h"
 #include "controls/xpbutton.h"
 #include "host/comando.h"
 #include "host/globais.h"
@@ -29,6 +30,21 @@ namespace {
 
 // The designed outer height of the normal window, in twips.
 constexpr double kAlturaDesenhada = 7350;
+
+// The menu control's property set as the window was designed: the Office XP look in black
+// on white, in Tahoma of 8.25 points, without a background picture.
+PropertyBag propriedadesMenu()
+{
+    PropertyBag bag;
+    bag.WriteProperty(QStringLiteral("OfficeXpStyle"), true);
+    bag.WriteProperty(QStringLiteral("ActiveMenuForeColor"), OleColour(0));
+    bag.WriteProperty(QStringLiteral("InActiveMenuForeColor"), OleColour(0));
+    bag.WriteProperty(QStringLiteral("MenuBackgroundColor"), OleColour(0xFFFFFF));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    bag.WriteProperty(QStringLiteral("Font"), tahoma);
+    return bag;
+}
 
 }  // namespace
 
@@ -114,14 +130,7 @@ bool JanelaCalcula::Form_Load()
     servicos_.clipboard.clear();
     form_.chkVirgula.setCaption(g.gDecimal);
 
-    // The menu control: Office XP look in black on white, in the designed font.
-    PopMenu1.setOfficeXpStyle(true);
-    PopMenu1.setActiveMenuForeColor(0);
-    PopMenu1.setInActiveMenuForeColor(0);
-    PopMenu1.setMenuBackgroundColor(0xFFFFFF);
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSizeF(8.25);
-    PopMenu1.setFont(tahoma);
+    PopMenu1.UserControl_ReadProperties(propriedadesMenu());
     const bool menusDesenhados =
         primeiraCalculadora() && lerMenuXP(servicos_.configuracoes) && g.gComando != QLatin1String("mini");
     PopMenu1.Load(hWnd_, menusDesenhados);

@@ -146,7 +146,7 @@ void JanelaCalcula::criarMenus()
     connect(opcoes, &QMenu::aboutToShow, this, [this] { entrada([this] { form_.mnu1_Click(); }); });
     item(opcoes, M("mnuOutra"), mnuOutra, QStringLiteral("Abrir O&utra Calculadora Desta"),
          [this] { mnuOutra_Click(); }, Qt::Key_F6);
-    item(opcoes, M("mnuWindows"), mnuWindows, QStringLiteral("Abrir Calculadora do &Windows"),
+    item(opcoes, M("mnuWindows"), mnuWindows, QStringLiteral("&Abrir Calculadora da Área de Trabalho"),
          [this] { mnuWindows_Click(); }, Qt::Key_F7);
     opcoes->addSeparator();
     item(opcoes, M("mnuData"), mnuData, QStringLiteral("Calcular &Data"), [this] { mnuData_Click(); }, Qt::Key_F5);
@@ -206,7 +206,7 @@ void JanelaCalcula::criarMenus()
     for (int i = 0; i < 3; ++i)
         item(fita, QStringLiteral("mnuImprimir(%1)").arg(i), mnuImprimir[i], impressao[i],
              [this, i] { mnuImprimir_Click(i); }, QKeySequence(Qt::CTRL | atalhos[i]));
-    item(fita, M("mnuMatricial"), mnuMatricial, QStringLiteral("Imprimir em &Bobina"), [this] { mnuMatricial_Click(); },
+    item(fita, M("mnuMatricial"), mnuMatricial, QStringLiteral("Imprimir em Bob&ina"), [this] { mnuMatricial_Click(); },
          QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     // ---- Configurações -----------------------------------------------------------------------
@@ -218,7 +218,7 @@ void JanelaCalcula::criarMenus()
     mnuGrande.setChecked(true);
     item(config, M("mnuGrande"), mnuGrande, QStringLiteral("Exibir com Letra &Grande"), [this] { mnuGrande_Click(); },
          {}, true);
-    item(config, M("mnuFicar"), mnuFicar, QStringLiteral("Iniciar com o &Windows"), [this] { mnuFicar_Click(); }, {},
+    item(config, M("mnuFicar"), mnuFicar, QStringLiteral("Iniciar &com a Sessão"), [this] { mnuFicar_Click(); }, {},
          true);
     item(config, M("mnuSystray"), mnuSystray, QStringLiteral("Ficar na &Systray ao Fechar"),
          [this] { mnuSystray_Click(); }, {}, true);

@@ -22,11 +22,16 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace tarvelo {
 namespace {
 
 const QString kFavorecido = QStringLiteral("txtFavorecido");
 const QString kReserva = QStringLiteral("txtReserva");
+
+constexpr int kLarguraBackup = 44;
+constexpr int kEsquerdaCopias = 176;
 
 }  // namespace
 
@@ -64,7 +69,7 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
     cmdBackup->setObjectName(QStringLiteral("cmdBackup"));
     cmdBackup->setCaption(QStringLiteral("&Backup"));
     cmdBackup->setFont(cmdConf->font());
-    cmdBackup->resize(44, 24);
+    cmdBackup->resize(std::max(kLarguraBackup, cmdBackup->CaptionFitWidth()), 24);
     connect(cmdBackup, &XPButton::Click, this, &frmCheque::cmdBackup_Click);
 
     ordenarTab({favorecido, lstFavorecido, cidade, dia, mes, ano, chkNegrito, chkAno, Check2, lstCopias, reserva,
@@ -92,9 +97,19 @@ void frmCheque::Form_Load()
 
 QList<JanelaDocumento::Ferramenta> frmCheque::ferramentas() const
 {
-    return {{cmdConf, 88, 18},    {cmdImprimir, 62, 18}, {cmdSalvar, 62, 502}, {cbModelo, 88, 502},
-            {lblCopias, 92, 176}, {lstCopias, 62, 176},  {chkNegrito, 92, 256}, {Check2, 56, 256},
-            {chkAno, 74, 256},    {cmdBackup, 88, 454}};
+    // The check boxes keep clear of the copies label and the backup button of the model
+    // list, whatever width their fonts give them.
+    const int marcas = std::max(256, kEsquerdaCopias + lblCopias->width() + kFolga);
+    return {{cmdConf, 88, 18},
+            {cmdImprimir, 62, 18},
+            {cmdSalvar, 62, 502},
+            {cbModelo, 88, 502},
+            {lblCopias, 92, kEsquerdaCopias},
+            {lstCopias, 62, kEsquerdaCopias},
+            {chkNegrito, 92, marcas},
+            {Check2, 56, marcas},
+            {chkAno, 74, marcas},
+            {cmdBackup, 88, 502 - kFolga - cmdBackup->width()}};
 }
 
 int frmCheque::limiteExtenso() const

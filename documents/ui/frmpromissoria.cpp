@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace tarvelo {
 namespace {
 
@@ -30,6 +32,8 @@ const QString kEmitente = QStringLiteral("txtEmitente");
 const QString kEmitente2 = QStringLiteral("txtEmitente2");
 const QString kEndereco = QStringLiteral("txtEndereço");
 const QString kPagarei = QStringLiteral("txtPagarei");
+
+constexpr int kEsquerdaLista = 572;
 
 constexpr qint64 kTamanhoMaximoImagem = 16 * 1024 * 1024;
 constexpr int kLadoMaximoImagem = 4096;
@@ -158,8 +162,11 @@ bool frmPromissoria::eventFilter(QObject* objeto, QEvent* evento)
 
 QList<JanelaDocumento::Ferramenta> frmPromissoria::ferramentas() const
 {
-    return {{cmdConf, 88, 482},    {cmdImprimir, 62, 482}, {cmdSalvar, 62, 640},   {cbModelo, 88, 640},
-            {lblCopias, 116, 492}, {lstCopias, 120, 572},  {chkNegrito, 108, 640}, {Check2, 144, 640}};
+    // The copies label ends short of its list, whatever width its font gives it.
+    const int copias = std::min(492, kEsquerdaLista - kFolga - lblCopias->width());
+    return {{cmdConf, 88, 482},     {cmdImprimir, 62, 482},          {cmdSalvar, 62, 640},
+            {cbModelo, 88, 640},    {lblCopias, 116, copias},        {lstCopias, 120, kEsquerdaLista},
+            {chkNegrito, 108, 640}, {Check2, 144, 640}};
 }
 
 int frmPromissoria::limiteExtenso() const

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace tarvelo {
@@ -33,6 +35,7 @@ namespace {
 // The frame the sizes in the settings include: borders and caption of a designed window.
 constexpr int kMolduraLargura = 8;
 constexpr int kMolduraAltura = 30;
+constexpr int kMargemDireita = 8;
 constexpr double kTwipsPorPixel = 15;
 constexpr int kAlturaCampo = 17;
 
@@ -433,8 +436,11 @@ void JanelaDocumento::resizeEvent(QResizeEvent* evento)
 void JanelaDocumento::Form_Resize()
 {
     const int altura = height() + kMolduraAltura;
+    // A tool whose caption runs wider than designed moves left rather than past the
+    // window's edge, as far from it as the designed tools at the right stand.
+    const int direita = width() - kMargemDireita;
     for (const Ferramenta& f : ferramentas())
-        f.controle->move(f.left, altura - f.k);
+        f.controle->move(std::max(0, std::min(f.left, direita - f.controle->width())), altura - f.k);
 }
 
 void JanelaDocumento::closeEvent(QCloseEvent* evento)

@@ -97,6 +97,9 @@ protected:
     JanelaDocumento(Documento documento, const QString& nome, const ServicosDocumento& servicos,
                     const Entrega& entrega, RegistroJanelas* janelas, QSize desenho);
 
+    // The gap between tools side by side.
+    static constexpr int kFolga = 4;
+
     // What each document adds to the frame.
     struct Ferramenta {
         QWidget* controle;

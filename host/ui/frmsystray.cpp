@@ -81,7 +81,7 @@ void frmSysTray::criarMenu()
     ligarMarcavel(mnuProteger_, this, [this] { mnuProteger_Click(); });
 
     mnuUtil_->addSeparator();
-    mnuAtalho_ = mnuUtil_->addAction(QStringLiteral("Criar Atalho no Menu Iniciar do Windows"));
+    mnuAtalho_ = mnuUtil_->addAction(QStringLiteral("Criar Atalho no Menu de Aplicativos"));
     mnuAtalho_->setObjectName(QStringLiteral("mnuAtalho"));
     connect(mnuAtalho_, &QAction::triggered, this, &frmSysTray::mnuAtalho_Click);
 

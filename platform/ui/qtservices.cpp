@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -38,6 +41,20 @@ ButtonSet buttonSet(int flags)
     case mb::RetryCancel: return {{{{Button::Retry, mb::Retry}, {Button::Cancel, mb::Cancel}}}, 2};
     default: return {{{{Button::Ok, mb::Ok}}}, 1};
     }
+}
+
+// Beside the title, the window manager's title bar holds the window's icon and its buttons.
+constexpr int kTitleBarRoom = 100;
+
+// Wide enough for the window manager to show the whole title in its bold face. The box
+// takes its width from its contents, so the prompt's label holds the room.
+void fitTitle(QInputDialog& box)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const int title = QFontMetrics(font).horizontalAdvance(box.windowTitle().trimmed()) + kTitleBarRoom;
+    if (auto* label = box.findChild<QLabel*>())
+        label->setMinimumWidth(title);
 }
 
 QMessageBox::Icon icon(int flags)
@@ -114,6 +131,7 @@ QString QtInputService::ask(const QString& prompt, const QString& title, const Q
     box->setWindowTitle(title);
     box->setLabelText(prompt);
     box->setTextValue(defaultText);
+    fitTitle(*box);
     return box->exec() == QDialog::Accepted && box ? box->textValue() : QString();
 }
 

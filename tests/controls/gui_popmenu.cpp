@@ -1,3 +1,4 @@
+#include "controls/cncmetrics.h"
 #include "controls/controlerror.h"
 #include "controls/imagelist.h"
 #include "controls/menucolours.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -196,12 +198,45 @@ TEST_F(Menus, TheMenusTakeTheSizesTheControlMeasures)
     h = 17;
     menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
     EXPECT_EQ(h, 17);
-    EXPECT_EQ(w, width(QStringLiteral("&Arquivo")) + 2);
 
     // An item shown after the scan has no record: the style sizes and draws it.
     MeasureItemStruct request;
     request.itemID = static_cast<quint32>(MenuItemID(arquivo->addAction(QStringLiteral("Depois"))));
     EXPECT_EQ(SendMessage(hWnd, WM_MEASUREITEM, 0, reinterpret_cast<MessageParam>(&request)), 0);
+}
+
+// The bar as it shows with "&Arquivo" open: one colour from end to end, and the pressed
+// frame of the open title clear of its caption.
+TEST_F(Menus, TheBarIsOneColourAndAnOpenTitleIsFramedRoundItsWholeCaption)
+{
+    menu->setOfficeXpStyle(true);
+    menu->setInActiveMenuForeColor(0);
+    form.resize(400, 100);
+    bar->resize(400, bar->sizeHint().height());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    bar->setActiveAction(arquivo->menuAction());
+    ASSERT_TRUE(arquivo->isVisible());
+    const QImage shown = bar->grab().toImage();
+    arquivo->hide();
+    const auto pixel = [&shown](int x, int y) { return fromQRgb(shown.pixel(x, y)); };
+
+    const ColourRef face = GetSysColor(COLOR_BTNFACE);
+    const QRect open = bar->actionGeometry(arquivo->menuAction());
+    const QRect next = bar->actionGeometry(ajuda->menuAction());
+    const int y = open.center().y();
+    for (const int x : {0, open.right() + 1, next.left() - 1, next.right() + 1, bar->width() - 1})
+        EXPECT_EQ(pixel(x, y), face) << "x " << x;
+
+    const int frame = open.left() + open.width() - 3;
+    EXPECT_EQ(pixel(frame, y), GetSysColor(COLOR_BTNSHADOW));
+    int lastInk = -1;
+    for (int x = open.left(); x < frame; ++x)
+        for (int row = open.top(); row <= open.bottom(); ++row)
+            if (pixel(x, row) == 0)
+                lastInk = x;
+    ASSERT_GT(lastInk, open.left());
+    EXPECT_LT(lastInk, frame - 1) << "the caption runs into the frame";
 }
 
 TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
@@ -233,6 +268,143 @@ TEST_F(Menus, MenuActivityReachesTheWindowFirstAndThenTheEvents)
     EXPECT_FALSE(menu->item(4).bIsEnabled);
     EXPECT_EQ(menu->count(), 6);
     EXPECT_EQ(menu->MenuIndex(QStringLiteral("mnuAjuda")), 6);
+}
+
+// The desktop's menu font for a test, and the earlier one back afterwards.
+struct DesktopMenuFont {
+    QFont before = QApplication::font("QMenu");
+    explicit DesktopMenuFont(int pixels, int weight = 400)
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(pixels);
+        font.setWeight(static_cast<QFont::Weight>(weight));
+        QApplication::setFont(font, "QMenu");
+    }
+    ~DesktopMenuFont() { QApplication::setFont(before, "QMenu"); }
+};
+
+TEST(NCMetrics, FontsComeFromTheDesktopsDescriptions)
+{
+    const struct {
+        int height;
+        double points;
+    } sizes[] = {{-11, 8.25}, {0, 8}, {13, 13}};
+    for (const auto& s : sizes) {
+        const FontDescription described{.faceName = QStringLiteral("Arial"), .height = s.height};
+        EXPECT_DOUBLE_EQ(described.object().pointSizeF(), s.points) << s.height;
+    }
+
+    const struct {
+        int weight;
+        int boldened;
+        bool bold;
+    } weights[] = {{400, 700, false}, {600, 700, true}, {700, 900, true}, {900, 900, true}};
+    for (const auto& w : weights) {
+        const DesktopMenuFont desktop(11, w.weight);
+        cNCMetrics metrics;
+        ASSERT_TRUE(metrics.GetMetrics());
+        EXPECT_EQ(metrics.BoldenedFontHandle(eFontNum::Menu).weight(), w.boldened) << w.weight;
+        const QFont object = metrics.Font(eFontNum::Menu);
+        EXPECT_EQ(object.bold(), w.bold) << w.weight;
+        EXPECT_DOUBLE_EQ(object.pointSizeF(), 8.25);
+        EXPECT_EQ(object.family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(metrics.FontHandle(eFontNum::Menu).pixelSize(), 11);
+    }
+}
+
+// The menus measure in the desktop's menu font as it was last read: a change reaches them
+// with the message that tells of changed settings.
+TEST_F(Menus, TheItemsFollowTheDesktopsMenuFontWhenItsSettingsChange)
+{
+    const int before = menu->ItemHeight();
+    const DesktopMenuFont desktop(30);
+    DeviceContext dc(1, 1);
+    dc.selectFont(QApplication::font("QMenu"));
+    ASSERT_GT(dc.lineHeight() + 6, before);
+    int w = 0;
+    int h = 0;
+    menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
+    const int narrow = w;
+
+    SendMessage(hWnd, WM_WININICHANGE);
+    EXPECT_EQ(menu->ItemHeight(), dc.lineHeight() + 6);
+    menu->MeasureMenuItem(MenuItemID(arquivo->menuAction()), w, h);
+    EXPECT_GT(w, narrow);
+}
+
+TEST(PopMenuProperties, TheSetIsWrittenInOrderWithoutItsDefaultsAndReadBack)
+{
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(Qt::green);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    PopMenu designed;
+    designed.setOfficeXpStyle(true);
+    designed.setActiveMenuForeColor(0);
+    designed.setMenuBackgroundColor(0xFFFFFF);
+    designed.setBackgroundPicture(Picture::bitmap(tile));
+    designed.setFont(tahoma);
+    PropertyBag bag;
+    designed.UserControl_WriteProperties(bag);
+    EXPECT_EQ(bag.names(), (QStringList{"OfficeXpStyle", "ActiveMenuForeColor", "MenuBackgroundColor",
+                                        "BackgroundPicture", "Font"}));
+
+    PopMenu loaded;
+    loaded.UserControl_ReadProperties(bag);
+    EXPECT_TRUE(loaded.OfficeXpStyle());
+    EXPECT_EQ(loaded.ActiveMenuForeColor(), 0u);
+    EXPECT_EQ(loaded.InActiveMenuForeColor(), systemColour(COLOR_MENUTEXT));
+    EXPECT_EQ(loaded.MenuBackgroundColor(), 0xFFFFFFu);
+    EXPECT_EQ(loaded.BackgroundPicture(), designed.BackgroundPicture());
+    EXPECT_EQ(loaded.Font().family(), QStringLiteral("Tahoma"));
+    EXPECT_DOUBLE_EQ(loaded.Font().pointSizeF(), 8.25);
+
+    // Nothing stored: the defaults, and the desktop's menu font rather than none.
+    PopMenu fresh;
+    fresh.UserControl_ReadProperties(PropertyBag());
+    EXPECT_FALSE(fresh.OfficeXpStyle());
+    EXPECT_EQ(fresh.ActiveMenuForeColor(), systemColour(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(fresh.MenuBackgroundColor(), systemColour(COLOR_MENU));
+    EXPECT_TRUE(fresh.BackgroundPicture().isNull());
+    cNCMetrics desktop;
+    desktop.GetMetrics();
+    EXPECT_EQ(fresh.Font(), desktop.Font(eFontNum::Menu));
+    PropertyBag again;
+    fresh.UserControl_WriteProperties(again);
+    EXPECT_EQ(again.names(), QStringList{"Font"});
+}
+
+// A picture of 3 x 5 pixels, each of its own colour, tiled behind the items of the
+// classic look: the grid is anchored at the menu's top, so it runs on from item to item.
+TEST_F(Menus, ABackgroundPictureIsTiledBehindThePopupItems)
+{
+    QImage tile(3, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 3; ++x)
+            tile.setPixel(x, y, qRgb(10 + 40 * x, 10 + 40 * y, 200));
+    menu->setMenuBackgroundColor(0xFFFFFF);
+    menu->setBackgroundPicture(Picture::bitmap(tile));
+    const auto shown = [this] {
+        arquivo->popup(QPoint(0, 0));
+        const QImage image = arquivo->grab().toImage();
+        arquivo->hide();
+        return image;
+    };
+
+    const QImage tiled = shown();
+    for (QAction* item : {imprimir, form_}) {
+        const QRect r = arquivo->actionGeometry(item);
+        for (const QPoint at : {QPoint(r.width() - 4, 0), QPoint(r.width() - 5, 1), QPoint(r.width() - 9, 0)}) {
+            const QPoint inMenu = r.topLeft() + at;
+            EXPECT_EQ(tiled.pixel(inMenu), tile.pixel(at.x() % 3, inMenu.y() % 5))
+                << item->objectName().toStdString() << " at " << at.x() << "," << at.y();
+        }
+    }
+
+    menu->setBackgroundPicture(Picture());
+    EXPECT_TRUE(menu->BackgroundPicture().isNull());
+    const QRect r = arquivo->actionGeometry(form_);
+    EXPECT_EQ(fromQRgb(shown().pixel(r.left() + r.width() - 4, r.top())), 0xFFFFFFu);
 }
 
 TEST(PopMenuGate, AControlThatTakesNoPartLeavesTheMenusToTheStyle)

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 using namespace tarvelo;
@@ -23,6 +24,44 @@ using namespace tarvelo::teste;
 namespace {
 
 class Leiaute : public BancadaDocumentos {};
+
+// Two tools in one row: most of the shorter one's height is beside the other.
+bool ladoALado(const QRect& a, const QRect& b)
+{
+    const int comum = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return comum > std::min(a.height(), b.height()) / 2;
+}
+
+// The tool bar as each document shows it: every tool inside the window, as wide as its
+// caption, and none touching the one beside it.
+TEST_F(Leiaute, TheToolsFitTheirCaptionsInsideTheWindowWithoutTouching)
+{
+    frmCheque cheque_(servicos, cheque);
+    frmPromissoria nota_(servicos, nota);
+    for (JanelaDocumento* janela : std::initializer_list<JanelaDocumento*>{&cheque_, &nota_}) {
+        janela->show();
+        QList<QWidget*> ferramentas;
+        for (QWidget* w : janela->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->isHidden() && (qobject_cast<XPButton*>(w) || qobject_cast<QCheckBox*>(w)
+                                   || qobject_cast<QComboBox*>(w) || qobject_cast<QLabel*>(w)))
+                ferramentas << w;
+        ASSERT_GE(ferramentas.size(), 9);
+        for (const QWidget* w : ferramentas) {
+            const std::string nome = (janela->objectName() + QLatin1Char(' ') + w->objectName()
+                                      + QLatin1Char(' ') + w->property("text").toString())
+                                         .toStdString();
+            EXPECT_TRUE(janela->rect().contains(w->geometry())) << nome;
+            if (const auto* botao = qobject_cast<const XPButton*>(w))
+                EXPECT_GE(botao->width(), botao->CaptionFitWidth()) << nome;
+            else if (!qobject_cast<const QComboBox*>(w))
+                EXPECT_GE(w->width(), w->sizeHint().width()) << nome;
+            for (const QWidget* outro : ferramentas)
+                if (outro != w && ladoALado(w->geometry(), outro->geometry()))
+                    EXPECT_FALSE(w->geometry().adjusted(-2, 0, 2, 0).intersects(outro->geometry()))
+                        << nome << " touches " << outro->objectName().toStdString();
+        }
+    }
+}
 
 TEST_F(Leiaute, DraggingAFieldMovesItAndTheSavedModelHoldsTheNewPlace)
 {

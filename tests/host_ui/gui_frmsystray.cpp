@@ -390,7 +390,7 @@ TEST_F(Host, TrayMenuCaptionsFollowTheLanguage)
                                    QStringLiteral("Set Alarm (Scheduling)"),
                                    QStringLiteral("Set Time to Turn Off the Computer"),
                                    QStringLiteral("Protect Windows Settings"),
-                                   QStringLiteral("Create Shortcut under Start Menu"), QStringLiteral("Exit")}));
+                                   QStringLiteral("Create Shortcut in the Applications Menu"), QStringLiteral("Exit")}));
 
     // A tick item is ticked by its handler, never by the click itself.
     host.mnuProteger()->trigger();

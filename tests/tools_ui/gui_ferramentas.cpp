@@ -26,7 +26,7 @@ TEST(CalculadoraDoSistema, StartsTheFirstOneOnThePathOrSaysThereIsNone)
     CaminhoProprio caminho;
     AbrirCalculadoraDoSistema(mensagens);
     ASSERT_EQ(mensagens.vistas.size(), 1u);
-    EXPECT_EQ(mensagens.vistas[0].texto, QStringLiteral("A calculadora do Windows não foi encontrada"));
+    EXPECT_EQ(mensagens.vistas[0].texto, QStringLiteral("A calculadora da área de trabalho não foi encontrada"));
     EXPECT_EQ(mensagens.vistas[0].flags, mb::Critical);
 
     const QString marca = caminho.pasta.filePath(QStringLiteral("iniciada"));

@@ -89,14 +89,19 @@ void frmRegra::criarControles()
     grupo_ = new QButtonGroup(this);
     for (int i = 0; i < kLinhasRegra; ++i)
         criarLinha(i);
-    // Column heads whose access keys lead into the first row of their column.
-    const std::pair<double, std::array<QWidget*, 3>> cabecalhos[] = {{420, {txtValor[0], txtCond[0], nullptr}},
-                                                                    {3240, {txtValor2[0], txtCond2[0], optInc[0]}}};
-    for (const auto& [top, campos] : cabecalhos) {
-        const QString textos[2] = {fTexto(204), fTexto(205)};
+    // Column heads whose access keys lead into the first row of their column; the lower
+    // table's heads have letters of their own.
+    struct Cabecalhos {
+        double top;
+        std::array<QWidget*, 3> campos;
+        std::array<int, 2> topicos;
+    };
+    const Cabecalhos cabecalhos[] = {{420, {txtValor[0], txtCond[0], nullptr}, {204, 205}},
+                                     {3240, {txtValor2[0], txtCond2[0], optInc[0]}, {1150, 1151}}};
+    for (const auto& [top, campos, topicos] : cabecalhos) {
         const double lefts[2] = {150, 1440};
         for (int k = 0; k < 2; ++k) {
-            QLabel* l = rotulo(this, lefts[k], top, textos[k]);
+            QLabel* l = rotulo(this, lefts[k], top, fTexto(topicos[k]));
             l->setBuddy(campos[k]);
             l->adjustSize();
         }
