@@ -491,7 +491,6 @@ MessageParam PopMenu::WindowProc(WindowHandle hWnd, quint32 iMsg, MessageParam w
 {
     switch (iMsg) {
     case WM_WININICHANGE:
-        metrics_.ClearUp();
         RefreshMetrics();
         for (int n = 1; n <= count(); ++n)
             ReplaceItem(n);

@@ -81,7 +81,7 @@ RestauracaoModelos RestaurarBackupModelos(Registry& registro, const QString& arq
     const FileRead lido = readRegularFile(arquivo, kMaxRegistryFileBytes);
     switch (lido.status) {
     case FileRead::Status::Missing:
-        return {R::Ilegivel, 0, {}, qt_error_string(ENOENT)};
+        return {R::Ilegivel, 0, {}, systemErrorText(ENOENT)};
     case FileRead::Status::Unreadable:
         return {R::Ilegivel, 0, {}, lido.error};
     case FileRead::Status::TooLarge:
