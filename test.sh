@@ -33,19 +33,7 @@ cmake --build "$release" --target "${unitarios[@]}"
 # The install check needs the program, which this build leaves out.
 ctest --test-dir "$release" -L unit -E '^InstallLayout$' -j "$jobs" --output-on-failure
 
-# The x11 label runs under a private X server with a window manager, as on a desktop:
-# window activation and focus go through it, and no display of the caller is touched.
-for d in $(seq 90 130); do [ -e /tmp/.X11-unix/X$d ] || { disp=$d; break; }; done
-Xvfb ":$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-wm=""
-trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 200); do [ -e /tmp/.X11-unix/X$disp ] && break; sleep 0.1; done
-DISPLAY=":$disp" openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-# The window manager is up once it owns the screen's manager selection.
-for _ in $(seq 200); do DISPLAY=":$disp" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-DISPLAY=":$disp" ctest --test-dir "$build" -L x11 -j 1 --output-on-failure --no-tests=ignore
-kill $wm $xvfb 2>/dev/null || true
+# The x11 label runs under a private X server with a window manager, as on a desktop.
+scripts/x11session.sh ctest --test-dir "$build" -L x11 -j 1 --output-on-failure --no-tests=ignore
 
 scripts/fuzz.sh

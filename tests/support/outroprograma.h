@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -96,6 +97,19 @@ public:
         xcb_flush(conexao_);
     }
 
+    // Whether the window manager holds `outra` minimised: what it wrote in the window's
+    // WM_STATE, which lags the program's own idea of its window while the manager is busy.
+    bool minimizadaNoServidor(xcb_window_t outra)
+    {
+        constexpr std::uint32_t kIconicState = 3;
+        const xcb_atom_t wmState = atomo("WM_STATE");
+        std::unique_ptr<xcb_get_property_reply_t, void (*)(void*)> estado(
+            xcb_get_property_reply(conexao_, xcb_get_property(conexao_, 0, outra, wmState, wmState, 0, 1), nullptr),
+            std::free);
+        return estado && xcb_get_property_value_length(estado.get()) >= 4 &&
+               *static_cast<const std::uint32_t*>(xcb_get_property_value(estado.get())) == kIconicState;
+    }
+
     xcb_window_t janela = 0;
     QString texto;
     QStringList teclas;  // "<Qt key> <modifiers>" of every key press it received
@@ -106,6 +120,12 @@ private:
         std::unique_ptr<xcb_keycode_t, void (*)(void*)> codigos(xcb_key_symbols_get_keycode(simbolos_, simbolo),
                                                                 std::free);
         return codigos ? codigos.get()[0] : 0;
+    }
+    xcb_atom_t atomo(const char* nome)
+    {
+        std::unique_ptr<xcb_intern_atom_reply_t, void (*)(void*)> resposta(
+            xcb_intern_atom_reply(conexao_, xcb_intern_atom(conexao_, 0, std::strlen(nome), nome), nullptr), std::free);
+        return resposta ? resposta->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
     void tecla(std::uint32_t simbolo, bool pressionada)
     {
