@@ -22,11 +22,11 @@ builds=("$@")
 for b in "${builds[@]}"; do
     [ -x "$b/app/tarvelo" ] || { echo "no $b/app/tarvelo: build it first (cmake --build $b --target tarvelo)" >&2; exit 2; }
 done
+# The whole run on one private X server without a window manager.
+[ -n "${TARVELO_BENCH_X:-}" ] || TARVELO_BENCH_X=1 exec scripts/x11session.sh --bare bench/startup.sh -n "$runs" "${builds[@]}"
 
 work=$(mktemp -d)
-xpid=""
 cleanup() {
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
     rm -rf "$work" "${runtime:-}"
 }
 trap cleanup EXIT
@@ -34,13 +34,6 @@ trap cleanup EXIT
 c++ -O2 -fPIC -std=c++20 bench/janelanua.cpp $(pkg-config --cflags --libs Qt6Widgets) -o "$work/janelanua"
 c++ -O2 -std=c++20 bench/cronometro.cpp $(pkg-config --cflags --libs xcb xcb-damage) -o "$work/cronometro"
 
-for d in $(seq 200 260); do [ -e "/tmp/.X11-unix/X$d" ] || { disp=$d; break; }; done
-# -noreset: as in a desktop session, the server does not start over each time its last
-# client goes away.
-Xvfb ":$disp" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xpid=$!
-for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$disp" ] && break; sleep 0.1; done
-export DISPLAY=":$disp"
 # A desktop session's runtime folder is a private tmpfs (/run/user/<uid>); the instance
 # channel keeps its socket and lock there.
 runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
