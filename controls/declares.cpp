@@ -60,7 +60,7 @@ QString TempFolder()
     const QString temp = QDir::tempPath();
     if (!temp.isEmpty() && QFileInfo(temp).isDir())
         return QDir(temp).absolutePath() + QLatin1Char('/');
-    return QCoreApplication::applicationDirPath();
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
 QString MakeTempFileName(const QString& prefix)

@@ -1,5 +1,6 @@
 #include "designpages/ppgcontrol.h"
 #include "paginasapoio.h"
+#include "support/ambiente.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +14,10 @@ using namespace tarvelo::teste;
 namespace {
 
 struct PaginaTamanho : PaginasFixture, ::testing::Test {
+    // A temporary folder of the test's own, so that tests running beside it cannot add or
+    // take files there while it counts them.
+    QTemporaryDir temporaria;
+    VariavelTrocada tmp{"TMPDIR", temporaria.path()};
     std::unique_ptr<PpgControl> pagina;
     void abrir()
     {
