@@ -22,6 +22,7 @@ constexpr std::string_view kProcAnterior = "TarveloProcAnterior";
 constexpr std::string_view kDono = "TarveloHotKeys";
 
 constexpr int kCtrlEsquerdo = 0xA2;
+constexpr int kEsperaCopiaMs = 2000;
 
 std::array<HotKeysCalcula::Atalho, 21> tabela(frmCalcula& f)
 {
@@ -179,9 +180,13 @@ void HotKeysCalcula::somar()
 void HotKeysCalcula::colar()
 {
     deixarEventosRodarem();
-    // The program that has the focus puts its selection on the clipboard.
+    // The program that has the focus puts its selection on the clipboard. It does so when
+    // it gets round to the keys, which on a busy desktop can be later than the pause: then
+    // the copy is waited for, up to a bound that only a program with nothing to copy meets.
+    const quint64 antes = servicos_.clipboard.changes();
     EnviarCtrlLetra(servicos_.teclas, 'C');
     Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
+    EsperarAte([&] { return servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
 
     if (isNumeric(servicos_.clipboard.text())) {
         form_.mnuColar_Click();

@@ -4,6 +4,7 @@
 #include "platform/numbertext.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -23,6 +24,8 @@ constexpr int kFalhou = 0;
 // The desktop's opener says within this time whether it found a handler; one still running
 // after it is showing the target itself (a browser started in the foreground).
 constexpr int kEsperaAbridorMs = 3000;
+// How often a wait for a condition looks again.
+constexpr int kPassoEsperaMs = 10;
 
 QUrl urlDoAlvo(const QString& alvo)
 {
@@ -74,6 +77,20 @@ void Esperar(const QString& segundos)
     QTimer::singleShot(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)), Qt::PreciseTimer, &laco,
                        &QEventLoop::quit);
     laco.exec();
+}
+
+bool EsperarAte(const std::function<bool()>& pronto, int milissegundos)
+{
+    const QDeadlineTimer prazo(milissegundos);
+    while (!pronto()) {
+        if (prazo.hasExpired())
+            return false;
+        QEventLoop laco;
+        QTimer::singleShot(std::min<qint64>(kPassoEsperaMs, prazo.remainingTime()), Qt::PreciseTimer, &laco,
+                           &QEventLoop::quit);
+        laco.exec();
+    }
+    return true;
 }
 
 void ManterNumLock(bool opcaoMarcada, NumLockService& numLock)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tarvelo {
 
 // Opens a web address, a mailto: link or a file with the desktop's handler. Returns a
@@ -15,6 +17,10 @@ int AbrirExterno(const QString& alvo);
 // The wait is measured on a monotonic clock, so midnight or a clock change never make it
 // hang.
 void Esperar(const QString& segundos);
+
+// Waits while window events run until `pronto` answers true, or at most the given
+// milliseconds; answers whether it came true.
+bool EsperarAte(const std::function<bool()>& pronto, int milissegundos);
 
 // Called after each key release: while the "NumLock always on" option is ticked, switches
 // NumLock back on when it is off, and then notes in gNumLockAuto that the program did it.

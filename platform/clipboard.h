@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace tarvelo {
 
@@ -12,6 +13,9 @@ public:
     virtual bool hasText() const = 0;
     virtual void setText(const QString& text) = 0;
     virtual void clear() = 0;
+    // How many times the clipboard has changed so far, copies made in other programs
+    // included: a change shows as a different count.
+    virtual quint64 changes() const = 0;
 };
 
 }  // namespace tarvelo

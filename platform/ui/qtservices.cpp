@@ -135,6 +135,19 @@ QString QtInputService::ask(const QString& prompt, const QString& title, const Q
     return box->exec() == QDialog::Accepted && box ? box->textValue() : QString();
 }
 
+QtClipboardService::QtClipboardService()
+    : contagem_(QObject::connect(QApplication::clipboard(), &QClipboard::changed, [this](QClipboard::Mode modo) {
+          if (modo == QClipboard::Clipboard)
+              ++changes_;
+      }))
+{
+}
+
+QtClipboardService::~QtClipboardService()
+{
+    QObject::disconnect(contagem_);
+}
+
 QString QtClipboardService::text() const
 {
     return QApplication::clipboard()->text();

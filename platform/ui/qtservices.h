@@ -4,6 +4,8 @@
 #include "platform/inputbox.h"
 #include "platform/messagebox.h"
 
+#include <QMetaObject>
+
 namespace tarvelo {
 
 class QtMessageService final : public MessageService {
@@ -18,10 +20,20 @@ public:
 
 class QtClipboardService final : public ClipboardService {
 public:
+    QtClipboardService();
+    ~QtClipboardService() override;
+    QtClipboardService(const QtClipboardService&) = delete;
+    QtClipboardService& operator=(const QtClipboardService&) = delete;
+
     QString text() const override;
     bool hasText() const override;
     void setText(const QString& text) override;
     void clear() override;
+    quint64 changes() const override { return changes_; }
+
+private:
+    quint64 changes_ = 0;
+    QMetaObject::Connection contagem_;
 };
 
 }  // namespace tarvelo

@@ -140,8 +140,9 @@ TEST(ArquivoFitaEstranho, NothingIsWaitedOnNorLostAndTheUserIsToldOnce)
                                                                 QDir::AllEntries | QDir::System);
         EXPECT_EQ(guardados.size(), caso.guardado ? 1 : 0);
         ASSERT_EQ(b.mensagens.vistas.size(), caso.guardado ? 1u : 0u);
-        if (caso.guardado)
+        if (caso.guardado) {
             EXPECT_TRUE(b.mensagens.vistas[0].texto.contains(guardados.value(0)));
+        }
         // The fresh tape was written in its place.
         EXPECT_TRUE(lerTudo(fita).startsWith("\"05/03/2025\",\" 05/03/2025 qua"));
     }

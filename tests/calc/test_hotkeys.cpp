@@ -5,6 +5,7 @@
 #include "support/calculadora.h"
 #include "host/texto.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
@@ -25,11 +26,12 @@ MessageParam ProcTecla(WindowHandle, quint32, MessageParam, MessageParam)
     return 7;
 }
 
-// The program with the focus: Ctrl+C copies its selection.
+// The program with the focus: Ctrl+C copies its selection, `atrasoMs` later when it is busy.
 struct OutroPrograma : KeystrokeService {
     explicit OutroPrograma(ClipboardFalso& c) : clipboard(c) {}
     ClipboardFalso& clipboard;
     QString selecao;
+    int atrasoMs = 0;
     bool ctrl = false;
     void sendKeys(const QString&) override {}
     void sendKeyEvent(int vk, int, bool soltar) override
@@ -37,7 +39,7 @@ struct OutroPrograma : KeystrokeService {
         if (vk == 0xA2)
             ctrl = !soltar;
         else if (vk == 0x43 && !soltar && ctrl)
-            clipboard.setText(selecao);
+            QTimer::singleShot(atrasoMs, [this] { clipboard.setText(selecao); });
     }
     void closeActiveWindow() override {}
 };
@@ -108,18 +110,21 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
 {
     struct Caso {
         const char* selecao;
-        const char* entradaDepois;
+        int atrasoMs;
         bool mensagem;
     };
-    for (const Caso& caso : {Caso{"1.234,56", "0", false}, Caso{"palavra", "0", true}}) {
+    // A busy program copies later than the pause after Ctrl+C: its copy is still taken.
+    for (const Caso& caso : {Caso{"1.234,56", 0, false}, Caso{"palavra", 0, true}, Caso{"1.234,56", 600, false}}) {
         SCOPED_TRACE(caso.selecao);
+        SCOPED_TRACE(caso.atrasoMs);
         c.mensagens.vistas.clear();
         c.calc.txtFita.setText(c.cabecalho);
         c.calc.LimpaTudo();
         atalhos.RegistrarHotKeys();
         outro.selecao = QString::fromUtf8(caso.selecao);
+        outro.atrasoMs = caso.atrasoMs;
         pressionar({kColar});
-        EXPECT_EQ(c.digitado(), QString::fromLatin1(caso.entradaDepois));
+        EXPECT_EQ(c.digitado(), QStringLiteral("0"));
         EXPECT_TRUE(c.clipboard.conteudo.isEmpty()) << "the clipboard is emptied either way";
         if (caso.mensagem) {
             ASSERT_EQ(c.mensagens.vistas.size(), 1u);

@@ -51,14 +51,17 @@ TEST_F(Leiaute, TheToolsFitTheirCaptionsInsideTheWindowWithoutTouching)
                                       + QLatin1Char(' ') + w->property("text").toString())
                                          .toStdString();
             EXPECT_TRUE(janela->rect().contains(w->geometry())) << nome;
-            if (const auto* botao = qobject_cast<const XPButton*>(w))
+            if (const auto* botao = qobject_cast<const XPButton*>(w)) {
                 EXPECT_GE(botao->width(), botao->CaptionFitWidth()) << nome;
-            else if (!qobject_cast<const QComboBox*>(w))
+            } else if (!qobject_cast<const QComboBox*>(w)) {
                 EXPECT_GE(w->width(), w->sizeHint().width()) << nome;
-            for (const QWidget* outro : ferramentas)
-                if (outro != w && ladoALado(w->geometry(), outro->geometry()))
+            }
+            for (const QWidget* outro : ferramentas) {
+                if (outro != w && ladoALado(w->geometry(), outro->geometry())) {
                     EXPECT_FALSE(w->geometry().adjusted(-2, 0, 2, 0).intersects(outro->geometry()))
                         << nome << " touches " << outro->objectName().toStdString();
+                }
+            }
         }
     }
 }

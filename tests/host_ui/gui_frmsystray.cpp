@@ -190,8 +190,9 @@ TEST_F(Host, AChannelNameSomeoneElseCreatedFirstIsNeverUsed)
     const QString tomada = temporaria.filePath(QStringLiteral("tarvelo-%1").arg(::getuid()));
     ASSERT_TRUE(QDir().mkpath(tomada));
     ASSERT_EQ(::chmod(QFile::encodeName(tomada).constData(), 0777), 0);
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(QFile::encodeName(tomada).constData(), 65534, 65534), 0);
+    }
 
     const QString nome = CanalInstancia::nomePadrao(pasta.path() + QLatin1Char('/'));
     EXPECT_TRUE(nome.startsWith(cache.path() + QLatin1Char('/'))) << nome.toStdString();

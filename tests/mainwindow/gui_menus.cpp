@@ -40,8 +40,9 @@ TEST(MenusDesenhados, OnlyTheFirstCalculatorsNormalWindowWithMenuXpDrawsItsMenus
         EXPECT_EQ(desenhados(janela), caso.desenhados);
         // Drawn menus leave no shortcut column to the style: the window holds the keys.
         EXPECT_EQ(janela.acao(QStringLiteral("mnuData"))->shortcut().isEmpty(), caso.desenhados);
-        if (*caso.comando == '\0')
+        if (*caso.comando == '\0') {
             EXPECT_EQ(janela.mnuXP.Checked(), caso.desenhados);
+        }
     }
 }
 

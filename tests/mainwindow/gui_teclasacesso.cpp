@@ -102,7 +102,7 @@ void verificarCalculadora(int idioma)
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
     Usuario usuario(pasta.path());
-    Bancada b(usuario, {.idioma = idioma});
+    Bancada b(usuario, {.comando = {}, .idioma = idioma});
     JanelaCalcula& calculadora = b.abrir();
     for (const char* quando : {"at start", "after its language menu"}) {
         const QString onde = QString::fromLatin1(quando);

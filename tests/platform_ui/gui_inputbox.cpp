@@ -33,7 +33,8 @@ TEST(InputBox, APromptIsAtLeastAsWideAsItsTitleAndItsText)
         const QString texto = QString::fromUtf8(c.texto);
         int largura = 0;
         QTimer::singleShot(0, [&largura] {
-            QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 20000);
+            if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 20000))
+                return;
             if (QWidget* caixa = QApplication::activeModalWidget()) {
                 largura = caixa->width();
                 static_cast<QDialog*>(caixa)->reject();

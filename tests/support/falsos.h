@@ -57,14 +57,22 @@ struct ClipboardFalso : ClipboardService {
     int limpezasRecusadas = 0;
     QString text() const override { return conteudo; }
     bool hasText() const override { return !conteudo.isEmpty(); }
-    void setText(const QString& text) override { conteudo = text; }
+    void setText(const QString& text) override
+    {
+        conteudo = text;
+        ++mudancas;
+    }
     void clear() override
     {
-        if (limpezasRecusadas > 0)
+        if (limpezasRecusadas > 0) {
             --limpezasRecusadas;
-        else
+        } else {
             conteudo.clear();
+            ++mudancas;
+        }
     }
+    quint64 changes() const override { return mudancas; }
+    quint64 mudancas = 0;
 };
 
 // Records every box with its title; answers from the script, then with `depois`.
