@@ -53,6 +53,16 @@ bool abrirComXdgOpen(const QString& abridor, const QUrl& url)
     return true;
 }
 
+// Window events run for the given milliseconds. Qt's timers run on the monotonic clock:
+// the wait ends after that time even across midnight, and the loop sleeps instead of
+// spinning.
+void rodarEventosPor(int milissegundos)
+{
+    QEventLoop laco;
+    QTimer::singleShot(milissegundos, Qt::PreciseTimer, &laco, &QEventLoop::quit);
+    laco.exec();
+}
+
 }  // namespace
 
 int AbrirExterno(const QString& alvo)
@@ -69,14 +79,8 @@ int AbrirExterno(const QString& alvo)
 void Esperar(const QString& segundos)
 {
     const double espera = numberValue(segundos).value_or(0.0);
-    if (!(espera > 0.0))
-        return;
-    // Qt's timers run on the monotonic clock: the wait ends after the given time even
-    // across midnight, and the loop sleeps instead of spinning.
-    QEventLoop laco;
-    QTimer::singleShot(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)), Qt::PreciseTimer, &laco,
-                       &QEventLoop::quit);
-    laco.exec();
+    if (espera > 0.0)
+        rodarEventosPor(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)));
 }
 
 bool EsperarAte(const std::function<bool()>& pronto, int milissegundos)
@@ -85,10 +89,7 @@ bool EsperarAte(const std::function<bool()>& pronto, int milissegundos)
     while (!pronto()) {
         if (prazo.hasExpired())
             return false;
-        QEventLoop laco;
-        QTimer::singleShot(std::min<qint64>(kPassoEsperaMs, prazo.remainingTime()), Qt::PreciseTimer, &laco,
-                           &QEventLoop::quit);
-        laco.exec();
+        rodarEventosPor(static_cast<int>(std::min<qint64>(kPassoEsperaMs, prazo.remainingTime())));
     }
     return true;
 }
