@@ -11,6 +11,7 @@
 #include "platform/numbertext.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace tarvelo {
 namespace {
@@ -63,6 +64,7 @@ HotKeysCalcula::~HotKeysCalcula()
 
 void HotKeysCalcula::RegistrarHotKeys()
 {
+    registradas_ = true;
     std::vector<HotKeyClaim> pedidos;
     for (const Atalho& a : atalhos_)
         if (IsWindow(a.tecla->hWnd))
@@ -81,6 +83,7 @@ void HotKeysCalcula::RegistrarHotKeys()
 
 void HotKeysCalcula::RemoverHotKeys()
 {
+    registradas_ = false;
     for (const Atalho& a : atalhos_) {
         restaurarProcedimento(a.tecla->hWnd);
         servicos_.hotkeys.unregisterHotKey(a.tecla->hWnd, kIdHotKey);
@@ -104,6 +107,8 @@ void HotKeysCalcula::janelaDestruida(WindowHandle hWnd)
 
 void HotKeysCalcula::hotkey(WindowHandle hWnd)
 {
+    // Gone when the paste's wait let the window be deleted, and this object with it.
+    const QPointer<frmCalcula> janela(&form_);
     form_.hotkeyChegou();
     for (std::size_t i = 0; i < atalhos_.size(); ++i) {
         if (atalhos_[i].tecla->hWnd == hWnd) {
@@ -111,7 +116,7 @@ void HotKeysCalcula::hotkey(WindowHandle hWnd)
             break;
         }
     }
-    if (form_.WindowState == 1)
+    if (janela && form_.WindowState == 1)
         form_.legendaMinimizada();
 }
 
@@ -183,10 +188,16 @@ void HotKeysCalcula::colar()
     // The program that has the focus puts its selection on the clipboard. It does so when
     // it gets round to the keys, which on a busy desktop can be later than the pause: then
     // the copy is waited for, up to a bound that only a program with nothing to copy meets.
+    // Events run meanwhile: should they unload the window, or delete it and this object with
+    // it, nothing more is done.
+    const QPointer<frmCalcula> janela(&form_);
+    const auto descarregada = [&] { return !janela || !registradas_; };
     const quint64 antes = servicos_.clipboard.changes();
     EnviarCtrlLetra(servicos_.teclas, 'C');
     Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
-    EsperarAte([&] { return servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
+    EsperarAte([&] { return descarregada() || servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
+    if (descarregada())
+        return;
 
     if (isNumeric(servicos_.clipboard.text())) {
         form_.mnuColar_Click();

@@ -35,7 +35,8 @@ public:
 
     // Keys without a window are skipped; a key already taken keeps its first procedure.
     void RegistrarHotKeys();
-    // Also for keys never registered: their windows keep the procedure they have.
+    // Also for keys never registered: their windows keep the procedure they have. A hotkey
+    // still being handled (Ctrl+Insert waiting for the copy) stops at its next step.
     void RemoverHotKeys();
 
     struct Atalho {
@@ -58,6 +59,7 @@ private:
     frmCalcula& form_;
     ServicosHotKeys servicos_;
     std::array<Atalho, 21> atalhos_;
+    bool registradas_ = false;
 };
 
 // Ctrl with a letter typed into the program that has the focus: as four single key events

@@ -28,9 +28,11 @@ void JanelaCalcula::ligarHotKeys()
     });
 }
 
+// The hotkeys' object stays until the window goes: a hotkey whose handler lets events run
+// (Ctrl+Insert's wait, a message) may be on the stack below the unload.
 void JanelaCalcula::liberarHotKeys()
 {
-    hotkeys_.reset();
+    RemoverHotKeys();
     DestroyWindowHandle(hWnd_);
 }
 

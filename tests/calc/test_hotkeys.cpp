@@ -33,13 +33,14 @@ struct OutroPrograma : KeystrokeService {
     QString selecao;
     int atrasoMs = 0;
     bool ctrl = false;
+    QObject vida;  // a copy still due goes with the program
     void sendKeys(const QString&) override {}
     void sendKeyEvent(int vk, int, bool soltar) override
     {
         if (vk == 0xA2)
             ctrl = !soltar;
         else if (vk == 0x43 && !soltar && ctrl)
-            QTimer::singleShot(atrasoMs, [this] { clipboard.setText(selecao); });
+            QTimer::singleShot(atrasoMs, &vida, [this] { clipboard.setText(selecao); });
     }
     void closeActiveWindow() override {}
 };
@@ -136,6 +137,19 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
             EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                1.234,56 +\r\n")));
         }
     }
+}
+
+// The window unloads (the program is asked to end) while Ctrl+Insert waits for a late copy:
+// the unloaded calculation is left alone and no message comes up.
+TEST_F(HotKeys, PasteStopsWhenTheHotkeysAreTakenAwayDuringItsWait)
+{
+    atalhos.RegistrarHotKeys();
+    outro.selecao = QStringLiteral("1.234,56");
+    outro.atrasoMs = 600;
+    QTimer::singleShot(150, [this] { atalhos.RemoverHotKeys(); });
+    pressionar({kColar});
+    EXPECT_EQ(c.linhas(), QString());
+    EXPECT_TRUE(c.mensagens.vistas.empty());
 }
 
 TEST_F(HotKeys, CtrlSpaceMinimisesAndRestores)
