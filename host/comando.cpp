@@ -36,7 +36,7 @@ bool ePalavraDeFechar(const QString& comando)
 
 bool eSegundaCalculadora(const QString& comando)
 {
-    return comando.startsWith(QLatin1String("outra"));
+    return comando.startsWith(QLatin1String("outra")) && arquivoDoComando(comando).isEmpty();
 }
 
 bool pedeModoTempo(const QString& comando)

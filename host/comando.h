@@ -20,7 +20,8 @@ bool ePalavraDeFechar(const QString& comando);
 bool eFechar(const QString& comando);
 
 // A command line beginning with "outra" asks for a second calculator when a copy is
-// running; one ending in "tempo" then starts it in time mode ("outratempo").
+// running; one ending in "tempo" then starts it in time mode ("outratempo"). A file
+// named "outra..." (see arquivoDoComando) is a file, not the word.
 bool eSegundaCalculadora(const QString& comando);
 bool pedeModoTempo(const QString& comando);
 

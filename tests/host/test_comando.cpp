@@ -24,6 +24,8 @@ TEST(Comando, WordsAreComparedExactly)
         {"outra", false, false, true, false, Ferramenta::Nenhuma},
         {"outratempo", false, false, true, true, Ferramenta::Nenhuma},
         {"outra tempo", false, false, true, true, Ferramenta::Nenhuma},
+        // A file of that name is a file: it goes to the running copy, which guards it.
+        {"outra_b.reg", false, false, false, false, Ferramenta::Nenhuma},
         {"tempo", false, false, false, true, Ferramenta::Tempo},
         {"juro", false, false, false, false, Ferramenta::Juro},
         {"Juro", false, false, false, false, Ferramenta::Nenhuma},

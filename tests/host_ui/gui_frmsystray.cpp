@@ -126,7 +126,8 @@ TEST_F(Host, LaterStartsForwardTheirCommandLineWithTheTime)
 }
 
 // What a file manager does with "open with": a start naming a registry script hands the
-// file to the running copy, by its whole path since the two have folders of their own.
+// file to the running copy, by its whole path since the two have folders of their own;
+// a file named like a start word is a file all the same.
 TEST_F(Host, ALaterStartHandsAScriptFileToTheRunningCopy)
 {
     Copia primeira(pasta.path(), QString());
@@ -135,7 +136,8 @@ TEST_F(Host, ALaterStartHandsAScriptFileToTheRunningCopy)
     QObject::connect(primeira.host->canal(), &CanalInstancia::comandoRecebido,
                      [&comandos](const QString& texto) { comandos << texto; });
 
-    for (const QString& arquivo : {QStringLiteral("/home/ana/Backup Cheques.REG"), QStringLiteral("copias/juro.reg")}) {
+    for (const QString& arquivo : {QStringLiteral("/home/ana/Backup Cheques.REG"), QStringLiteral("copias/juro.reg"),
+                                   QStringLiteral("outra_b.reg")}) {
         SCOPED_TRACE(arquivo.toStdString());
         primeira.diario.clear();
         Copia depois(pasta.path(), arquivo);
