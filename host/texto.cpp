@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace tarvelo {
@@ -27,19 +28,22 @@ void preencher(QString& text, const std::array<std::pair<QChar, const QString*>,
             text.replace(at, 1, *valor);
 }
 
-// The system's reasons a user meets when a save fails, by errno; the rest keep the
-// system's words.
+// The reasons a user meets when a file cannot be read or saved, by errno; any other is
+// named by its code ("ELOOP") in a sentence of the interface language, where the system's
+// own words would come in the system's language.
 QString motivoNoIdioma(int erro)
 {
     static constexpr std::pair<int, int> kMotivos[] = {
-        {ENOSPC, 1131}, {EROFS, 1132},        {EACCES, 1133}, {EPERM, 1133}, {ENOENT, 1134},
-        {EISDIR, 1135}, {ENAMETOOLONG, 1136}, {EDQUOT, 1137}, {EFBIG, 1138}, {ENOTDIR, 1139},
+        {ENOSPC, 1131}, {EROFS, 1132},        {EACCES, 1133}, {EPERM, 1133},  {ENOENT, 1134},
+        {EISDIR, 1135}, {ENAMETOOLONG, 1136}, {EDQUOT, 1137}, {EFBIG, 1138},  {ENOTDIR, 1139},
+        {EIO, 1149},    {EWOULDBLOCK, 1147},  {kNotRegularFile, 1146},
     };
     for (const auto& [codigo, topico] : kMotivos) {
         if (codigo == erro)
             return fTexto(topico);
     }
-    return {};
+    const char* nome = ::strerrorname_np(erro);
+    return fTexto(1148, nome ? QString::fromLatin1(nome) : QString::number(erro));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@ namespace tarvelo {
 QString fTexto(int topic, const QString& a1 = {}, const QString& a2 = {}, const QString& a3 = {});
 
 // The stock dialogs' texts (Yes, Cancel, Save, the file dialog's labels) in the interface
-// language `idioma` (gIdioma), and the common reasons a file cannot be saved (no space,
-// read-only, permission...) in gIdioma from the catalogue.
+// language `idioma` (gIdioma), and every reason a file cannot be read or saved (no space,
+// read-only, permission, not a regular file...) in gIdioma from the catalogue.
 void traduzirDialogos(int idioma);
 
 }  // namespace tarvelo

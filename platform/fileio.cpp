@@ -126,15 +126,26 @@ QString writeTarget(const QString& path)
     return info.isSymLink() ? info.symLinkTarget() : path;
 }
 
-// 0 when `file` was opened and is a regular file (its `info` filled in); else why it is no
-// file to use: the open's failure, or a FIFO, a device or a folder in the file's place.
-int regularFileOpen(const Descriptor& file, struct stat& info)
+// 0 for a regular file, else why it is none.
+int whyNotRegular(const struct stat& info)
 {
-    if (!file.valid())
-        return errno;
+    return S_ISREG(info.st_mode) ? 0 : S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile;
+}
+
+// 0 when `file` was opened from `path` and is a regular file (its `info` filled in); else
+// why it is no file to use: a FIFO, a device or a folder in the file's place (which may
+// have refused the open itself), or the open's failure.
+int regularFileOpen(const Descriptor& file, const QByteArray& path, struct stat& info)
+{
+    if (!file.valid()) {
+        const int error = errno;
+        struct stat there {};
+        const int notRegular = ::stat(path.constData(), &there) == 0 ? whyNotRegular(there) : 0;
+        return notRegular != 0 ? notRegular : error;
+    }
     if (::fstat(file.get(), &info) != 0)
         return errno;
-    return S_ISREG(info.st_mode) ? 0 : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    return whyNotRegular(info);
 }
 
 // Creates the folder and its missing parents, each for the user alone; one that exists is
@@ -160,7 +171,7 @@ QString systemErrorText(int error)
         if (QString text = wording(error); !text.isEmpty())
             return text;
     }
-    return qt_error_string(error);
+    return error == kNotRegularFile ? QStringLiteral("Not a regular file") : qt_error_string(error);
 }
 
 void setSystemErrorWording(std::function<QString(int error)> wording)
@@ -206,10 +217,11 @@ FileResult writeFileAtomically(const QString& path, QByteArrayView bytes, FileAc
 FileResult appendToFile(const QString& path, QByteArrayView bytes, FileAccess access)
 {
     // Non-blocking, so that a FIFO put in the file's place is refused instead of waited on.
-    Descriptor file(::open(nativePath(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK,
-                           creationMode(access)));
+    const QByteArray native = nativePath(path);
+    Descriptor file(
+        ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, creationMode(access)));
     struct stat info {};
-    if (const int notRegular = regularFileOpen(file, info))
+    if (const int notRegular = regularFileOpen(file, native, info))
         return failure(notRegular);
     int error = writeAll(file.get(), bytes);
     if (error == 0)
@@ -227,9 +239,10 @@ FileResult appendToFile(const QString& path, QByteArrayView bytes, FileAccess ac
 
 FileResult copyFile(const QString& from, const QString& to)
 {
-    Descriptor source(::open(nativePath(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const QByteArray native = nativePath(from);
+    Descriptor source(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    if (const int notRegular = regularFileOpen(source, info))
+    if (const int notRegular = regularFileOpen(source, native, info))
         return failure(notRegular);
     Descriptor target(::open(nativePath(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!target.valid())
@@ -297,16 +310,16 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
         return result;
     };
     // Checked before opening: opening a device can have effects of its own.
-    if (!S_ISREG(info.st_mode))
-        return refuse(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    if (const int error = whyNotRegular(info))
+        return refuse(error);
     Descriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.valid())
         return refuse(errno);
     // Whatever is open now is what counts: the name may have been replaced meanwhile.
     if (::fstat(file.get(), &info) != 0)
         return refuse(errno);
-    if (!S_ISREG(info.st_mode))
-        return refuse(EINVAL);
+    if (const int error = whyNotRegular(info))
+        return refuse(error);
     result.info = info;
     if (info.st_size > limit && oversize == Oversize::Refuse) {
         result.status = FileRead::Status::TooLarge;

@@ -15,8 +15,13 @@ namespace tarvelo {
 // power cut at any moment leaves either the old file or the new one, never a cut one, and
 // a failure is always reported with the system's reason ("No space left on device").
 
-// The reason a system call failed (an errno value) as the user reads it: the program's own
-// wording in the interface language where it has one, else the system's.
+// A reason of the program's own beside the errno values: the name is a FIFO, a device or a
+// socket, no regular file. (The system has no errno for it, and its EINVAL says nothing.)
+inline constexpr int kNotRegularFile = -1;
+
+// The reason a system call failed (an errno value, or kNotRegularFile) as the user reads
+// it: the program's own wording in the interface language where it has one, else the
+// system's.
 QString systemErrorText(int error);
 // The program's wording for a reason, "" where it has none; read at every failure, so that
 // it follows a change of language.
@@ -53,7 +58,8 @@ FileResult copyFile(const QString& from, const QString& to);
 FileResult makePrivateFolder(const QString& path);
 
 // A file read whole. Only a regular file is opened, without blocking: a FIFO, a device, a
-// folder or a dangling link is Unreadable and never waited on. A file over `limit` bytes is
+// folder or a dangling link is Unreadable (kNotRegularFile, EISDIR, ENOENT) and never
+// waited on. A file over `limit` bytes is
 // TooLarge; with Oversize::KeepHead its first limit + 1 bytes come with it, for a reader
 // that takes what it can of a file cut at the limit.
 struct FileRead {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -160,20 +161,23 @@ TEST(FileIo, OnlyRegularFilesAreReadAndNoneIsWaitedOn)
         ASSERT_TRUE(big.resize(1024 * 1024 + 1));
     }
 
+    // Each with the reason it gives: a FIFO or a device is no regular file, not EINVAL's
+    // "Invalid argument".
     struct Case {
         const char* name;
         FileRead::Status status;
         QByteArray bytes;
+        int reason;
     };
     const Case cases[] = {
-        {"missing", FileRead::Status::Missing, {}},
-        {"fifo", FileRead::Status::Unreadable, {}},
-        {"folder", FileRead::Status::Unreadable, {}},
-        {"dangling", FileRead::Status::Unreadable, {}},
-        {"/dev/zero", FileRead::Status::Unreadable, {}},
-        {"big", FileRead::Status::TooLarge, {}},
-        {"empty", FileRead::Status::Ok, {}},
-        {"small", FileRead::Status::Ok, "12345"},
+        {"missing", FileRead::Status::Missing, {}, 0},
+        {"fifo", FileRead::Status::Unreadable, {}, kNotRegularFile},
+        {"folder", FileRead::Status::Unreadable, {}, EISDIR},
+        {"dangling", FileRead::Status::Unreadable, {}, ENOENT},
+        {"/dev/zero", FileRead::Status::Unreadable, {}, kNotRegularFile},
+        {"big", FileRead::Status::TooLarge, {}, EFBIG},
+        {"empty", FileRead::Status::Ok, {}, 0},
+        {"small", FileRead::Status::Ok, "12345", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,13 +187,13 @@ TEST(FileIo, OnlyRegularFilesAreReadAndNoneIsWaitedOn)
         const FileRead read = readRegularFile(name.startsWith(u'/') ? name : path(c.name), 1024 * 1024);
         EXPECT_LT(clock.elapsed(), 1000);
         EXPECT_EQ(read.status, c.status);
-        if (c.status == FileRead::Status::Ok)
-            EXPECT_EQ(read.bytes, c.bytes);
-        EXPECT_EQ(read.error.isEmpty(), c.status == FileRead::Status::Ok || c.status == FileRead::Status::Missing);
+        EXPECT_EQ(read.bytes, c.bytes);
+        EXPECT_EQ(read.error, c.reason ? systemErrorText(c.reason) : QString());
     }
+    EXPECT_EQ(systemErrorText(kNotRegularFile), QStringLiteral("Not a regular file"));
     // Nor is anything written into them.
-    EXPECT_FALSE(appendToFile(path("fifo"), "x").ok());
-    EXPECT_FALSE(appendToFile(path("folder"), "x").ok());
+    EXPECT_EQ(appendToFile(path("fifo"), "x").error, systemErrorText(kNotRegularFile));
+    EXPECT_EQ(appendToFile(path("folder"), "x").error, systemErrorText(EISDIR));
 }
 
 TEST(FileIo, StaleTemporaryFilesOfOurOwnFilesGoAndNothingElse)
