@@ -7,54 +7,160 @@
 #include "platform/regedit.h"
 #include "platform/settings.h"
 
+#include <QHash>
+#include <QSet>
+
 #include <cerrno>
+#include <utility>
 
 namespace tarvelo {
 namespace {
 
-// The keys of one model in the script, with their defaults; the widths, the reserve
-// field and the window's other settings are not part of the backup.
-QList<std::pair<QString, QString>> chavesBackup(int indice, QSize janelaTwips)
+using Resultado = RestauracaoModelos::Resultado;
+
+// A value of a model as a backup holds it: its name, what stands for it where it is
+// missing or the window cannot use it, and what it may be.
+struct ValorBackup {
+    QString nome;
+    QString padrao;
+    LimiteValor limite;
+};
+
+// The values of model `indice` in a backup: the name and the fields' Top and Left; the
+// cheque's also its window size and its year. The cheque's leaves its reserve field out,
+// as every backup leaves the widths out.
+QList<ValorBackup> valoresBackup(Documento documento, int indice, QSize janelaTwips)
 {
-    QList<std::pair<QString, QString>> chaves{
-        {pref::ChequeHeight.chave.toString(), QString::number(janelaTwips.height())},
-        {pref::ChequeWidth.chave.toString(), QString::number(janelaTwips.width())},
-        {ChaveNome(Documento::Cheque), NomePadrao(indice)},
-    };
-    for (const CampoModelo& c : CamposModelo(Documento::Cheque)) {
-        if (c.campo == QStringLiteral("txtReserva"))
+    const bool cheque = documento == Documento::Cheque;
+    QList<ValorBackup> valores;
+    if (cheque) {
+        for (const auto& [preferencia, twips] : {std::pair{&pref::ChequeHeight, janelaTwips.height()},
+                                                 std::pair{&pref::ChequeWidth, janelaTwips.width()}}) {
+            const LimiteValor limite = LimiteTamanho(*preferencia);
+            const QString padrao = QString::number(qBound(limite.minimo, twips, limite.maximo));
+            valores.append({preferencia->chave.toString(), padrao, limite});
+        }
+    }
+    valores.append({ChaveNome(documento), NomePadrao(indice), kLimiteNome});
+    for (const CampoModelo& c : CamposModelo(documento)) {
+        if (cheque && c.campo == QStringLiteral("txtReserva"))
             continue;
         if (!c.chaveTop.isEmpty())
-            chaves.append({c.chaveTop, QString::number(c.top)});
-        chaves.append({c.chaveLeft, QString::number(c.left)});
+            valores.append({c.chaveTop, QString::number(c.top), kLimitePosicao});
+        valores.append({c.chaveLeft, QString::number(c.left), kLimitePosicao});
     }
-    chaves.append({kChaveAno, QStringLiteral("0")});
-    return chaves;
+    if (cheque)
+        valores.append({kChaveAno, QStringLiteral("0"), kLimiteAno});
+    return valores;
 }
 
-// What Windows-1252 cannot hold, as "?", so that the script always writes.
-QString naPaginaDeCodigo(const QString& texto)
+// A stored value as the window uses it, written the way a restore takes it back.
+QString valorUtilizavel(const QString& guardado, const ValorBackup& v)
 {
-    return fromAnsi(toAnsi(texto));
+    switch (v.limite.tipo) {
+    case LimiteValor::Tipo::Nome: {
+        const QString nome = fromAnsi(toAnsi(guardado)).left(v.limite.maximo);
+        return TextoCabe(v.limite, nome) ? nome : v.padrao;
+    }
+    case LimiteValor::Tipo::Marca: {
+        const auto numero = LerPixels(guardado);
+        return numero ? QString::number(*numero != 0 ? 1 : 0) : v.padrao;
+    }
+    case LimiteValor::Tipo::Numero: {
+        const auto numero = LerPixels(guardado);
+        return numero && Cabe(v.limite, *numero) ? QString::number(*numero) : v.padrao;
+    }
+    }
+    return v.padrao;
 }
 
-// Windows writes its newer scripts in UTF-16, which no line of a REGEDIT4 script can be.
-bool emUtf16(const QByteArray& bytes)
-{
-    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-}
+struct SecaoBackup {
+    Documento documento;
+    int indice;
+};
 
-bool secaoDeModelo(const RegScriptKey& chave)
+std::optional<SecaoBackup> secaoDeModelo(const RegScriptKey& chave)
 {
     const QString raiz = kSettingsRootKey + QLatin1Char('\\');
     if (chave.hive != Hive::CurrentUser || !chave.path.startsWith(raiz, Qt::CaseInsensitive))
-        return false;
+        return std::nullopt;
     const QStringView secao = QStringView(chave.path).sliced(raiz.size());
     for (const Documento documento : {Documento::Cheque, Documento::Promissoria})
         for (int i = 0; i < kModelos; ++i)
             if (secao.compare(SecaoModelo(documento, i), Qt::CaseInsensitive) == 0)
-                return true;
-    return false;
+                return SecaoBackup{documento, i};
+    return std::nullopt;
+}
+
+const ValorBackup* valorAceito(const QList<ValorBackup>& aceitos, QStringView nome)
+{
+    for (const ValorBackup& v : aceitos)
+        if (nome.compare(v.nome, Qt::CaseInsensitive) == 0)
+            return &v;
+    return nullptr;
+}
+
+RestauracaoModelos resultado(Resultado r, int linha = 0)
+{
+    RestauracaoModelos resultado;
+    resultado.resultado = r;
+    resultado.linha = linha;
+    return resultado;
+}
+
+RestauracaoModelos recusa(Resultado r, int linha, const QString& chave, const QString& valor)
+{
+    RestauracaoModelos recusa = resultado(r, linha);
+    recusa.chave = chave;
+    recusa.valor = valor;
+    return recusa;
+}
+
+// Every key a model's section, every value one of its model's and usable, line by line;
+// then every section whole. A section may stand in the file more than once.
+RestauracaoModelos conferir(const RegScript& script)
+{
+    if (script.isEmpty())
+        return resultado(Resultado::SemModelo);
+    QHash<QString, QSet<QString>> achados;  // section, folded -> the values it holds
+    for (const RegScriptKey& chave : script) {
+        const auto secao = secaoDeModelo(chave);
+        if (!secao)
+            return recusa(Resultado::ChaveAlheia, chave.line, regScriptKeyName(chave), {});
+        const QList<ValorBackup> aceitos = valoresBackup(secao->documento, secao->indice, {});
+        QSet<QString>& nomes = achados[chave.path.toCaseFolded()];
+        for (qsizetype i = 0; i < chave.values.size(); ++i) {
+            const NamedRegistryValue& v = chave.values[i];
+            const int linha = chave.valueLines.value(i, chave.line);
+            const QString nome = v.name.isEmpty() ? QStringLiteral("@") : v.name;
+            const ValorBackup* aceito = valorAceito(aceitos, v.name);
+            if (!aceito)
+                return recusa(Resultado::ValorAlheio, linha, {}, nome);
+            if (!TextoCabe(aceito->limite, v.value.toText())) {
+                RestauracaoModelos impossivel = recusa(Resultado::ValorImpossivel, linha, {}, nome);
+                impossivel.texto = v.value.toText();
+                impossivel.limite = aceito->limite;
+                return impossivel;
+            }
+            nomes.insert(aceito->nome);
+        }
+    }
+    for (const RegScriptKey& chave : script) {
+        const auto secao = secaoDeModelo(chave);
+        const QSet<QString>& nomes = achados[chave.path.toCaseFolded()];
+        for (const ValorBackup& v : valoresBackup(secao->documento, secao->indice, {}))
+            if (!nomes.contains(v.nome))
+                return recusa(Resultado::ModeloIncompleto, 0, regScriptKeyName(chave), v.nome);
+    }
+    return resultado(Resultado::Restaurado);
+}
+
+// The restore could not read the file, or the store could not take it, for `motivo`.
+RestauracaoModelos falha(Resultado r, const QString& motivo)
+{
+    RestauracaoModelos falha = resultado(r);
+    falha.motivo = motivo;
+    return falha;
 }
 
 }  // namespace
@@ -66,9 +172,9 @@ std::optional<QByteArray> TextoBackupCheques(const SettingsStore& configuracoes,
         const QString secao = SecaoModelo(Documento::Cheque, i);
         RegScriptKey chave;
         chave.path = kSettingsRootKey + QLatin1Char('\\') + secao;
-        for (const auto& [nome, padrao] : chavesBackup(i, janelaTwips)) {
-            const QString valor = naPaginaDeCodigo(configuracoes.GetSetting(secao, nome, padrao));
-            chave.values.append({nome, RegistryValue::string(valor)});
+        for (const ValorBackup& v : valoresBackup(Documento::Cheque, i, janelaTwips)) {
+            const QString valor = valorUtilizavel(configuracoes.GetSetting(secao, v.nome, v.padrao), v);
+            chave.values.append({v.nome, RegistryValue::string(valor)});
         }
         script.append(chave);
     }
@@ -77,31 +183,30 @@ std::optional<QByteArray> TextoBackupCheques(const SettingsStore& configuracoes,
 
 RestauracaoModelos RestaurarBackupModelos(Registry& registro, const QString& arquivo)
 {
-    using R = RestauracaoModelos::Resultado;
     const FileRead lido = readRegularFile(arquivo, kMaxRegistryFileBytes);
     switch (lido.status) {
     case FileRead::Status::Missing:
-        return {R::Ilegivel, 0, {}, systemErrorText(ENOENT)};
+        return falha(Resultado::Ilegivel, systemErrorText(ENOENT));
     case FileRead::Status::Unreadable:
-        return {R::Ilegivel, 0, {}, lido.error};
+        return falha(Resultado::Ilegivel, lido.error);
     case FileRead::Status::TooLarge:
-        return {R::Grande};
+        return resultado(Resultado::Grande);
     case FileRead::Status::Ok:
         break;
     }
-    if (emUtf16(lido.bytes))
-        return {R::Unicode};
+    // Windows writes its newer scripts in UTF-16, which no line of a REGEDIT4 script can be.
+    if (utf16Encoding(lido.bytes))
+        return resultado(Resultado::Unicode);
     QString erro;
     int linha = 0;
     const auto script = readRegedit4(lido.bytes, &erro, &linha);
     if (!script)
-        return {R::Danificado, linha};
-    for (const RegScriptKey& chave : *script)
-        if (!secaoDeModelo(chave))
-            return {R::ChaveAlheia, chave.line, regScriptKeyName(chave)};
+        return resultado(Resultado::Danificado, linha);
+    if (RestauracaoModelos conferido = conferir(*script); conferido.resultado != Resultado::Restaurado)
+        return conferido;
     if (!importRegScript(registro, *script, &erro))
-        return {R::NaoGravado};
-    return {R::Restaurado};
+        return falha(Resultado::NaoGravado, erro);
+    return resultado(Resultado::Restaurado);
 }
 
 }  // namespace tarvelo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/modelos.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
@@ -13,24 +15,46 @@ class SettingsStore;
 
 // The cheque models as a REGEDIT4 registry script in Windows-1252: "REGEDIT4", then per
 // model an empty line, its section header and 17 values (window size, name, positions,
-// "chkAno"), every line ended by CR LF. Missing keys carry their defaults; the window size
-// missing from a section is `janelaTwips`. Characters the code page cannot hold become
-// "?"; quotes and backslashes in names are escaped. Nothing when the script cannot be made.
+// "chkAno"), every line ended by CR LF. Each value is written as the window uses it, so
+// that a restore takes it back: a missing key, or a stored value the window cannot use,
+// carries its default (the window size missing from a section is `janelaTwips`), a
+// number is written in plain digits, a name keeps to the code page ("?" for what it
+// cannot hold), to its longest length, and its quotes and backslashes are escaped.
+// Nothing when the script cannot be made.
 std::optional<QByteArray> TextoBackupCheques(const SettingsStore& configuracoes, QSize janelaTwips);
 
 // What opening a backup of the models came to.
 struct RestauracaoModelos {
-    enum class Resultado { Restaurado, Ilegivel, Grande, Unicode, Danificado, ChaveAlheia, NaoGravado };
+    enum class Resultado {
+        Restaurado,
+        Ilegivel,
+        Grande,
+        Unicode,
+        Danificado,
+        SemModelo,
+        ChaveAlheia,
+        ValorAlheio,
+        ValorImpossivel,
+        ModeloIncompleto,
+        NaoGravado,
+    };
     Resultado resultado = Resultado::Restaurado;
-    int linha = 0;   // Danificado, ChaveAlheia: the line at fault
-    QString chave;   // ChaveAlheia: the first key outside the models' sections, as the file names it
-    QString motivo;  // Ilegivel: the system's reason
+    int linha = 0;       // Danificado, ChaveAlheia, ValorAlheio, ValorImpossivel: the line at fault
+    QString chave;       // ChaveAlheia, ModeloIncompleto: the key, as the file names it
+    QString valor;       // ValorAlheio, ValorImpossivel: the value's name; ModeloIncompleto: the one missing
+    QString texto;       // ValorImpossivel: the value's text
+    LimiteValor limite;  // ValorImpossivel: what the value may be
+    QString motivo;      // Ilegivel, NaoGravado: the system's reason
 };
 
-// Restores a backup of the models: its values reach the settings only when every key of
-// the file is one of the models' sections ("Cheque".."Cheque8", "Promissoria"..
-// "Promissoria8"), all in one write. Anything else (another key, a line that does not
-// read, a file over 1 MB or in UTF-16) refuses the whole file and nothing changes.
+// Restores a backup of the models, replacing the models it holds whole. A file is taken
+// only when every key is a model's section ("Cheque".."Cheque8", "Promissoria"..
+// "Promissoria8"), every value one of its model's and usable by the window, and every
+// section holds all of them: a cheque section what the backup writes, a note section its
+// name "Modelo" and the Top and Left keys of its fields. Anything else (a file with no
+// model, over 1 MB, in UTF-16, or with a line that does not read) refuses the whole file;
+// then, and when the store cannot take the values, nothing changes. The values a model
+// keeps beside these (the fields' widths, the cheque's reserve field) stay as they are.
 RestauracaoModelos RestaurarBackupModelos(Registry& registro, const QString& arquivo);
 
 }  // namespace tarvelo

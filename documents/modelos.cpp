@@ -59,6 +59,18 @@ void lerNumero(const SettingsStore& configuracoes, const QString& secao, const Q
         valor = *lido;
 }
 
+// Plain digits with a minus sign first at most, as the program writes a number.
+std::optional<int> inteiroSimples(QStringView texto)
+{
+    const QStringView digitos = texto.startsWith(u'-') ? texto.sliced(1) : texto;
+    if (digitos.isEmpty() || digitos.size() > 9)
+        return std::nullopt;
+    for (const QChar c : digitos)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return texto.toInt();
+}
+
 }  // namespace
 
 const QList<CampoModelo>& CamposModelo(Documento documento)
@@ -145,6 +157,24 @@ std::optional<int> LerPixels(const QString& texto)
     if (!ok || !std::isfinite(valor) || std::fabs(valor) > 1e6)
         return std::nullopt;
     return static_cast<int>(std::lround(valor));
+}
+
+LimiteValor LimiteTamanho(const PreferenciaNumero& desenho)
+{
+    return {LimiteValor::Tipo::Numero, static_cast<int>(desenho.padrao), kLadoMaximoTwips};
+}
+
+bool Cabe(const LimiteValor& limite, int valor)
+{
+    return valor >= limite.minimo && valor <= limite.maximo;
+}
+
+bool TextoCabe(const LimiteValor& limite, QStringView texto)
+{
+    if (limite.tipo == LimiteValor::Tipo::Nome)
+        return texto.size() >= limite.minimo && texto.size() <= limite.maximo && !texto.trimmed().isEmpty();
+    const auto numero = inteiroSimples(texto);
+    return numero && Cabe(limite, *numero);
 }
 
 }  // namespace tarvelo

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "documents/documento.h"
+#include "host/preferencias.h"
 
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 #include <utility>
@@ -65,5 +67,36 @@ inline const QString kChaveAno = QStringLiteral("chkAno");
 
 // A stored number with either decimal symbol ("454", "12,5" or "12.5"), rounded to pixels.
 std::optional<int> LerPixels(const QString& texto);
+
+// What a stored value may be for a document window to use it: a whole number from
+// `minimo` to `maximo`, a flag (0 or 1), or a model's name of 1 to `maximo` characters
+// that is not blanks only.
+struct LimiteValor {
+    enum class Tipo { Numero, Marca, Nome };
+    Tipo tipo = Tipo::Numero;
+    int minimo = 0;
+    int maximo = 0;
+};
+
+// The longest side of a document window, frame included: wider than any desktop of
+// several screens. In pixels, and in twips (15 a pixel) as the settings keep sizes.
+inline constexpr int kLadoMaximo = 16384;
+inline constexpr int kLadoMaximoTwips = kLadoMaximo * 15;
+
+// Top and Left of a field: it may be dragged partly past the window's left or top edge,
+// and never stands further than a whole window away.
+inline constexpr LimiteValor kLimitePosicao{LimiteValor::Tipo::Numero, -kLadoMaximo, kLadoMaximo};
+inline constexpr LimiteValor kLimiteAno{LimiteValor::Tipo::Marca, 0, 1};
+// A model's name: the input box takes any length, but no bank's name comes near this.
+inline constexpr LimiteValor kLimiteNome{LimiteValor::Tipo::Nome, 1, 255};
+// A document window's stored height or width (twips, frame included): from its design
+// size, which is what its tool bar needs and what the printed form takes, to kLadoMaximo.
+LimiteValor LimiteTamanho(const PreferenciaNumero& desenho);
+
+// Whether a number read from the store is one the window can use.
+bool Cabe(const LimiteValor& limite, int valor);
+// Whether a value's text is as a backup writes it and within the limit: a number or a flag
+// in plain digits (a minus sign first at most), or a name.
+bool TextoCabe(const LimiteValor& limite, QStringView texto);
 
 }  // namespace tarvelo

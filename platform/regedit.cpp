@@ -6,9 +6,11 @@
 #include "platform/regsyntax.h"
 #include "platform/settings.h"
 
+#include <QScopeGuard>
 #include <QSet>
 
 #include <cerrno>
+#include <utility>
 
 namespace tarvelo {
 namespace {
@@ -66,7 +68,7 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int*
             const auto header = regsyntax::parseHeader(line, &why);
             if (!header)
                 return fail(why);
-            script.append({header->hive, header->path, {}, lineNumber});
+            script.append({header->hive, header->path, {}, lineNumber, {}});
             continue;
         }
         if (script.isEmpty())
@@ -75,6 +77,7 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int*
         if (!value)
             return fail(why);
         script.last().values.append(*value);
+        script.last().valueLines.append(lineNumber);
     }
     return script;
 }
@@ -149,6 +152,10 @@ bool importRegScript(Registry& registry, const RegScript& script, QString* error
         }
     }
     bool full = false;
+    QString storeReason;
+    auto told = std::exchange(registry.onWriteFailed,
+                              [&storeReason](const QString&, const QString& reason) { storeReason = reason; });
+    const auto restore = qScopeGuard([&] { registry.onWriteFailed = std::move(told); });
     const bool written = registry.update(Hive::CurrentUser, [&](HiveData& data) {
         for (const RegScriptKey& key : script) {
             RegistryKey* target = data.create(key.path);
@@ -162,8 +169,7 @@ bool importRegScript(Registry& registry, const RegScript& script, QString* error
         return true;
     });
     if (!written)
-        *error = full ? QStringLiteral("the script holds more keys than the registry takes")
-                      : QStringLiteral("the settings could not be written");
+        *error = full ? systemErrorText(EFBIG) : storeReason;
     return written;
 }
 
@@ -196,7 +202,7 @@ std::optional<QByteArray> exportRegedit4(Registry& registry, Hive hive, QStringV
     RegScript script;
     for (const RegistryKey* k : tree)
         if (!k->values().isEmpty() || (!k->path.isEmpty() && !parents.contains(fold(k->path))))
-            script.append({hive, k->path, k->values(), 0});
+            script.append({hive, k->path, k->values(), 0, {}});
     return writeRegedit4(script, error);
 }
 

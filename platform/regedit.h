@@ -21,7 +21,8 @@ struct RegScriptKey {
     Hive hive = Hive::CurrentUser;
     QString path;
     QList<NamedRegistryValue> values;
-    int line = 0;  // of the header, for messages
+    int line = 0;            // of the header, for messages
+    QList<int> valueLines;   // of each of `values`, when the script was read from a file
 };
 using RegScript = QList<RegScriptKey>;
 
@@ -43,7 +44,9 @@ std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error);
 bool importRegedit4(Registry& registry, QByteArrayView bytes, QString* error);
 bool importRegedit4File(Registry& registry, const QString& fileName, QString* error);
 // Writes the values of a script already read into HKEY_CURRENT_USER, all in one write or
-// none, for a caller that has checked its keys by rules of its own.
+// none, for a caller that has checked its keys by rules of its own. A store that cannot
+// take them (full, read-only, over its size) gives its reason in `error` and is not told
+// to `registry.onWriteFailed`: the caller tells the user once, with the script's name.
 bool importRegScript(Registry& registry, const RegScript& script, QString* error);
 
 // The key as a script names it: "HKEY_CURRENT_USER\Software\...".

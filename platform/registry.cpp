@@ -46,22 +46,14 @@ QStringView lastName(QStringView path) { return path.sliced(path.lastIndexOf(u'\
 
 Registry* g_registryOverride = nullptr;
 
-// The text of a file saved as UTF-16, as UTF-8; nullopt for a file that is not. The byte
-// order comes from the mark, else from the zero byte beside the first character (every
-// character of a hive file's first line is ASCII).
+// The text of a file saved as UTF-16, as UTF-8; nullopt for a file that is not.
 struct Utf16Text {
     QByteArray utf8;
     bool whole = true;  // false when some of the bytes were no UTF-16
 };
 std::optional<Utf16Text> fromUtf16(QByteArrayView bytes)
 {
-    if (bytes.size() < 2)
-        return std::nullopt;
-    std::optional<QStringConverter::Encoding> encoding;
-    if (bytes.startsWith("\xFF\xFE") || (bytes[0] != 0 && bytes[1] == 0))
-        encoding = QStringConverter::Utf16LE;
-    else if (bytes.startsWith("\xFE\xFF") || (bytes[0] == 0 && bytes[1] != 0))
-        encoding = QStringConverter::Utf16BE;
+    const std::optional<QStringConverter::Encoding> encoding = utf16Encoding(bytes);
     if (!encoding)
         return std::nullopt;
     QStringDecoder decoder(*encoding);
@@ -70,6 +62,17 @@ std::optional<Utf16Text> fromUtf16(QByteArrayView bytes)
 }
 
 }  // namespace
+
+std::optional<QStringConverter::Encoding> utf16Encoding(QByteArrayView bytes)
+{
+    if (bytes.size() < 2)
+        return std::nullopt;
+    if (bytes.startsWith("\xFF\xFE") || (bytes[0] != 0 && bytes[1] == 0))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF") || (bytes[0] == 0 && bytes[1] != 0))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
 
 QString hiveName(Hive hive) { return QString::fromLatin1(kHiveNames[static_cast<std::size_t>(hive)]); }
 

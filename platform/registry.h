@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 #include <QStringView>
 
@@ -111,6 +112,11 @@ private:
     std::vector<RegistryKey> keys_;
     QHash<QString, std::size_t> index_;  // case-folded path -> position in keys_
 };
+
+// The byte order of a file saved as UTF-16: from its byte-order mark, else from the zero
+// byte beside its first character (the first line of a hive file or a registry script is
+// ASCII, which no other encoding writes with zero bytes); nothing for any other file.
+std::optional<QStringConverter::Encoding> utf16Encoding(QByteArrayView bytes);
 
 // The text of a hive file: UTF-8 lines in the REGEDIT4 manner ("[HKEY_CURRENT_USER\key]"
 // headers, "name"="text" and "name"=dword:0000000a lines, "@" for the default value),

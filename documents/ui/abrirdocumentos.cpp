@@ -7,6 +7,7 @@
 #include "host/texto.h"
 #include "host/ui/janelas.h"
 #include "platform/messagebox.h"
+#include "platform/registry.h"
 #include "platform/settings.h"
 
 #include <QFileInfo>
@@ -24,8 +25,28 @@ bool documentoAberto(const RegistroJanelas* janelas)
     return false;
 }
 
-// The message for a restore, with its icon.
-std::pair<QString, int> mensagemRestauracao(const RestauracaoModelos& r, const QString& arquivo)
+// A name or a text from the file as a message shows it: one line of a file can be a
+// megabyte long.
+QString trecho(const QString& texto)
+{
+    constexpr qsizetype kMaior = 60;
+    return texto.size() <= kMaior ? texto : texto.left(kMaior) + QChar(0x2026);
+}
+
+// The value the window cannot use, and what it may be.
+QString valorImpossivel(const RestauracaoModelos& r)
+{
+    const QString linha = QStringLiteral("\"%1\"=\"%2\"").arg(trecho(r.valor), trecho(r.texto));
+    const QString limite = r.limite.tipo == LimiteValor::Tipo::Nome
+                               ? fTexto(1143, QString::number(r.limite.maximo))
+                               : fTexto(1142, QString::number(r.limite.minimo), QString::number(r.limite.maximo));
+    return linha + QStringLiteral("\r\n") + limite;
+}
+
+// The message for a restore, with its icon. `configuracoes` is the settings file, named
+// when it could not take the models.
+std::pair<QString, int> mensagemRestauracao(const RestauracaoModelos& r, const QString& arquivo,
+                                            const QString& configuracoes)
 {
     using R = RestauracaoModelos::Resultado;
     switch (r.resultado) {
@@ -34,10 +55,15 @@ std::pair<QString, int> mensagemRestauracao(const RestauracaoModelos& r, const Q
     case R::Grande: return {fTexto(1124, arquivo), mb::Critical};
     case R::Unicode: return {fTexto(1125, arquivo), mb::Critical};
     case R::Danificado: return {fTexto(1126, arquivo, QString::number(r.linha)), mb::Critical};
+    case R::SemModelo: return {fTexto(1145, arquivo), mb::Critical};
     case R::ChaveAlheia: return {fTexto(1127, arquivo, r.chave, QString::number(r.linha)), mb::Critical};
+    case R::ValorAlheio: return {fTexto(1140, arquivo, trecho(r.valor), QString::number(r.linha)), mb::Critical};
+    case R::ValorImpossivel:
+        return {fTexto(1141, arquivo, QString::number(r.linha), valorImpossivel(r)), mb::Critical};
+    case R::ModeloIncompleto: return {fTexto(1144, arquivo, r.chave, r.valor), mb::Critical};
     case R::NaoGravado: break;
     }
-    return {fTexto(1129, arquivo), mb::Critical};
+    return {fTexto(1129, arquivo, r.motivo, configuracoes), mb::Critical};
 }
 
 }  // namespace
@@ -77,8 +103,9 @@ void AbrirBackupModelos(const QString& arquivo, const ServicosDocumento& servico
     }
     if (servicos.mensagens.show(fTexto(1121, caminho), mb::YesNo | mb::Question | mb::DefaultButton2) != mb::Yes)
         return;
-    const auto [texto, icone] = mensagemRestauracao(RestaurarBackupModelos(servicos.configuracoes.store(), caminho),
-                                                    caminho);
+    Registry& registro = servicos.configuracoes.store();
+    const auto [texto, icone] = mensagemRestauracao(RestaurarBackupModelos(registro, caminho), caminho,
+                                                    registro.hiveFilePath(Hive::CurrentUser));
     servicos.mensagens.show(texto, icone);
 }
 

@@ -1,6 +1,8 @@
 #include "documents/backupcheques.h"
 #include "documents/modelos.h"
 
+#include "platform/ansi.h"
+#include "platform/fileio.h"
 #include "platform/regedit.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
@@ -8,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 using namespace tarvelo;
 
@@ -69,8 +74,9 @@ TEST_F(Modelos, EachModelSavesAndLoadsBack)
                 EXPECT_EQ(lido[it.key()].top, it->top) << it.key().toStdString() << " " << i;
                 EXPECT_EQ(lido[it.key()].width, it->width) << it.key().toStdString() << " " << i;
             }
-            if (d == Documento::Cheque)
+            if (d == Documento::Cheque) {
                 EXPECT_EQ(ano, std::optional<bool>(i % 2));
+            }
         }
     }
 }
@@ -139,64 +145,197 @@ TEST_F(Modelos, TheBackupEscapesNamesAndKeepsToTheCodePage)
     EXPECT_EQ(restaurado.GetSetting("Cheque1", "lblValorL"), QStringLiteral("500"));
 }
 
+// A note section as a hand-made file holds it: the name and every field's Top and Left.
+QByteArray secaoNota(const QByteArray& secao)
+{
+    QByteArray texto = "\r\n" + kRaiz + secao + "]\r\n\"Modelo\"=\"NOTA\"\r\n";
+    for (const CampoModelo& c : CamposModelo(Documento::Promissoria)) {
+        if (!c.chaveTop.isEmpty())
+            texto += "\"" + toAnsi(c.chaveTop) + "\"=\"" + QByteArray::number(c.top + 1) + "\"\r\n";
+        texto += "\"" + toAnsi(c.chaveLeft) + "\"=\"" + QByteArray::number(c.left + 1) + "\"\r\n";
+    }
+    return texto;
+}
+
+QByteArray trocar(QByteArray texto, const QByteArray& antes, const QByteArray& depois)
+{
+    const qsizetype onde = texto.indexOf(antes);
+    EXPECT_GE(onde, 0) << antes.constData();
+    return texto.replace(onde, antes.size(), depois);
+}
+
 // The cheque window's backup and a note model written by hand, in any case of the names,
-// come back into the settings; every other key refuses the whole file.
-TEST_F(Modelos, ARestoreTakesTheModelsSectionsAndNothingElse)
+// replace the models they hold; the values a backup leaves out, and the models it does
+// not hold, stay.
+TEST_F(Modelos, ARestoreReplacesTheModelsItHoldsAndLeavesTheRest)
 {
     configuracoes.SaveSetting("Cheque3", "lblValorL", "500");
     configuracoes.SaveSetting("Conf", "Idioma", "2");
     const auto backup = TextoBackupCheques(configuracoes, QSize(9990, 4605));
     ASSERT_TRUE(backup);
-    const QString arquivo = gravar("BackupCheques.reg", *backup + "\r\n" + kRaiz + "promissoria8]\r\n\"Modelo\"=\"NOTA\"\r\n");
-    configuracoes.SaveSetting("Cheque3", "lblValorL", "20");
+    const QString arquivo = gravar("BackupCheques.reg", *backup + secaoNota("promissoria8"));
+    configuracoes.SaveSettings("Cheque3", {{"lblValorL", "20"}, {"lblValorW", "300"}, {"txtReservaL", "50"}});
+    configuracoes.SaveSetting("Promissoria2", "Modelo", "OUTRA");
 
     const RestauracaoModelos r = RestaurarBackupModelos(registro, arquivo);
     EXPECT_EQ(r.resultado, RestauracaoModelos::Resultado::Restaurado);
     EXPECT_EQ(configuracoes.GetSetting("Cheque3", "lblValorL"), QStringLiteral("500"));
     EXPECT_EQ(configuracoes.GetSetting("Promissoria8", "Modelo"), QStringLiteral("NOTA"));
+    EXPECT_EQ(configuracoes.GetSetting("Promissoria8", "txtReservaL"), QStringLiteral("5"));
+    EXPECT_EQ(configuracoes.GetSetting("Cheque3", "lblValorW"), QStringLiteral("300"));
+    EXPECT_EQ(configuracoes.GetSetting("Cheque3", "txtReservaL"), QStringLiteral("50"));
+    EXPECT_EQ(configuracoes.GetSetting("Promissoria2", "Modelo"), QStringLiteral("OUTRA"));
     EXPECT_EQ(configuracoes.GetSetting("Conf", "Idioma"), QStringLiteral("2"));
+}
 
+// A file is taken whole or not at all: a key, a value name or a value the models do not
+// have, a model the file holds only in part, or a file that holds no model at all.
+TEST_F(Modelos, ARestoreRefusesAnyFileItCannotTakeWholeAndChangesNothing)
+{
+    const auto backup = TextoBackupCheques(configuracoes, QSize(9990, 4605));
+    ASSERT_TRUE(backup);
+    configuracoes.SaveSetting("Cheque", "lblValorL", "20");
     const QByteArray antes = hive();
+    const QString cheque = QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Cheque");
+    QByteArray lixo = *backup + "\r\n" + kRaiz + "Cheque5]\r\n";
+    for (int i = 1; i <= 3; ++i)
+        lixo += "\"junk00000" + QByteArray::number(i) + "\"=\"" + QByteArray(40, 'A') + "\"\r\n";
+
     using R = RestauracaoModelos::Resultado;
     const struct {
         const char* nome;
         QByteArray conteudo;
         R resultado;
         int linha;
-        const char* chave;
+        QString chave, valor, texto;
     } casos[] = {
         {"another section", *backup + "\r\n" + kRaiz + "Conf]\r\n\"Idioma\"=\"1\"\r\n", R::ChaveAlheia, 174,
-         "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Conf"},
-        {"a tenth model", "REGEDIT4\r\n" + kRaiz + "Cheque9]\r\n" + kRaiz + "Cheque]\r\n\"Banco\"=\"X\"\r\n", R::ChaveAlheia,
-         2, "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Cheque9"},
-        {"below a section", "REGEDIT4\r\n" + kRaiz + "Cheque\\Sub]\r\n", R::ChaveAlheia, 2,
-         "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Cheque\\Sub"},
+         QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Conf"), {}, {}},
+        {"a tenth model", "REGEDIT4\r\n" + kRaiz + "Cheque9]\r\n", R::ChaveAlheia, 2, cheque + "9", {}, {}},
+        {"below a section", "REGEDIT4\r\n" + kRaiz + "Cheque\\Sub]\r\n", R::ChaveAlheia, 2, cheque + "\\Sub", {}, {}},
         {"the start-up key", "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"
                              "\"Tarvelo\"=\"x\"\r\n", R::ChaveAlheia, 2,
-         "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"},
+         QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"), {}, {}},
         {"another hive", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\VB and VBA Program Settings\\TQ\\Cheque]\r\n",
-         R::ChaveAlheia, 2, "HKEY_LOCAL_MACHINE\\Software\\VB and VBA Program Settings\\TQ\\Cheque"},
-        {"a line that does not read", *backup + "\"Banco\"=hex:41\r\n", R::Danificado, 173, ""},
-        {"no script", "Banco=X\r\n", R::Danificado, 1, ""},
-        {"binary", QByteArray("REGEDIT4\r\n\0\x01\x02\xff", 14), R::Danificado, 2, ""},
-        {"UTF-16", QByteArray("\xff\xfeW\0i\0n\0", 8), R::Unicode, 0, ""},
-        {"over 1 MB", "REGEDIT4\r\n" + QByteArray(kMaxRegistryFileBytes, ';'), R::Grande, 0, ""},
+         R::ChaveAlheia, 2, QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\VB and VBA Program Settings\\TQ\\Cheque"), {},
+         {}},
+        {"values of junk in a model", lixo, R::ValorAlheio, 175, {}, QStringLiteral("junk000001"), {}},
+        {"a width", trocar(*backup, "\"chkAno\"", "\"lblValorW\"=\"9\"\r\n\"chkAno\""), R::ValorAlheio, 20, {},
+         QStringLiteral("lblValorW"), {}},
+        {"the cheque's reserve field", *backup + "\"txtReservaT\"=\"9\"\r\n", R::ValorAlheio, 173, {},
+         QStringLiteral("txtReservaT"), {}},
+        {"a window size in a note model", secaoNota("Promissoria").prepend("REGEDIT4\r\n") + "\"Height\"=\"5310\"\r\n",
+         R::ValorAlheio, 34, {}, QStringLiteral("Height"), {}},
+        {"the default value", "REGEDIT4\r\n" + kRaiz + "Cheque1]\r\n@=\"x\"\r\n", R::ValorAlheio, 3, {},
+         QStringLiteral("@"), {}},
+        {"a negative height", trocar(*backup, "\"Height\"=\"4605\"", "\"Height\"=\"-5\""), R::ValorImpossivel, 4, {},
+         QStringLiteral("Height"), QStringLiteral("-5")},
+        {"no width", trocar(*backup, "\"Width\"=\"9990\"", "\"Width\"=\"0\""), R::ValorImpossivel, 5, {},
+         QStringLiteral("Width"), QStringLiteral("0")},
+        {"a window wider than any screen", trocar(*backup, "\"Width\"=\"9990\"", "\"Width\"=\"245761\""),
+         R::ValorImpossivel, 5, {}, QStringLiteral("Width"), QStringLiteral("245761")},
+        {"a position with decimals", trocar(*backup, "\"lblValorL\"=\"454\"", "\"lblValorL\"=\"454,5\""),
+         R::ValorImpossivel, 8, {}, QStringLiteral("lblValorL"), QStringLiteral("454,5")},
+        {"a field far off", trocar(*backup, "\"lblValorT\"=\"10\"", "\"lblValorT\"=\"-16385\""), R::ValorImpossivel,
+         7, {}, QStringLiteral("lblValorT"), QStringLiteral("-16385")},
+        {"a year of three digits", trocar(*backup, "\"chkAno\"=\"0\"", "\"chkAno\"=\"2\""), R::ValorImpossivel, 20,
+         {}, QStringLiteral("chkAno"), QStringLiteral("2")},
+        {"a name of blanks", trocar(*backup, "\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"   \""), R::ValorImpossivel, 6,
+         {}, QStringLiteral("Banco"), QStringLiteral("   ")},
+        {"a name too long", trocar(*backup, "\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"" + QByteArray(256, 'B') + "\""),
+         R::ValorImpossivel, 6, {}, QStringLiteral("Banco"), QString(256, u'B')},
+        {"a model without its year", trocar(*backup, "\r\n\"chkAno\"=\"0\"", ""), R::ModeloIncompleto, 0, cheque, 
+         QStringLiteral("chkAno"), {}},
+        {"a note model with its name alone", "REGEDIT4\r\n" + kRaiz + "Promissoria3]\r\n\"Modelo\"=\"X\"\r\n",
+         R::ModeloIncompleto, 0, QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\Promissoria3"),
+         QStringLiteral("txtDiaT"), {}},
+        {"REGEDIT4 alone", "REGEDIT4\r\n", R::SemModelo, 0, {}, {}, {}},
+        {"comments alone", "REGEDIT4\r\n\r\n; nothing here\r\n", R::SemModelo, 0, {}, {}, {}},
+        {"a line that does not read", *backup + "\"Banco\"=hex:41\r\n", R::Danificado, 173, {}, {}, {}},
+        {"no script", "Banco=X\r\n", R::Danificado, 1, {}, {}, {}},
+        {"binary", QByteArray("REGEDIT4\r\n\0\x01\x02\xff", 14), R::Danificado, 2, {}, {}, {}},
+        {"UTF-16", QByteArray("\xff\xfeW\0i\0n\0", 8), R::Unicode, 0, {}, {}, {}},
+        {"UTF-16 without its mark", QByteArray("R\0E\0G\0E\0D\0I\0T\0", 14), R::Unicode, 0, {}, {}, {}},
+        {"big-endian UTF-16 without its mark", QByteArray("\0R\0E\0G\0E\0D\0I\0T", 14), R::Unicode, 0, {}, {}, {}},
+        {"over 1 MB", "REGEDIT4\r\n" + QByteArray(kMaxRegistryFileBytes, ';'), R::Grande, 0, {}, {}, {}},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
         const RestauracaoModelos recusa = RestaurarBackupModelos(registro, gravar("caso.reg", caso.conteudo));
         EXPECT_EQ(recusa.resultado, caso.resultado);
         EXPECT_EQ(recusa.linha, caso.linha);
-        EXPECT_EQ(recusa.chave, QString::fromLatin1(caso.chave));
+        EXPECT_EQ(recusa.chave, caso.chave);
+        EXPECT_EQ(recusa.valor, caso.valor);
+        EXPECT_EQ(recusa.texto, caso.texto);
         EXPECT_EQ(hive(), antes) << "nothing changes";
     }
 
-    for (const QString& ilegivel : {pasta.filePath("none.reg"), pasta.path()}) {
-        const RestauracaoModelos r2 = RestaurarBackupModelos(registro, ilegivel);
-        EXPECT_EQ(r2.resultado, R::Ilegivel);
-        EXPECT_FALSE(r2.motivo.isEmpty());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pasta.filePath("fifo.reg")).constData(), 0600), 0);
+    const struct {
+        QString arquivo;
+        int motivo;
+    } ilegiveis[] = {
+        {pasta.filePath("none.reg"), ENOENT}, {pasta.path(), EISDIR}, {pasta.filePath("fifo.reg"), kNotRegularFile}};
+    for (const auto& [arquivo, motivo] : ilegiveis) {
+        const RestauracaoModelos r = RestaurarBackupModelos(registro, arquivo);
+        EXPECT_EQ(r.resultado, R::Ilegivel);
+        EXPECT_EQ(r.motivo, systemErrorText(motivo)) << arquivo.toStdString();
     }
     EXPECT_EQ(hive(), antes);
+}
+
+// The backup writes each value as the window uses it, so that a restore takes every
+// backup the program writes: a number from another locale rounded, a value the window
+// cannot use as the default it falls back to, a name cut to its longest.
+TEST_F(Modelos, TheBackupWritesWhatTheWindowUsesAndItsRestoreTakesItBack)
+{
+    configuracoes.SaveSettings("Cheque", {{"Height", "-5"}, {"Width", "12000"}, {"lblValorL", "12,6"},
+                                          {"lblValorT", "99999"}, {"chkAno", "5"}, {"Banco", QString(300, u'b')}});
+    configuracoes.SaveSettings("Cheque1", {{"Banco", "  "}, {"txtCidadeT", "x"}, {"chkAno", "?"}});
+    const auto texto = TextoBackupCheques(configuracoes, QSize(1, 1));
+    ASSERT_TRUE(texto);
+    const QList<QByteArray> linhas = texto->split('\n');
+    EXPECT_EQ(linhas[3], "\"Height\"=\"4605\"\r");
+    EXPECT_EQ(linhas[4], "\"Width\"=\"12000\"\r");
+    EXPECT_EQ(linhas[5], "\"Banco\"=\"" + QByteArray(255, 'b') + "\"\r");
+    EXPECT_EQ(linhas[6], "\"lblValorT\"=\"10\"\r");
+    EXPECT_EQ(linhas[7], "\"lblValorL\"=\"13\"\r");
+    EXPECT_EQ(linhas[19], "\"chkAno\"=\"1\"\r");
+    EXPECT_EQ(linhas[22], "\"Height\"=\"4605\"\r") << "the window's size, never below its design";
+    EXPECT_EQ(linhas[24], "\"Banco\"=\"Modelo 2\"\r");
+    EXPECT_EQ(linhas[33], "\"txtCidadeT\"=\"112\"\r");
+    EXPECT_EQ(linhas[38], "\"chkAno\"=\"0\"\r");
+
+    QTemporaryDir outra;
+    Registry vazio(outra.filePath(QStringLiteral("registry")));
+    EXPECT_EQ(RestaurarBackupModelos(vazio, gravar("BackupCheques.reg", *texto)).resultado,
+              RestauracaoModelos::Resultado::Restaurado);
+}
+
+// When the store cannot take the models, the reason comes back to the caller, who tells
+// the user once; the store's own message is not raised.
+TEST_F(Modelos, AStoreThatCannotTakeTheModelsGivesItsReasonAndKeepsWhatItHad)
+{
+    const auto backup = TextoBackupCheques(configuracoes, QSize(9990, 4605));
+    ASSERT_TRUE(backup);
+    const QString arquivo = gravar("BackupCheques.reg", *backup);
+    // The store close to its size limit: the models would take it past.
+    configuracoes.SaveSetting("Conf", "Grande", QString(kMaxRegistryFileBytes - 2048, u'x'));
+    configuracoes.SaveSetting("Cheque", "lblValorL", "20");
+    const QByteArray antes = hive();
+    int avisos = 0;
+    registro.onWriteFailed = [&avisos](const QString&, const QString&) { ++avisos; };
+
+    const RestauracaoModelos r = RestaurarBackupModelos(registro, arquivo);
+    EXPECT_EQ(r.resultado, RestauracaoModelos::Resultado::NaoGravado);
+    EXPECT_EQ(r.motivo, systemErrorText(EFBIG));
+    EXPECT_EQ(avisos, 0);
+    EXPECT_EQ(hive(), antes);
+    EXPECT_EQ(configuracoes.GetSetting("Cheque", "lblValorL"), QStringLiteral("20"));
+
+    // Any other write still tells the store's message.
+    EXPECT_FALSE(configuracoes.SaveSetting("Cheque", "lblValorL", QString(8192, u'9')));
+    EXPECT_EQ(avisos, 1);
 }
 
 }  // namespace

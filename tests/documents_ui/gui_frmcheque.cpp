@@ -1,17 +1,22 @@
 #include "bancada.h"
 
+#include "documents/backupcheques.h"
 #include "documents/quebraextenso.h"
 #include "controls/xpbutton.h"
 #include "documents/ui/abrirdocumentos.h"
 #include "documents/ui/frmcheque.h"
 #include "host/texto.h"
 #include "host/ui/janelas.h"
+#include "platform/fileio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+
+#include <functional>
+#include <sys/stat.h>
 
 using namespace tarvelo;
 using namespace tarvelo::teste;
@@ -109,6 +114,73 @@ TEST_F(Cheque, ClosingSavesTheSizeAndAsksAboutAnUnsavedLayout)
     frmCheque janela(servicos, cheque);
     EXPECT_EQ(janela.height(), 377);
     EXPECT_EQ(janela.cmdImprimir->y(), 377 + 30 - 62);
+}
+
+// Every way a restore can fail is one box in the interface language that names the file
+// and says why; nothing is restored.
+TEST_F(Cheque, ARestoreThatFailsSaysWhyInOneBox)
+{
+    const auto feito = TextoBackupCheques(configuracoes, QSize(9990, 4605));
+    ASSERT_TRUE(feito);
+    const QByteArray backup = *feito;
+    const auto trocado = [&backup](const QByteArray& antes, const QByteArray& depois) {
+        return QByteArray(backup).replace(antes, depois);
+    };
+    const QString raiz = QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\TQ\\");
+    const QString longo = QStringLiteral("junk") + QString(100, u'0');
+    const QString fila = arquivo(QStringLiteral("fila.reg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fila).constData(), 0600), 0);
+    traduzirDialogos(1);
+    int avisosDoArmazem = 0;
+    registro.onWriteFailed = [&avisosDoArmazem](const QString&, const QString&) { ++avisosDoArmazem; };
+
+    const struct {
+        const char* nome;
+        QByteArray conteudo;
+        std::function<QString(const QString&)> mensagem;
+    } casos[] = {
+        {"junk in a model", backup + "\r\n[" + raiz.toLatin1() + "Cheque5]\r\n\"" + longo.toLatin1() + "\"=\"AAAA\"\r\n",
+         [&](const QString& f) { return fTexto(1140, f, longo.left(60) + QChar(0x2026), QStringLiteral("175")); }},
+        {"a negative height", trocado("\"Height\"=\"4605\"", "\"Height\"=\"-5\""),
+         [](const QString& f) {
+             return fTexto(1141, f, QStringLiteral("4"),
+                           QStringLiteral("\"Height\"=\"-5\"\r\n") +
+                               fTexto(1142, QStringLiteral("4605"), QStringLiteral("245760")));
+         }},
+        {"REGEDIT4 alone", "REGEDIT4\r\n", [](const QString& f) { return fTexto(1145, f); }},
+        {"models without their year", trocado("\r\n\"chkAno\"=\"0\"", ""),
+         [&](const QString& f) { return fTexto(1144, f, raiz + QStringLiteral("Cheque"), QStringLiteral("chkAno")); }},
+        {"UTF-16 without its mark", QByteArray("R\0E\0G\0E\0D\0I\0T\0", 14),
+         [](const QString& f) { return fTexto(1125, f); }},
+        {"a FIFO", {}, [](const QString& f) { return fTexto(1123, f, fTexto(1146)); }},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        const QString caminho = caso.conteudo.isNull() ? fila : arquivo(QStringLiteral("caso.reg"));
+        if (!caso.conteudo.isNull())
+            gravar(QStringLiteral("caso.reg"), caso.conteudo);
+        mensagens.vistas.clear();
+        mensagens.respostas = {mb::Yes};
+        AbrirBackupModelos(caminho, servicos, nullptr);
+        ASSERT_EQ(mensagens.vistas.size(), 2u);
+        EXPECT_EQ(mensagens.vistas[1].texto, caso.mensagem(caminho));
+        EXPECT_EQ(mensagens.vistas[1].flags, mb::Critical);
+        EXPECT_EQ(setting("Cheque", "Banco"), QStringLiteral("(missing)"));
+    }
+    EXPECT_TRUE(mensagens.vistas[1].texto.contains(QStringLiteral("não é de um arquivo comum")));
+
+    // The store over its size limit: one box with the reason, not the store's own first.
+    const QString bom = arquivo(QStringLiteral("BackupCheques.reg"));
+    gravar(QStringLiteral("BackupCheques.reg"), backup);
+    configuracoes.SaveSetting("Conf", "Grande", QString(kMaxRegistryFileBytes - 2048, u'x'));
+    mensagens.vistas.clear();
+    mensagens.respostas = {mb::Yes};
+    AbrirBackupModelos(bom, servicos, nullptr);
+    EXPECT_EQ(mensagens.textos(), (QStringList{fTexto(1121, bom), fTexto(1129, bom, fTexto(1138),
+                                                                          registro.hiveFilePath(Hive::CurrentUser))}));
+    EXPECT_EQ(avisosDoArmazem, 0);
+    EXPECT_EQ(setting("Cheque", "Banco"), QStringLiteral("(missing)"));
+    setSystemErrorWording({});
 }
 
 // The way back from the Backup button: a field moved and saved, the backup opened with
