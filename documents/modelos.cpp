@@ -50,12 +50,13 @@ QList<CampoModelo> camposPromissoria()
     };
 }
 
-// Reads one stored number over `valor`; a missing key gives the default.
+// Reads one stored number over `valor`; a missing key gives the default, and a number the
+// window cannot use leaves `valor` as it was.
 void lerNumero(const SettingsStore& configuracoes, const QString& secao, const QString& chave, int padrao,
-               int& valor)
+               const LimiteValor& limite, int& valor)
 {
     const QString texto = configuracoes.GetSetting(secao, chave, QString::number(padrao));
-    if (const auto lido = LerPixels(texto))
+    if (const auto lido = LerPixels(texto); lido && Cabe(limite, *lido))
         valor = *lido;
 }
 
@@ -118,17 +119,17 @@ void CarregarModelo(const SettingsStore& configuracoes, Documento documento, int
     for (const CampoModelo& c : CamposModelo(documento)) {
         PosicaoCampo& p = leiaute[c.campo];
         if (c.lider.isEmpty())
-            lerNumero(configuracoes, secao, c.chaveTop, c.top, p.top);
+            lerNumero(configuracoes, secao, c.chaveTop, c.top, kLimitePosicao, p.top);
         else
             p.top = leiaute.value(c.lider).top;
-        lerNumero(configuracoes, secao, c.chaveLeft, c.left, p.left);
+        lerNumero(configuracoes, secao, c.chaveLeft, c.left, kLimitePosicao, p.left);
     }
     if (ano && documento == Documento::Cheque) {
         const auto valor = LerPixels(configuracoes.GetSetting(secao, kChaveAno, QStringLiteral("0")));
         *ano = valor ? std::optional<bool>(*valor != 0) : std::nullopt;
     }
     for (const CampoModelo& c : CamposModelo(documento))
-        lerNumero(configuracoes, secao, c.chaveWidth, c.width, leiaute[c.campo].width);
+        lerNumero(configuracoes, secao, c.chaveWidth, c.width, kLimiteLargura, leiaute[c.campo].width);
 }
 
 QList<std::pair<QString, QString>> ValoresModelo(Documento documento, const QString& nome, const Leiaute& leiaute,

@@ -86,6 +86,8 @@ inline constexpr int kLadoMaximoTwips = kLadoMaximo * 15;
 // Top and Left of a field: it may be dragged partly past the window's left or top edge,
 // and never stands further than a whole window away.
 inline constexpr LimiteValor kLimitePosicao{LimiteValor::Tipo::Numero, -kLadoMaximo, kLadoMaximo};
+// Width of a field: the layout editor never makes one narrower than a pixel.
+inline constexpr LimiteValor kLimiteLargura{LimiteValor::Tipo::Numero, 1, kLadoMaximo};
 inline constexpr LimiteValor kLimiteAno{LimiteValor::Tipo::Marca, 0, 1};
 // A model's name: the input box takes any length, but no bank's name comes near this.
 inline constexpr LimiteValor kLimiteNome{LimiteValor::Tipo::Nome, 1, 255};

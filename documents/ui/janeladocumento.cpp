@@ -88,6 +88,10 @@ JanelaDocumento::JanelaDocumento(Documento documento, const QString& nome, const
     setAutoFillBackground(true);
     pintarFundo(this, kCinza, QPalette::Window);
     setMouseTracking(true);
+    // Never smaller than designed: the tool bar would cover the fields and the printed
+    // image would cut the form. Every size the window can take is one its load takes back.
+    setMinimumSize(desenho);
+    setMaximumSize(kLadoMaximo - kMolduraLargura, kLadoMaximo - kMolduraAltura);
     resize(desenho);
     if (janelas_)
         janelas_->registrar(nome_, this);
@@ -214,10 +218,13 @@ void JanelaDocumento::aplicarPonteiroMao(const QList<QWidget*>& controles)
 
 void JanelaDocumento::carregarComum()
 {
+    // A stored size the window cannot take, however it got there, leaves the design size.
     const auto medida = [this](const PreferenciaNumero& preferencia, int pixels, int moldura) {
         const QString desenho = QString::number((pixels + moldura) * kTwipsPorPixel);
         const auto twips = LerPixels(textoPreferencia(servicos_.configuracoes, preferencia, desenho));
-        return twips ? qMax(1, static_cast<int>(std::lround(*twips / kTwipsPorPixel)) - moldura) : pixels;
+        if (!twips || !Cabe(LimiteTamanho(preferencia), *twips))
+            return pixels;
+        return static_cast<int>(std::lround(*twips / kTwipsPorPixel)) - moldura;
     };
     resize(medida(preferenciaLargura(), width(), kMolduraLargura),
            medida(preferenciaAltura(), height(), kMolduraAltura));

@@ -87,14 +87,20 @@ TEST_F(Modelos, RowFollowersTakeTheLeadersTopAndBadNumbersKeepTheField)
     configuracoes.SaveSetting("Cheque2", "lblValorL", "12,6");  // saved under another locale
     configuracoes.SaveSetting("Cheque2", "lblValorT", "x");
     configuracoes.SaveSetting("Cheque2", "chkAno", "?");
+    // Numbers no window can use: a field beyond any screen, one with no width.
+    configuracoes.SaveSettings("Cheque2", {{"lblExtenso1L", "-20000"}, {"lblExtenso1T", "16385"}, {"lblExtenso1W", "0"}});
     Leiaute leiaute = LeiautePadrao(Documento::Cheque);
     leiaute["txtValor"].top = 77;
+    const PosicaoCampo extenso = leiaute["txtExtenso1"];
     std::optional<bool> ano = true;
     CarregarModelo(configuracoes, Documento::Cheque, 2, leiaute, &ano);
     EXPECT_EQ(leiaute[QStringLiteral("txtMês")].top, 130);
     EXPECT_EQ(leiaute["txtAno"].top, 130);
     EXPECT_EQ(leiaute["txtValor"].left, 13);
     EXPECT_EQ(leiaute["txtValor"].top, 77);
+    EXPECT_EQ(leiaute["txtExtenso1"].left, extenso.left);
+    EXPECT_EQ(leiaute["txtExtenso1"].top, extenso.top);
+    EXPECT_EQ(leiaute["txtExtenso1"].width, extenso.width);
     EXPECT_FALSE(ano);
 
     // The stored form: plain integers, no Top for the followers, the widths last.

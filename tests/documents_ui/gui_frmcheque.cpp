@@ -116,6 +116,22 @@ TEST_F(Cheque, ClosingSavesTheSizeAndAsksAboutAnUnsavedLayout)
     EXPECT_EQ(janela.cmdImprimir->y(), 377 + 30 - 62);
 }
 
+// A size no window could have, however it reached the settings, leaves the designed one;
+// and the window cannot be made smaller than designed, so every size it saves loads again.
+TEST_F(Cheque, AStoredSizeTheWindowCannotTakeLeavesTheDesignSize)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"-5", "0"}, {"4590", "9975"}, {"245776", "245776"}, {"1e9", "x"}};
+    for (const auto& [altura, largura] : casos) {
+        SCOPED_TRACE(altura);
+        configuracoes.SaveSettings("Cheque", {{"Height", altura}, {"Width", largura}});
+        frmCheque janela(servicos, cheque);
+        EXPECT_EQ(janela.size(), QSize(658, 277));
+        EXPECT_EQ(janela.cmdImprimir->y(), 277 + 30 - 62);
+        EXPECT_EQ(janela.minimumSize(), QSize(658, 277));
+    }
+}
+
 // Every way a restore can fail is one box in the interface language that names the file
 // and says why; nothing is restored.
 TEST_F(Cheque, ARestoreThatFailsSaysWhyInOneBox)
