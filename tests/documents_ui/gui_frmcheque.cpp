@@ -1,5 +1,7 @@
 #include "bancada.h"
 
+#include "support/texto.h"
+
 #include "documents/quebraextenso.h"
 #include "controls/xpbutton.h"
 #include "documents/ui/abrirdocumentos.h"
@@ -10,7 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 using namespace tarvelo;
@@ -70,14 +72,42 @@ TEST_F(Cheque, ThePayeeListFollowsWhatIsTyped)
     frmCheque janela(servicos, cheque);
     QLineEdit* favorecido = janela.txt("txtFavorecido");
     EXPECT_EQ(favorecido->text(), QString());  // two or more payees: the field starts empty
-    ASSERT_EQ(janela.lstFavorecido->count(), 4);
+    ASSERT_EQ(janela.lstFavorecido->model()->rowCount(), 4);
 
     const std::pair<const char*, int> casos[] = {{"jo", 1}, {"jos", 2}, {"x", -1}, {"ma", -1}, {"", 0}};
     for (const auto& [digitado, linha] : casos) {
         favorecido->setText(QString::fromLatin1(digitado));
-        EXPECT_EQ(janela.lstFavorecido->currentRow(), linha) << digitado;
+        EXPECT_EQ(janela.lstFavorecido->currentIndex().row(), linha) << digitado;
         EXPECT_EQ(favorecido->text(), QString::fromLatin1(digitado));  // the list has no focus: nothing copied
     }
+}
+
+// A file past what is listed is said once a run, above the open window, in the
+// interface language.
+TEST_F(Cheque, APayeeFileTooLargeToListWholeIsToldOnce)
+{
+    gravar("favorecidos.txt", "ANA\r\nJOAO\r\n");
+    QFile arquivoGrande(arquivo("favorecidos.txt"));
+    ASSERT_TRUE(arquivoGrande.resize(kMaiorListaFavorecidos - 2));  // a hole of zeros: one long line
+    ASSERT_TRUE(arquivoGrande.open(QIODevice::Append));
+    ASSERT_EQ(arquivoGrande.write("\r\nMARIA\r\n"), 9);  // MARIA starts at the limit
+    arquivoGrande.close();
+    globais().gIdioma = 2;
+    for (int vez = 1; vez <= 2; ++vez) {
+        frmCheque janela(servicos, cheque);
+        EXPECT_EQ(janela.lstFavorecido->model()->rowCount(), 2);
+        EXPECT_EQ(mensagens.vistas.size(), vez - 1u) << "not before the window is there";
+        janela.show();
+        janela.Form_Activate();
+        QCoreApplication::sendPostedEvents();
+    }
+    ASSERT_EQ(mensagens.vistas.size(), 1u);
+    EXPECT_EQ(
+        mensagens.vistas[0].texto,
+        QStringLiteral("The payee file is larger than 64 MB; the list shows only the payees at its start:\r\n\r\n")
+            + arquivo("favorecidos.txt")
+            + QStringLiteral("\r\n\r\nTo see them all, edit the file and delete the lines that are not payees."));
+    EXPECT_EQ(mensagens.vistas[0].flags, mb::Exclamation);
 }
 
 TEST_F(Cheque, OnePayeeInTheFileLeavesTheStoredPayee)
