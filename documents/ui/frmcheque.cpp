@@ -67,6 +67,9 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
     lstFavorecido->setUniformItemSizes(true);
     lstFavorecido->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstFavorecido->setModel(new QStringListModel(lstFavorecido));
+    // Reached by the arrow keys or the mouse: Tab and Enter go from the payee to the city,
+    // leaving a payee typed that the list does not hold as it was typed.
+    lstFavorecido->setFocusPolicy(Qt::ClickFocus);
     lstFavorecido->hide();
     QLineEdit* cidade = criarCampo(campo::Cidade, QStringLiteral(" Cidade Local "), Qt::AlignRight, true);
     cidade->setText(QStringLiteral("CIDADE - UF"));

@@ -1,5 +1,6 @@
 #include "bancada.h"
 
+#include "support/esperar.h"
 #include "support/texto.h"
 
 #include "documents/quebraextenso.h"
@@ -80,6 +81,46 @@ TEST_F(Cheque, ThePayeeListFollowsWhatIsTyped)
         EXPECT_EQ(janela.lstFavorecido->currentIndex().row(), linha) << digitado;
         EXPECT_EQ(favorecido->text(), QString::fromLatin1(digitado));  // the list has no focus: nothing copied
     }
+}
+
+// Enter and Tab go from the payee to the city, the arrow keys into the list: a payee the
+// list does not hold stays as it was typed, and printing adds it to the file.
+TEST_F(Cheque, APayeeTheListDoesNotHoldStaysAsTypedAndIsAddedByPrinting)
+{
+    gravar("favorecidos.txt", "ANA\r\nJOAO\r\nJOSE\r\n");
+    frmCheque janela(servicos, cheque);
+    janela.show();
+    QApplication::setActiveWindow(&janela);
+    ASSERT_TRUE(esperarAte([&janela] { return janela.isActiveWindow(); }));
+    QLineEdit* favorecido = janela.txt("txtFavorecido");
+    const QString novo = QStringLiteral("Padaria São João");
+    const auto digitar = [&](Qt::Key tecla) {
+        favorecido->setFocus();
+        favorecido->clear();
+        // Key by key with its text, accents too, which keyClicks cannot type.
+        for (const QChar c : novo)
+            QTest::sendKeyEvent(QTest::Click, favorecido, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        QTest::keyClick(favorecido, tecla);
+    };
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab}) {
+        digitar(tecla);
+        EXPECT_EQ(favorecido->text(), novo) << tecla;
+        EXPECT_EQ(QApplication::focusWidget(), janela.campo(campo::Cidade)) << tecla;
+        EXPECT_FALSE(janela.lstFavorecido->isVisible()) << tecla;
+    }
+
+    digitar(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), janela.lstFavorecido);
+    EXPECT_EQ(favorecido->text(), QStringLiteral("ANA"));
+    QTest::keyClick(janela.lstFavorecido, Qt::Key_Down);
+    EXPECT_EQ(favorecido->text(), QStringLiteral("JOAO"));
+    QTest::keyClick(janela.lstFavorecido, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), janela.campo(campo::Cidade));
+    EXPECT_EQ(favorecido->text(), QStringLiteral("JOAO"));
+
+    digitar(Qt::Key_Tab);
+    janela.cmdImprimir_Click();
+    EXPECT_EQ(ler("favorecidos.txt"), "ANA\r\nJOAO\r\nJOSE\r\nPADARIA S\xC3\x83O JO\xC3\x83O\r\n");
 }
 
 // A file past what is listed is said once a run, above the open window, in the
