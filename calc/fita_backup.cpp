@@ -10,13 +10,13 @@
 #include "host/preferencias.h"
 #include "host/sistema.h"
 #include "host/texto.h"
-#include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/fileio.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +24,6 @@
 namespace tarvelo {
 
 namespace {
-
 
 QString pastaSemBarra()
 {
@@ -69,7 +68,7 @@ bool frmCalcula::backupAoLimpar()
         return true;
     const QString caminho = ArquivoBackup();
     const QString bloco = BlocoBackup(txtFita.Text(), servicos_.relogio.now().time());
-    if (const FileResult anexado = appendToFile(caminho, toAnsi(bloco)); !anexado) {
+    if (const FileResult anexado = appendText(caminho, bloco); !anexado) {
         // The tape is now the only copy of these calculations: it stays until a clear
         // manages to back it up. At load only the calculation starts anew.
         avisarGravacao(caminho, anexado.error, fTexto(172, QDir::toNativeSeparators(caminho)));
@@ -125,7 +124,9 @@ void frmCalcula::mnuSalvar_Click()
     if (!servicos_.arquivos.ShowFileDialog(pedido) || pedido.fileName.isEmpty())
         return;
 
-    if (!writeFileAtomically(pedido.fileName, toAnsi(txtFita.Text() + kQuebra), FileAccess::User)) {
+    // Whatever the file held is replaced: it is a new file, in the encoding of new files.
+    const QByteArray texto = encodeText(txtFita.Text() + kQuebra, TextEncoding::Utf8);
+    if (!writeFileAtomically(pedido.fileName, texto, FileAccess::User)) {
         servicos_.mensagens.show(fTexto(30), mb::Critical);
         return;
     }

@@ -1,70 +1,41 @@
 #include "documents/favorecidos.h"
 
 #include "host/globais.h"
-#include "platform/ansi.h"
-#include "platform/fileio.h"
+#include "platform/textfile.h"
 
 #include <algorithm>
-#include <numeric>
+#include <limits>
 #include <utility>
 
 namespace tarvelo {
-namespace {
-
-constexpr qint64 kTamanhoMaximo = 4 * 1024 * 1024;
-
-// The file as far as it is read: a huge one is cut at the limit (and known to be cut).
-FileRead lerArquivo(const QString& caminho)
-{
-    FileRead lido = readRegularFile(caminho, kTamanhoMaximo, Oversize::KeepHead);
-    if (lido.status == FileRead::Status::TooLarge)
-        lido.bytes.truncate(kTamanhoMaximo);
-    return lido;
-}
-
-bool legivel(const FileRead& lido)
-{
-    return lido.status != FileRead::Status::Unreadable;
-}
-
-QStringList linhasDe(const QByteArray& bytes)
-{
-    const QString texto = fromAnsi(bytes);
-    QStringList linhas;
-    qsizetype inicio = 0;
-    while (inicio < texto.size()) {
-        qsizetype fim = inicio;
-        while (fim < texto.size() && texto.at(fim) != u'\r' && texto.at(fim) != u'\n')
-            ++fim;
-        linhas.append(texto.sliced(inicio, fim - inicio));
-        const bool crlf = fim + 1 < texto.size() && texto.at(fim) == u'\r' && texto.at(fim + 1) == u'\n';
-        inicio = fim + (crlf ? 2 : 1);
-    }
-    return linhas;
-}
-
-}  // namespace
 
 QString ArquivoFavorecidos()
 {
     return globais().gPastaApp + QStringLiteral("favorecidos.txt");
 }
 
-QStringList LerFavorecidos(const QString& caminho)
+ListaFavorecidos LerFavorecidos(const QString& caminho)
 {
-    const FileRead lido = lerArquivo(caminho);
-    if (!legivel(lido))
-        return {};
-    QStringList linhas = linhasDe(lido.bytes);
-    linhas.removeIf([](const QString& linha) { return linha.size() > kMaiorFavorecido; });
-    return linhas;
+    QStringList linhas;
+    const TextLines lidas = readTextLines(caminho, kMaiorFavorecido, kMaiorListaFavorecidos, [&linhas](QString linha) {
+        linhas.append(std::move(linha));
+        return true;
+    });
+    return {std::move(linhas), lidas.cut};
 }
 
-ListaFavorecidos::ListaFavorecidos(QStringList linhas) : linhas_(std::move(linhas)), porTexto_(linhas_.size())
+ListaFavorecidos::ListaFavorecidos(QStringList linhas, bool cortada) : linhas_(std::move(linhas)), cortada_(cortada)
 {
-    std::iota(porTexto_.begin(), porTexto_.end(), 0);
-    std::sort(porTexto_.begin(), porTexto_.end(),
-              [this](int a, int b) { return QStringView(linhas_.at(a)) < QStringView(linhas_.at(b)); });
+    // Each text sorted beside its position: a comparison then reaches the two texts without
+    // first going through the list, which counts with a million lines.
+    std::vector<std::pair<QStringView, int>> ordem;
+    ordem.reserve(linhas_.size());
+    for (int i = 0; i < linhas_.size(); ++i)
+        ordem.emplace_back(linhas_.at(i), i);
+    std::sort(ordem.begin(), ordem.end());
+    porTexto_.reserve(ordem.size());
+    for (const auto& [texto, posicao] : ordem)
+        porTexto_.push_back(posicao);
 }
 
 int BuscarFavorecido(const ListaFavorecidos& lista, const QString& digitado)
@@ -84,17 +55,19 @@ bool AnexarFavorecido(const QString& caminho, const QString& favorecido)
 {
     if (favorecido.isEmpty())
         return true;
-    const FileRead lido = lerArquivo(caminho);
-    if (!legivel(lido))
+    bool presente = false;
+    const TextLines lidas = readTextLines(caminho, favorecido.size(), std::numeric_limits<qint64>::max(),
+                                          [&presente, &favorecido](const QString& linha) {
+                                              presente = linha == favorecido;
+                                              return !presente;
+                                          });
+    if (!lidas.readable())
         return false;
-    if (linhasDe(lido.bytes).contains(favorecido))
+    if (presente)
         return true;
-    QByteArray linha = toAnsi(favorecido) + "\r\n";
-    const bool semFimDeLinha = lido.ok() && !lido.bytes.isEmpty()
-                               && !lido.bytes.endsWith('\n') && !lido.bytes.endsWith('\r');
-    if (semFimDeLinha)
-        linha.prepend("\r\n");
-    return appendToFile(caminho, linha).ok();
+    const QString linha =
+        (lidas.lastLineOpen ? QStringLiteral("\r\n") : QString()) + favorecido + QStringLiteral("\r\n");
+    return appendToFile(caminho, encodeText(linha, lidas.encoding)).ok();
 }
 
 }  // namespace tarvelo

@@ -1,6 +1,8 @@
 #include "platform/ansi.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace tarvelo {
 namespace {
@@ -21,6 +23,13 @@ char encodeOne(char16_t c)
         if (kHigh[i] == c)
             return static_cast<char>(0x80 + i);
     return '?';
+}
+
+bool asciiWord(const unsigned char* p)
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return (word & 0x8080808080808080u) == 0;
 }
 
 }  // namespace
@@ -49,6 +58,58 @@ QString fromAnsi(QByteArrayView bytes)
         dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
     }
     return out;
+}
+
+void TextEncodingCheck::add(QByteArrayView block)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(block.data());
+    const auto* const end = p + block.size();
+    while (p < end && !broken_) {
+        if (due_ > 0) {
+            const unsigned char b = *p++;
+            broken_ = b < low_ || b > high_;
+            low_ = 0x80;
+            high_ = 0xBF;
+            --due_;
+            continue;
+        }
+        // Most of a payee list or a tape is ASCII: eight bytes at a time.
+        while (end - p >= 8 && asciiWord(p))
+            p += 8;
+        if (p == end)
+            break;
+        const unsigned char b = *p++;
+        if (b < 0x80)
+            continue;
+        // The ranges of the first continuation byte keep out overlong forms (E0, F0),
+        // surrogates (ED) and code points past U+10FFFF (F4).
+        low_ = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;
+        high_ = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;
+        due_ = b >= 0xC2 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF4 ? 3 : 0;
+        broken_ = due_ == 0;
+    }
+}
+
+TextEncoding TextEncodingCheck::encoding() const
+{
+    return broken_ || due_ > 0 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+}
+
+TextEncoding textEncoding(QByteArrayView bytes)
+{
+    TextEncodingCheck check;
+    check.add(bytes);
+    return check.encoding();
+}
+
+QString decodeText(QByteArrayView bytes, TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : fromAnsi(bytes);
+}
+
+QByteArray encodeText(QStringView text, TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 ? text.toUtf8() : toAnsi(text);
 }
 
 }  // namespace tarvelo

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kTemporarySuffixLength = 6;
 constexpr qint64 kStaleAfterSeconds = 60;
-constexpr qsizetype kCopyBlockBytes = 64 * 1024;
+constexpr qsizetype kBlockBytes = 64 * 1024;
 
 std::function<QString(int)>& errorWording()
 {
@@ -163,6 +163,50 @@ int createFolders(const QString& path)
     return ::mkdir(nativePath(path).constData(), 0700) == 0 || errno == EEXIST ? 0 : errno;
 }
 
+FileRead& unreadable(FileRead& result, int error)
+{
+    result.status = FileRead::Status::Unreadable;
+    result.error = systemErrorText(error);
+    return result;
+}
+
+// The regular file at `path` opened for reading, its `info` filled in; or an invalid
+// descriptor with `result` Missing or Unreadable. Only a regular file is opened, without
+// blocking: a FIFO, a device, a folder or a dangling link is never waited on.
+int openForReading(const QString& path, FileRead& result)
+{
+    const QByteArray native = nativePath(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) {
+        // A link whose target is gone is there, and is no file we can read.
+        const int error = errno;
+        struct stat link {};
+        const bool dangling = error == ENOENT && ::lstat(native.constData(), &link) == 0;
+        if (error != ENOENT || dangling)
+            unreadable(result, error);
+        return -1;
+    }
+    // Checked before opening: opening a device can have effects of its own.
+    if (const int error = whyNotRegular(info)) {
+        unreadable(result, error);
+        return -1;
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        unreadable(result, errno);
+        return -1;
+    }
+    // Whatever is open now is what counts: the name may have been replaced meanwhile.
+    const int error = ::fstat(fd, &info) != 0 ? errno : whyNotRegular(info);
+    if (error != 0) {
+        ::close(fd);
+        unreadable(result, error);
+        return -1;
+    }
+    result.info = info;
+    return fd;
+}
+
 }  // namespace
 
 QString systemErrorText(int error)
@@ -247,7 +291,7 @@ FileResult copyFile(const QString& from, const QString& to)
     Descriptor target(::open(nativePath(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!target.valid())
         return failure(errno);
-    QByteArray block(kCopyBlockBytes, Qt::Uninitialized);
+    QByteArray block(kBlockBytes, Qt::Uninitialized);
     int error = 0;
     for (;;) {
         const ssize_t got = ::read(source.get(), block.data(), static_cast<size_t>(block.size()));
@@ -291,43 +335,16 @@ FileResult makePrivateFolder(const QString& path)
 FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
 {
     FileRead result;
-    const QByteArray native = nativePath(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) {
-        // A link whose target is gone is there, and is no file we can read.
-        const int error = errno;
-        struct stat link {};
-        const bool dangling = error == ENOENT && ::lstat(native.constData(), &link) == 0;
-        if (error != ENOENT || dangling) {
-            result.status = FileRead::Status::Unreadable;
-            result.error = systemErrorText(error);
-        }
-        return result;
-    }
-    const auto refuse = [&result](int error) {
-        result.status = FileRead::Status::Unreadable;
-        result.error = systemErrorText(error);
-        return result;
-    };
-    // Checked before opening: opening a device can have effects of its own.
-    if (const int error = whyNotRegular(info))
-        return refuse(error);
-    Descriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const Descriptor file(openForReading(path, result));
     if (!file.valid())
-        return refuse(errno);
-    // Whatever is open now is what counts: the name may have been replaced meanwhile.
-    if (::fstat(file.get(), &info) != 0)
-        return refuse(errno);
-    if (const int error = whyNotRegular(info))
-        return refuse(error);
-    result.info = info;
-    if (info.st_size > limit && oversize == Oversize::Refuse) {
+        return result;
+    if (result.info.st_size > limit && oversize == Oversize::Refuse) {
         result.status = FileRead::Status::TooLarge;
         result.error = systemErrorText(EFBIG);
         return result;
     }
     // The size may change under us: never take more than one byte past the limit.
-    QByteArray bytes(static_cast<qsizetype>(std::min<qint64>(info.st_size, limit + 1)), Qt::Uninitialized);
+    QByteArray bytes(static_cast<qsizetype>(std::min<qint64>(result.info.st_size, limit + 1)), Qt::Uninitialized);
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
@@ -339,7 +356,7 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return refuse(errno);
+            return unreadable(result, errno);
         }
         if (got == 0)
             break;
@@ -350,6 +367,27 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
     if (result.status == FileRead::Status::TooLarge)
         result.error = systemErrorText(EFBIG);
     result.bytes = std::move(bytes);
+    return result;
+}
+
+FileRead readFileInBlocks(const QString& path, const std::function<bool(QByteArrayView block)>& take)
+{
+    FileRead result;
+    const Descriptor file(openForReading(path, result));
+    if (!file.valid())
+        return result;
+    QByteArray block(kBlockBytes, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t got = ::read(file.get(), block.data(), static_cast<size_t>(block.size()));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return unreadable(result, errno);
+        }
+        if (got == 0 || !take(QByteArrayView(block.constData(), got)))
+            break;
+    }
+    result.status = FileRead::Status::Ok;
     return result;
 }
 

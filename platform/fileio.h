@@ -73,6 +73,11 @@ struct FileRead {
 enum class Oversize { Refuse, KeepHead };
 FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize = Oversize::Refuse);
 
+// A regular file of any size gone through from the start in blocks, each handed to `take`
+// until it answers false; the file is opened as readRegularFile does. The status is Ok,
+// Missing or Unreadable; the bytes are only ever the block in hand.
+FileRead readFileInBlocks(const QString& path, const std::function<bool(QByteArrayView block)>& take);
+
 // Removes the temporary files a killed write left beside `names` in `folder` (the pattern
 // of writeFileAtomically), once they are older than a minute: a younger one may belong to
 // a write still running in another copy of the program.

@@ -19,10 +19,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QSet>
+#include <QStringListModel>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvelo {
 namespace {
@@ -33,6 +37,17 @@ const QString kReserva = QStringLiteral("txtReserva");
 constexpr int kLarguraBackup = 44;
 constexpr int kEsquerdaCopias = 176;
 
+// A payee file too large to list whole is told about once a run: the cheque window opens
+// for every cheque, and the file stays as it is until the user edits it.
+bool primeiroAviso(const QString& arquivo)
+{
+    static QSet<QString> avisados;
+    if (avisados.contains(arquivo))
+        return false;
+    avisados.insert(arquivo);
+    return true;
+}
+
 }  // namespace
 
 frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, RegistroJanelas* janelas)
@@ -40,13 +55,21 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
 {
     setWindowTitle(QStringLiteral(" Imprimir Cheque Bancário "));
     QLineEdit* favorecido = criarCampo(kFavorecido, QStringLiteral(" Favorecido "), Qt::AlignLeft, true);
-    lstFavorecido = new QListWidget(this);
+    lstFavorecido = new QListView(this);
     lstFavorecido->setObjectName(QStringLiteral("lstFavorecido"));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     lstFavorecido->setFont(tahoma);
     lstFavorecido->setToolTip(QStringLiteral(" Lista dos Favorecidos "));
     lstFavorecido->resize(250, 100);
+    // The view shows the lines read without an item of its own for each: a list of a
+    // million payees opens at once.
+    lstFavorecido->setUniformItemSizes(true);
+    lstFavorecido->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstFavorecido->setModel(new QStringListModel(lstFavorecido));
+    // Reached by the arrow keys or the mouse: Tab and Enter go from the payee to the city,
+    // leaving a payee typed that the list does not hold as it was typed.
+    lstFavorecido->setFocusPolicy(Qt::ClickFocus);
     lstFavorecido->hide();
     QLineEdit* cidade = criarCampo(campo::Cidade, QStringLiteral(" Cidade Local "), Qt::AlignRight, true);
     cidade->setText(QStringLiteral("CIDADE - UF"));
@@ -75,7 +98,8 @@ frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, 
     ordenarTab({favorecido, lstFavorecido, cidade, dia, mes, ano, chkNegrito, chkAno, Check2, lstCopias, reserva,
                 cmdConf, cmdImprimir, cbModelo, cmdSalvar, extenso1, extenso2, valor, cmdBackup, cmdHelp});
     connect(favorecido, &QLineEdit::textChanged, this, &frmCheque::txtFavorecido_Change);
-    connect(lstFavorecido, &QListWidget::currentRowChanged, this, &frmCheque::lstFavorecido_Click);
+    connect(lstFavorecido->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmCheque::lstFavorecido_Click);
     Form_Load();
 }
 
@@ -90,8 +114,9 @@ void frmCheque::Form_Load()
     definirTexto(campo::Ano, formatDate(hoje, chkAno->isChecked() ? u"yyyy" : u"yy"));
     carregarComum();
     favorecidos_ = LerFavorecidos(ArquivoFavorecidos());
-    lstFavorecido->addItems(favorecidos_.linhas());
-    if (lstFavorecido->count() < 2)
+    avisarListaCortada_ = favorecidos_.cortada() && primeiroAviso(ArquivoFavorecidos());
+    static_cast<QStringListModel*>(lstFavorecido->model())->setStringList(favorecidos_.linhas());
+    if (favorecidos_.linhas().size() < 2)
         definirTexto(kFavorecido, lerPreferencia(servicos_.configuracoes, pref::ChequeFavorecido));
 }
 
@@ -130,6 +155,11 @@ bool frmCheque::enterAvanca() const
 void frmCheque::aposAtivar()
 {
     campo(kFavorecido)->setFocus();
+    if (std::exchange(avisarListaCortada_, false))
+        QTimer::singleShot(0, this, [this] {
+            servicos_.mensagens.show(fTexto(1152, ArquivoFavorecidos(), QString::number(kMaiorListaFavorecidos / (1024 * 1024))),
+                                     mb::Exclamation);
+        });
 }
 
 void frmCheque::aposCarregarModelo(const std::optional<bool>& ano)
@@ -194,24 +224,35 @@ void frmCheque::txtFavorecido_Change()
 {
     if (favorecidos_.linhas().isEmpty())
         return;
-    lstFavorecido->setCurrentRow(BuscarFavorecido(favorecidos_, texto(kFavorecido)));
+    selecionarFavorecido(BuscarFavorecido(favorecidos_, texto(kFavorecido)));
 }
 
 void frmCheque::lstFavorecido_GotFocus()
 {
     listaComFoco_ = true;
-    if (lstFavorecido->count() == 0)
+    if (favorecidos_.linhas().isEmpty())
         return;
-    if (lstFavorecido->currentRow() < 0)
-        lstFavorecido->setCurrentRow(0);
-    definirTexto(kFavorecido, lstFavorecido->currentItem()->text());
+    if (favorecidoSelecionado() < 0)
+        selecionarFavorecido(0);
+    definirTexto(kFavorecido, favorecidos_.linhas().at(favorecidoSelecionado()));
 }
 
 void frmCheque::lstFavorecido_Click()
 {
-    const QListWidgetItem* item = lstFavorecido->currentItem();
-    if (listaComFoco_ && item && !item->text().isEmpty())
-        definirTexto(kFavorecido, item->text());
+    const int linha = favorecidoSelecionado();
+    if (listaComFoco_ && linha >= 0 && !favorecidos_.linhas().at(linha).isEmpty())
+        definirTexto(kFavorecido, favorecidos_.linhas().at(linha));
+}
+
+int frmCheque::favorecidoSelecionado() const
+{
+    return lstFavorecido->currentIndex().row();
+}
+
+void frmCheque::selecionarFavorecido(int linha)
+{
+    // No line (-1) is no index: nothing selected.
+    lstFavorecido->setCurrentIndex(lstFavorecido->model()->index(linha, 0));
 }
 
 bool frmCheque::eventFilter(QObject* objeto, QEvent* evento)

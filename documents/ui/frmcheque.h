@@ -3,7 +3,7 @@
 #include "documents/favorecidos.h"
 #include "documents/ui/janeladocumento.h"
 
-class QListWidget;
+class QListView;
 
 namespace tarvelo {
 
@@ -17,7 +17,7 @@ public:
 
     QCheckBox* chkAno = nullptr;
     XPButton* cmdBackup = nullptr;
-    QListWidget* lstFavorecido = nullptr;
+    QListView* lstFavorecido = nullptr;
 
     void chkAno_Click();
     void cmdBackup_Click();
@@ -46,9 +46,12 @@ private:
     void Form_Load();
     void lstFavorecido_GotFocus();
     void lstFavorecido_Click();
+    int favorecidoSelecionado() const;  // -1: none
+    void selecionarFavorecido(int linha);
 
-    ListaFavorecidos favorecidos_;  // the list's entries, searched at every key
-    bool listaComFoco_ = false;  // the list's Tag: only then does its selection fill the payee
+    ListaFavorecidos favorecidos_;     // the list's entries, searched at every key
+    bool listaComFoco_ = false;        // the list's Tag: only then does its selection fill the payee
+    bool avisarListaCortada_ = false;  // the file goes on past what is listed: said once shown
 };
 
 }  // namespace tarvelo

@@ -4,7 +4,6 @@
 
 #include "calc/fita_backup.h"
 #include "host/texto.h"
-#include "platform/ansi.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,13 +36,13 @@ TEST(Backup, ClearingAHeaderOnlyTapeAppendsItWithTheTimeStamp)
     const QString esperado = cabecalho + QStringLiteral(" =========================\r\n\r\n"
                                                         "        BKP = 09:05:07 hs.\r\n\r\n"
                                                         " =========================\r\n");
-    EXPECT_EQ(visivel(fromAnsi(b.backup())), visivel(esperado));
+    EXPECT_EQ(visivel(QString::fromUtf8(b.backup())), visivel(esperado));
     EXPECT_EQ(b.backup().size(), esperado.size());
     EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(cabecalho));
     EXPECT_TRUE(b.mensagens.vistas.empty());
 }
 
-TEST(Backup, ACalculationIsBackedUpInWindows1252AndTheNextBlockFollowsIt)
+TEST(Backup, ACalculationIsBackedUpAsItStandsAndTheNextBlockFollowsIt)
 {
     Calculadora b;
     b.calc.mnuBackup.setChecked(true);
@@ -54,12 +53,35 @@ TEST(Backup, ACalculationIsBackedUpInWindows1252AndTheNextBlockFollowsIt)
     b.calc.mnuLimpar_Click();
 
     const QByteArray bytes = b.backup();
-    EXPECT_TRUE(bytes.startsWith(toAnsi(fita))) << "the open calculation goes as it stands";
-    EXPECT_TRUE(bytes.contains("5 \xD7\r\n")) << "the multiplication sign in the code page";
+    EXPECT_TRUE(bytes.startsWith(fita.toUtf8())) << "the open calculation goes as it stands";
     EXPECT_TRUE(bytes.contains("BKP = 09:05:07 hs."));
     EXPECT_TRUE(bytes.endsWith("BKP = 10:05:07 hs.\r\n\r\n =========================\r\n"));
     EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("0"));
     EXPECT_EQ(b.calc.lblVisor[1].Caption(), QStringLiteral("000"));
+}
+
+// A new backup file is in the desktop's encoding. One carried over from Windows goes on
+// in the encoding it has, so that the program the user reads it with reads all of it.
+TEST(Backup, TheBackupIsAddedToInTheEncodingOfItsFile)
+{
+    struct Caso {
+        const char* antes;  // nullptr: no file yet
+        QByteArray multiplicacao;
+    };
+    for (const Caso& caso : {Caso{nullptr, "5 \xC3\x97\r\n"}, Caso{" =========================\r\n", "5 \xC3\x97\r\n"},
+                             Caso{"                       2 \xD7\r\n", "5 \xD7\r\n"}}) {
+        Calculadora b;
+        b.calc.mnuBackup.setChecked(true);
+        if (caso.antes) {
+            QFile arquivo(b.pasta() + QStringLiteral("calcula.txt"));
+            ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+            ASSERT_GT(arquivo.write(caso.antes), 0);
+        }
+        b.teclas(QStringLiteral("5*3"));
+        b.calc.mnuLimpar_Click();
+        EXPECT_TRUE(b.backup().startsWith(caso.antes)) << caso.antes;
+        EXPECT_TRUE(b.backup().contains(caso.multiplicacao)) << caso.antes;
+    }
 }
 
 TEST(Backup, NothingIsWrittenWithTheOptionOffOrForATapeOfOneLine)
@@ -111,7 +133,7 @@ TEST(Backup, ATapeThatCannotBeBackedUpStaysUntilABackupSucceeds)
     b.calc.Visible = true;
     ASSERT_TRUE(QDir().rmdir(caminho));
     b.calc.mnuLimpar_Click();
-    EXPECT_TRUE(fromAnsi(b.backup()).startsWith(fita)) << "the next clear backs the tape up";
+    EXPECT_TRUE(QString::fromUtf8(b.backup()).startsWith(fita)) << "the next clear backs the tape up";
     EXPECT_EQ(visivel(b.calc.txtFita.Text()), visivel(b.cabecalho));
 }
 
@@ -204,7 +226,8 @@ TEST(Salvar, TheTapeIsWrittenWithALineBreakAndTheFileRemembered)
 
     QFile salvo(arquivo);
     ASSERT_TRUE(salvo.open(QIODevice::ReadOnly));
-    EXPECT_EQ(salvo.readAll(), toAnsi(b.calc.txtFita.Text() + QStringLiteral("\r\n")));
+    EXPECT_EQ(salvo.readAll(), (b.calc.txtFita.Text() + QStringLiteral("\r\n")).toUtf8());
+    EXPECT_TRUE(b.calc.txtFita.Text().contains(QStringLiteral("5 ×")));
     EXPECT_EQ(b.configuracoes.GetSetting(QStringLiteral("Conf"), QStringLiteral("UltimoArq")), arquivo);
     EXPECT_EQ(b.configuracoes.GetSetting(QStringLiteral("Conf"), QStringLiteral("UltimoPath")),
               b.pasta() + QStringLiteral("Docs/"));

@@ -27,11 +27,15 @@ protected:
     QString arquivo = pasta.filePath(QStringLiteral("favorecidos.txt"));
 };
 
-TEST_F(Favorecidos, LinesAreReadWithAnyLineEndAndInTheCodePage)
+// A file a Linux editor wrote is UTF-8; one carried over from Windows is not.
+TEST_F(Favorecidos, LinesAreReadWithAnyLineEndInTheFilesEncoding)
 {
-    EXPECT_TRUE(LerFavorecidos(arquivo).isEmpty());
+    EXPECT_TRUE(LerFavorecidos(arquivo).linhas().isEmpty());
     gravar("ANA\r\nJO\xC3O\nJOSE\rmaria\r\n");
-    EXPECT_EQ(LerFavorecidos(arquivo), QStringList({"ANA", QStringLiteral("JOÃO"), "JOSE", "maria"}));
+    EXPECT_EQ(LerFavorecidos(arquivo).linhas(), QStringList({"ANA", QStringLiteral("JOÃO"), "JOSE", "maria"}));
+    gravar("ANA COM\xC3\x89RCIO LTDA\r\nJO\xC3\x83O\r\n");
+    EXPECT_EQ(LerFavorecidos(arquivo).linhas(),
+              QStringList({QStringLiteral("ANA COMÉRCIO LTDA"), QStringLiteral("JOÃO")}));
 }
 
 TEST_F(Favorecidos, ALineLongerThanAnyPayeeIsLeftOut)
@@ -39,7 +43,28 @@ TEST_F(Favorecidos, ALineLongerThanAnyPayeeIsLeftOut)
     const QByteArray longest(kMaiorFavorecido, 'L');
     gravar("ANA\r\nJOAO\r\n" + longest + "\r\n" + QByteArray(kMaiorFavorecido + 1, 'Y') + "\nJOSE\r\n" +
            QByteArray(5 * 1024 * 1024, 'X'));
-    EXPECT_EQ(LerFavorecidos(arquivo), QStringList({"ANA", "JOAO", QString::fromLatin1(longest), "JOSE"}));
+    EXPECT_EQ(LerFavorecidos(arquivo).linhas(), QStringList({"ANA", "JOAO", QString::fromLatin1(longest), "JOSE"}));
+}
+
+// A first line of 5 MB used to fill all that was read of the file. Past the size that is
+// listed, the payees are still the file's: printing for one adds no second line.
+TEST_F(Favorecidos, TheWholeFileIsListedUpToItsLimitAndSearchedWholeBeforeAnAppend)
+{
+    gravar(QByteArray(5 * 1024 * 1024, 'X') + "\r\nANA\r\nJOAO\r\n");
+    const QByteArray fim = "\r\nJOSE\r\nMARIA\r\n";  // MARIA starts at the limit
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek(kMaiorListaFavorecidos - 8));  // a hole of zeros: one long line
+    ASSERT_EQ(f.write(fim), fim.size());
+    f.close();
+
+    const ListaFavorecidos lista = LerFavorecidos(arquivo);
+    EXPECT_EQ(lista.linhas(), QStringList({"ANA", "JOAO", "JOSE"}));
+    EXPECT_TRUE(lista.cortada());
+
+    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("MARIA")));
+    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("PEDRO")));
+    EXPECT_TRUE(conteudo().endsWith(fim + "PEDRO\r\n"));
 }
 
 TEST_F(Favorecidos, TheSearchTakesTheFirstLineThatStartsWithTheTypedTextInCapitals)
@@ -56,12 +81,34 @@ TEST_F(Favorecidos, TheSearchTakesTheFirstLineThatStartsWithTheTypedTextInCapita
 TEST_F(Favorecidos, AppendingAddsANewPayeeOnceOnItsOwnLine)
 {
     ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSÉ")));
-    EXPECT_EQ(conteudo(), "JOS\xC9\r\n");
+    EXPECT_EQ(conteudo(), "JOS\xC3\x89\r\n");
     ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSÉ")));
     ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("jos\u00e9")));  // another case is another payee
     ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSÉ ")));
     ASSERT_TRUE(AnexarFavorecido(arquivo, QString()));
-    EXPECT_EQ(conteudo(), "JOS\xC9\r\njos\xE9\r\nJOS\xC9 \r\n");
+    EXPECT_EQ(conteudo(), "JOS\xC3\x89\r\njos\xC3\xA9\r\nJOS\xC3\x89 \r\n");
+}
+
+// The file keeps one encoding: a payee goes in as the lines before it are written, and
+// one already there in either encoding is not added again.
+TEST_F(Favorecidos, APayeeIsAddedInTheEncodingTheFileHas)
+{
+    struct Caso {
+        QByteArray antes;
+        QByteArray depois;
+    };
+    const Caso casos[] = {
+        {"ANA\r\n", "ANA\r\nJOS\xC3\x89\r\n"},
+        {"ANA COM\xC3\x89RCIO LTDA\r\n", "ANA COM\xC3\x89RCIO LTDA\r\nJOS\xC3\x89\r\n"},
+        {"JO\xC3O\r\n", "JO\xC3O\r\nJOS\xC9\r\n"},
+        {"ANA\r\nJOS\xC9\r\nJO\xC3O\r\n", "ANA\r\nJOS\xC9\r\nJO\xC3O\r\n"},
+        {"\xEF\xBB\xBFJOS\xC3\x89\r\n", "\xEF\xBB\xBFJOS\xC3\x89\r\n"},
+    };
+    for (const Caso& caso : casos) {
+        gravar(caso.antes);
+        ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSÉ")));
+        EXPECT_EQ(conteudo(), caso.depois) << caso.antes.toStdString();
+    }
 }
 
 TEST_F(Favorecidos, AFileWhoseLastLineHasNoLineEndGetsOneFirst)
@@ -80,7 +127,7 @@ TEST_F(Favorecidos, AnUnwritableOrOddFileIsAFailureAndNeverWaitedOn)
     EXPECT_FALSE(AnexarFavorecido(pasta.filePath(QStringLiteral("missing/favorecidos.txt")), QStringLiteral("ANA")));
 
     ASSERT_EQ(mkfifo(QFile::encodeName(arquivo).constData(), 0600), 0);
-    EXPECT_TRUE(LerFavorecidos(arquivo).isEmpty());
+    EXPECT_TRUE(LerFavorecidos(arquivo).linhas().isEmpty());
     EXPECT_FALSE(AnexarFavorecido(arquivo, QStringLiteral("ANA")));
 }
 

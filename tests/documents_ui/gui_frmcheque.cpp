@@ -1,5 +1,8 @@
 #include "bancada.h"
 
+#include "support/esperar.h"
+#include "support/texto.h"
+
 #include "documents/backupcheques.h"
 #include "documents/quebraextenso.h"
 #include "controls/xpbutton.h"
@@ -12,7 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 #include <functional>
@@ -75,14 +78,82 @@ TEST_F(Cheque, ThePayeeListFollowsWhatIsTyped)
     frmCheque janela(servicos, cheque);
     QLineEdit* favorecido = janela.txt("txtFavorecido");
     EXPECT_EQ(favorecido->text(), QString());  // two or more payees: the field starts empty
-    ASSERT_EQ(janela.lstFavorecido->count(), 4);
+    ASSERT_EQ(janela.lstFavorecido->model()->rowCount(), 4);
 
     const std::pair<const char*, int> casos[] = {{"jo", 1}, {"jos", 2}, {"x", -1}, {"ma", -1}, {"", 0}};
     for (const auto& [digitado, linha] : casos) {
         favorecido->setText(QString::fromLatin1(digitado));
-        EXPECT_EQ(janela.lstFavorecido->currentRow(), linha) << digitado;
+        EXPECT_EQ(janela.lstFavorecido->currentIndex().row(), linha) << digitado;
         EXPECT_EQ(favorecido->text(), QString::fromLatin1(digitado));  // the list has no focus: nothing copied
     }
+}
+
+// Enter and Tab go from the payee to the city, the arrow keys into the list: a payee the
+// list does not hold stays as it was typed, and printing adds it to the file.
+TEST_F(Cheque, APayeeTheListDoesNotHoldStaysAsTypedAndIsAddedByPrinting)
+{
+    gravar("favorecidos.txt", "ANA\r\nJOAO\r\nJOSE\r\n");
+    frmCheque janela(servicos, cheque);
+    janela.show();
+    QApplication::setActiveWindow(&janela);
+    ASSERT_TRUE(esperarAte([&janela] { return janela.isActiveWindow(); }));
+    QLineEdit* favorecido = janela.txt("txtFavorecido");
+    const QString novo = QStringLiteral("Padaria São João");
+    const auto digitar = [&](Qt::Key tecla) {
+        favorecido->setFocus();
+        favorecido->clear();
+        // Key by key with its text, accents too, which keyClicks cannot type.
+        for (const QChar c : novo)
+            QTest::sendKeyEvent(QTest::Click, favorecido, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        QTest::keyClick(favorecido, tecla);
+    };
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab}) {
+        digitar(tecla);
+        EXPECT_EQ(favorecido->text(), novo) << tecla;
+        EXPECT_EQ(QApplication::focusWidget(), janela.campo(campo::Cidade)) << tecla;
+        EXPECT_FALSE(janela.lstFavorecido->isVisible()) << tecla;
+    }
+
+    digitar(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), janela.lstFavorecido);
+    EXPECT_EQ(favorecido->text(), QStringLiteral("ANA"));
+    QTest::keyClick(janela.lstFavorecido, Qt::Key_Down);
+    EXPECT_EQ(favorecido->text(), QStringLiteral("JOAO"));
+    QTest::keyClick(janela.lstFavorecido, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), janela.campo(campo::Cidade));
+    EXPECT_EQ(favorecido->text(), QStringLiteral("JOAO"));
+
+    digitar(Qt::Key_Tab);
+    janela.cmdImprimir_Click();
+    EXPECT_EQ(ler("favorecidos.txt"), "ANA\r\nJOAO\r\nJOSE\r\nPADARIA S\xC3\x83O JO\xC3\x83O\r\n");
+}
+
+// A file past what is listed is said once a run, above the open window, in the
+// interface language.
+TEST_F(Cheque, APayeeFileTooLargeToListWholeIsToldOnce)
+{
+    gravar("favorecidos.txt", "ANA\r\nJOAO\r\n");
+    QFile arquivoGrande(arquivo("favorecidos.txt"));
+    ASSERT_TRUE(arquivoGrande.resize(kMaiorListaFavorecidos - 2));  // a hole of zeros: one long line
+    ASSERT_TRUE(arquivoGrande.open(QIODevice::Append));
+    ASSERT_EQ(arquivoGrande.write("\r\nMARIA\r\n"), 9);  // MARIA starts at the limit
+    arquivoGrande.close();
+    globais().gIdioma = 2;
+    for (int vez = 1; vez <= 2; ++vez) {
+        frmCheque janela(servicos, cheque);
+        EXPECT_EQ(janela.lstFavorecido->model()->rowCount(), 2);
+        EXPECT_EQ(mensagens.vistas.size(), vez - 1u) << "not before the window is there";
+        janela.show();
+        janela.Form_Activate();
+        QCoreApplication::sendPostedEvents();
+    }
+    ASSERT_EQ(mensagens.vistas.size(), 1u);
+    EXPECT_EQ(
+        mensagens.vistas[0].texto,
+        QStringLiteral("The payee file is larger than 64 MB; the list shows only the payees at its start:\r\n\r\n")
+            + arquivo("favorecidos.txt")
+            + QStringLiteral("\r\n\r\nTo see them all, edit the file and delete the lines that are not payees."));
+    EXPECT_EQ(mensagens.vistas[0].flags, mb::Exclamation);
 }
 
 TEST_F(Cheque, OnePayeeInTheFileLeavesTheStoredPayee)

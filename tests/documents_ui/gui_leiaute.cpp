@@ -201,7 +201,7 @@ TEST_F(Impressao, ThreeCopiesAreThreeOnePageJobsOfTheFieldsAlone)
     ASSERT_FALSE(mensagens.vistas.empty());
     EXPECT_EQ(mensagens.vistas.back().texto, QStringLiteral("Enviado para impressora"));
     EXPECT_EQ(setting("Cheque", "Favorecido"), QStringLiteral("JOSÉ SILVA"));
-    EXPECT_EQ(ler("favorecidos.txt"), "JOS\xC9 SILVA\r\n");
+    EXPECT_EQ(ler("favorecidos.txt"), "JOS\xC3\x89 SILVA\r\n");
 }
 
 TEST_F(Impressao, AFailedJobSaysSoAndStillClosesWithTheTextsKept)

@@ -115,10 +115,9 @@ Campos converte(QWidget* w)
 
 Campos cheque(QWidget* w)
 {
-    // Any key in the payee field shows the payee list, Enter included, so Enter stops in the
-    // list before the city, which hides it again. Read-only fields and the saving of an
-    // unchanged layout are skipped.
-    return porNome(w, {"txtFavorecido", "lstFavorecido", "txtCidade", "txtDia", "txtMês", "txtAno", "chkNegrito", "chkAno", "Check2",
+    // The payee list is reached by the arrow keys, not by Enter. Read-only fields and the
+    // saving of an unchanged layout are skipped.
+    return porNome(w, {"txtFavorecido", "txtCidade", "txtDia", "txtMês", "txtAno", "chkNegrito", "chkAno", "Check2",
                        "lstCopias", "txtReserva", "cmdConf", "cmdImprimir", "cbModelo", "cmdBackup", "cmdHelp",
                        "txtFavorecido"});
 }

@@ -1,0 +1,173 @@
+#include "platform/textfile.h"
+
+#include <QByteArray>
+
+namespace tarvelo {
+namespace {
+
+// No character takes more bytes than this in either encoding, and a line may start with a
+// byte order mark of three.
+constexpr qsizetype kMostBytesPerCharacter = 3;
+constexpr qsizetype kByteOrderMarkBytes = 3;
+
+bool lineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Cuts the blocks of a file into lines. A line may run over several blocks, and so may
+// the CR LF that ends it.
+class LineSplitter {
+public:
+    LineSplitter(TextEncoding encoding, qsizetype longestLine, qint64 limit, const std::function<bool(QString)>& line)
+        : encoding_(encoding), longestLine_(longestLine),
+          mostBytes_(longestLine * kMostBytesPerCharacter + kByteOrderMarkBytes), limit_(limit), line_(line)
+    { }
+
+    // False once no more lines are wanted.
+    bool add(QByteArrayView block)
+    {
+        stopped_ = !split(block);
+        return !stopped_;
+    }
+
+    // The last line, when the file does not end with a line end.
+    void finish()
+    {
+        if (stopped_ || offset_ == lineStart_)
+            return;
+        if (lineStart_ >= limit_)
+            cut_ = true;
+        else
+            handOver({});
+    }
+
+    bool cut() const { return cut_; }
+
+private:
+    bool split(QByteArrayView block)
+    {
+        qsizetype i = 0;
+        if (afterCr_ && !block.isEmpty() && block.front() == '\n') {
+            i = 1;
+            lineStart_ = offset_ + 1;
+        }
+        afterCr_ = false;
+        while (i < block.size()) {
+            if (lineStart_ >= limit_) {
+                cut_ = true;
+                return false;
+            }
+            qsizetype end = i;
+            while (end < block.size() && !lineEnd(block[end]))
+                ++end;
+            const QByteArrayView part = block.sliced(i, end - i);
+            if (end == block.size()) {
+                keep(part);
+                break;
+            }
+            if (!handOver(part))
+                return false;
+            qsizetype next = end + 1;
+            if (block[end] == '\r') {
+                if (next == block.size())
+                    afterCr_ = true;
+                else if (block[next] == '\n')
+                    ++next;
+            }
+            lineStart_ = offset_ + next;
+            i = next;
+        }
+        offset_ += block.size();
+        return true;
+    }
+
+    void keep(QByteArrayView part)
+    {
+        tooLong_ = tooLong_ || pending_.size() + part.size() > mostBytes_;
+        if (tooLong_)
+            pending_.clear();
+        else
+            pending_.append(part);
+    }
+
+    // The line that ends with `part`, unless it is too long; the answer of `line_`.
+    bool handOver(QByteArrayView part)
+    {
+        const bool whole = pending_.isEmpty() && !tooLong_;
+        if (!whole)
+            keep(part);
+        const bool wanted = tooLong_ || handOverText(whole ? part : QByteArrayView(pending_));
+        pending_.clear();
+        tooLong_ = false;
+        return wanted;
+    }
+
+    bool handOverText(QByteArrayView bytes)
+    {
+        if (bytes.size() > mostBytes_)
+            return true;
+        QString text = decodeText(bytes, encoding_);
+        return text.size() > longestLine_ || line_(std::move(text));
+    }
+
+    TextEncoding encoding_;
+    qsizetype longestLine_;
+    qsizetype mostBytes_;  // a line of more bytes is too long in any encoding
+    qint64 limit_;
+    const std::function<bool(QString)>& line_;
+    QByteArray pending_;    // the start of a line that runs on into the next block
+    bool tooLong_ = false;  // the current line is past the longest, and not kept
+    bool afterCr_ = false;  // the last block ended with a CR: a LF first in the next is its pair
+    qint64 offset_ = 0;     // of the block in hand
+    qint64 lineStart_ = 0;  // of the current line
+    bool cut_ = false;
+    bool stopped_ = false;
+};
+
+}  // namespace
+
+TextFileShape textFileShape(const QString& path)
+{
+    TextEncodingCheck check;
+    char last = '\n';
+    const FileRead read = readFileInBlocks(path, [&check, &last](QByteArrayView block) {
+        check.add(block);
+        last = block.back();
+        return true;
+    });
+    TextFileShape shape;
+    shape.status = read.status;
+    shape.error = read.error;
+    shape.encoding = check.encoding();
+    shape.lastLineOpen = !lineEnd(last);
+    return shape;
+}
+
+TextLines readTextLines(const QString& path, qsizetype longestLine, qint64 limit,
+                        const std::function<bool(QString line)>& line)
+{
+    TextLines lines{textFileShape(path)};
+    if (lines.status != FileRead::Status::Ok)
+        return lines;
+    LineSplitter splitter(lines.encoding, longestLine, limit, line);
+    const FileRead read = readFileInBlocks(path, [&splitter](QByteArrayView block) { return splitter.add(block); });
+    if (read.status != FileRead::Status::Ok) {
+        lines.status = read.status;
+        lines.error = read.error;
+        return lines;
+    }
+    splitter.finish();
+    lines.cut = splitter.cut();
+    return lines;
+}
+
+FileResult appendText(const QString& path, QStringView text, FileAccess access)
+{
+    const TextFileShape shape = textFileShape(path);
+    if (!shape.readable())
+        return {shape.error};
+    return appendToFile(path, encodeText(text, shape.encoding), access);
+}
+
+}  // namespace tarvelo
