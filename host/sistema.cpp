@@ -1,16 +1,14 @@
 #include "host/sistema.h"
 
 #include "host/globais.h"
+#include "platform/eventwait.h"
 #include "platform/numbertext.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -24,8 +22,6 @@ constexpr int kFalhou = 0;
 // The desktop's opener says within this time whether it found a handler; one still running
 // after it is showing the target itself (a browser started in the foreground).
 constexpr int kEsperaAbridorMs = 3000;
-// How often a wait for a condition looks again.
-constexpr int kPassoEsperaMs = 10;
 
 QUrl urlDoAlvo(const QString& alvo)
 {
@@ -53,16 +49,6 @@ bool abrirComXdgOpen(const QString& abridor, const QUrl& url)
     return true;
 }
 
-// Window events run for the given milliseconds. Qt's timers run on the monotonic clock:
-// the wait ends after that time even across midnight, and the loop sleeps instead of
-// spinning.
-void rodarEventosPor(int milissegundos)
-{
-    QEventLoop laco;
-    QTimer::singleShot(milissegundos, Qt::PreciseTimer, &laco, &QEventLoop::quit);
-    laco.exec();
-}
-
 }  // namespace
 
 int AbrirExterno(const QString& alvo)
@@ -80,18 +66,12 @@ void Esperar(const QString& segundos)
 {
     const double espera = numberValue(segundos).value_or(0.0);
     if (espera > 0.0)
-        rodarEventosPor(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)));
+        runEventsFor(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)));
 }
 
 bool EsperarAte(const std::function<bool()>& pronto, int milissegundos)
 {
-    const QDeadlineTimer prazo(milissegundos);
-    while (!pronto()) {
-        if (prazo.hasExpired())
-            return false;
-        rodarEventosPor(static_cast<int>(std::min<qint64>(kPassoEsperaMs, prazo.remainingTime())));
-    }
-    return true;
+    return runEventsUntil(pronto, milissegundos);
 }
 
 void ManterNumLock(bool opcaoMarcada, NumLockService& numLock)

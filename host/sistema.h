@@ -14,8 +14,6 @@ namespace tarvelo {
 int AbrirExterno(const QString& alvo);
 
 // Waits the given seconds (a number text in the user's format) while window events run.
-// The wait is measured on a monotonic clock, so midnight or a clock change never make it
-// hang.
 void Esperar(const QString& segundos);
 
 // Waits while window events run until `pronto` answers true, or at most the given

@@ -59,18 +59,6 @@ TEST(Esperar, WaitsWhileEventsRun)
     EXPECT_LT(clock.elapsed(), 1000) << "no wait for text that is no positive number";
 }
 
-TEST(Esperar, UntilAConditionEndsWhenItComesTrueOrAtTheBound)
-{
-    bool pronto = false;
-    QTimer::singleShot(30, [&pronto] { pronto = true; });
-    EXPECT_TRUE(EsperarAte([&pronto] { return pronto; }, 20000)) << "a timer's change is seen while waiting";
-
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_FALSE(EsperarAte([] { return false; }, 100));
-    EXPECT_GE(clock.elapsed(), 95);
-}
-
 TEST(AbrirExterno, ReportsFailureForTargetsNothingCanOpen)
 {
     EXPECT_EQ(AbrirExterno(QString()), 0);
