@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace tarvelo::teste {
 
 // An environment variable changed for the life of the guard; a null value unsets it.
@@ -34,6 +36,18 @@ private:
     const char* nome_;
     QByteArray antes_;
     bool havia_;
+};
+
+// The process's umask changed for the life of the guard.
+class UmaskTrocada {
+public:
+    explicit UmaskTrocada(mode_t mascara) : antes_(::umask(mascara)) {}
+    ~UmaskTrocada() { ::umask(antes_); }
+    UmaskTrocada(const UmaskTrocada&) = delete;
+    UmaskTrocada& operator=(const UmaskTrocada&) = delete;
+
+private:
+    mode_t antes_;
 };
 
 // The desktop's opener as the only program on PATH: an xdg-open that notes the target it
