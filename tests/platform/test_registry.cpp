@@ -282,6 +282,13 @@ TEST(RegistryFolder, IsTheUsersAloneAndSoIsEveryFileInIt)
     const QString made = tmp.filePath(QStringLiteral("config/tarvelo"));
     Registry fresh(made);
     EXPECT_TRUE(fresh.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
+    // The lock file lives only while a write holds it.
+    const QString lock = fresh.hiveFilePath(HKCU) + QStringLiteral(".lock");
+    mode_t lockMode = 0;
+    EXPECT_TRUE(fresh.update(HKCU, [&](HiveData& data) {
+        lockMode = modoDe(lock);
+        return data.create(u"Conf")->set(QStringLiteral("Cor"), RegistryValue::string("3"));
+    }));
 
     const QString wide = tmp.filePath(QStringLiteral("wide"));
     ASSERT_TRUE(QDir().mkpath(wide));
@@ -293,6 +300,7 @@ TEST(RegistryFolder, IsTheUsersAloneAndSoIsEveryFileInIt)
     EXPECT_EQ(modoDe(tmp.filePath(QStringLiteral("config"))), 0700u);
     EXPECT_EQ(modoDe(made), 0700u);
     EXPECT_EQ(modoDe(fresh.hiveFilePath(HKCU)), 0600u);
+    EXPECT_EQ(lockMode, 0600u);
     EXPECT_EQ(modoDe(wide), 0700u);
     const QStringList kept = QDir(wide).entryList({"*.damaged-*"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1);
