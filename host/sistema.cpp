@@ -7,21 +7,21 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tarvelo {
 namespace {
 
 constexpr int kAberto = 42;
 constexpr int kFalhou = 0;
-// The desktop's opener says within this time whether it found a handler; one still running
-// after it is showing the target itself (a browser started in the foreground).
-constexpr int kEsperaAbridorMs = 3000;
 
 QUrl urlDoAlvo(const QString& alvo)
 {
@@ -31,35 +31,61 @@ QUrl urlDoAlvo(const QString& alvo)
     return QUrl(limpo, QUrl::StrictMode);
 }
 
-// xdg-open, waited for: Qt only starts it and never learns that it found no handler.
-bool abrirComXdgOpen(const QString& abridor, const QUrl& url)
+// The answer comes from the event loop, never from inside the call or a signal of the
+// opener's process: it may show a modal message box. It is dropped once `contexto` is gone.
+void responderDepois(QObject* contexto, std::function<void(int)> resultado, int valor)
 {
-    auto processo = std::make_unique<QProcess>();
+    if (!contexto || !resultado)
+        return;
+    QMetaObject::invokeMethod(
+        contexto, [resultado = std::move(resultado), valor] { resultado(valor); }, Qt::QueuedConnection);
+}
+
+// xdg-open, which Qt would only start, never learning that it found no handler. The answer
+// comes once: when the opener ends, or as opened when it still runs after the time it has to
+// say. The process belongs to the program, not to the asker: a window that closes meanwhile
+// does not stop the opener, and the process goes when the opener ends.
+void abrirComXdgOpen(const QString& abridor, const QString& alvo, QObject* contexto,
+                     std::function<void(int)> resultado, int esperaAbridorMs)
+{
+    auto* processo = new QProcess(QCoreApplication::instance());
     processo->setProcessChannelMode(QProcess::ForwardedChannels);
     processo->setStandardInputFile(QProcess::nullDevice());
-    processo->start(abridor, {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
-    if (!processo->waitForStarted())
-        return false;
-    if (processo->waitForFinished(kEsperaAbridorMs))
-        return processo->exitStatus() == QProcess::NormalExit && processo->exitCode() == 0;
-    // Still showing the target: it lives on and goes when it ends.
-    QProcess* aberto = processo.release();
-    aberto->setParent(QCoreApplication::instance());
-    QObject::connect(aberto, &QProcess::finished, aberto, &QObject::deleteLater);
-    return true;
+    const auto responder = [pendente = std::make_shared<std::function<void(int)>>(std::move(resultado)),
+                            contexto = QPointer<QObject>(contexto)](int valor) {
+        responderDepois(contexto, std::exchange(*pendente, {}), valor);
+    };
+    const auto terminar = [processo, responder](int valor) {
+        responder(valor);
+        processo->deleteLater();
+    };
+    QObject::connect(processo, &QProcess::finished, processo, [terminar](int codigo, QProcess::ExitStatus status) {
+        terminar(status == QProcess::NormalExit && codigo == 0 ? kAberto : kFalhou);
+    });
+    QObject::connect(processo, &QProcess::errorOccurred, processo, [terminar](QProcess::ProcessError erro) {
+        if (erro == QProcess::FailedToStart)
+            terminar(kFalhou);
+    });
+    QTimer::singleShot(esperaAbridorMs, processo, [responder] { responder(kAberto); });
+    processo->start(abridor, {alvo});
 }
 
 }  // namespace
 
-int AbrirExterno(const QString& alvo)
+void AbrirExterno(const QString& alvo, QObject* contexto, std::function<void(int)> resultado, int esperaAbridorMs)
 {
     const QUrl url = urlDoAlvo(alvo);
-    if (!url.isValid() || url.scheme().isEmpty())
-        return kFalhou;
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        responderDepois(contexto, std::move(resultado), kFalhou);
+        return;
+    }
     const QString abridor = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (!abridor.isEmpty())
-        return abrirComXdgOpen(abridor, url) ? kAberto : kFalhou;
-    return QDesktopServices::openUrl(url) ? kAberto : kFalhou;
+    if (abridor.isEmpty()) {
+        responderDepois(contexto, std::move(resultado), QDesktopServices::openUrl(url) ? kAberto : kFalhou);
+        return;
+    }
+    abrirComXdgOpen(abridor, url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded), contexto,
+                    std::move(resultado), esperaAbridorMs);
 }
 
 void Esperar(const QString& segundos)
