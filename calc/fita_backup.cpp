@@ -53,9 +53,9 @@ QString ArquivoBackup()
     return globais().gPastaApp + QStringLiteral("calcula.txt");
 }
 
-int ShellDoSistema::open(const QString& target)
+void ShellDoSistema::open(const QString& target, QObject* context, std::function<void(int)> result)
 {
-    return AbrirExterno(target);
+    AbrirExterno(target, context, std::move(result), esperaAbridorMs_);
 }
 
 // ---- the form's commands ------------------------------------------------------------
@@ -98,12 +98,15 @@ void frmCalcula::mnuMostraBack_Click()
         servicos_.mensagens.show(fTexto(171), mb::Information);
         return;
     }
-    const int resultado = servicos_.shell.open(caminho);
-    if (resultado < 3) {
-        servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
-        return;
-    }
-    setWindowState(1);
+    servicos_.shell.open(caminho, this, [this, caminho](int resultado) {
+        // The window may have closed while the desktop was opening the file.
+        if (!Visible)
+            return;
+        if (resultado < 3)
+            servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
+        else
+            setWindowState(1);
+    });
 }
 
 void frmCalcula::mnuSalvar_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/sistema.h"
 #include "platform/localeinfo.h"
 #include "platform/shell.h"
 
@@ -24,7 +25,11 @@ QString ArquivoBackup();
 // The desktop's handler through the program's `AbrirExterno`.
 class ShellDoSistema final : public ShellService {
 public:
-    int open(const QString& target) override;
+    explicit ShellDoSistema(int esperaAbridorMs = kEsperaAbridorMs) : esperaAbridorMs_(esperaAbridorMs) {}
+    void open(const QString& target, QObject* context, std::function<void(int)> result) override;
+
+private:
+    int esperaAbridorMs_;
 };
 
 }  // namespace tarvelo

@@ -36,8 +36,7 @@ QSize firstImageSize(const QString& arquivo)
 int profundidadeGuardada(const SettingsStore& configuracoes, const QString& arquivo)
 {
     const std::optional<double> lida = lerPreferencia(configuracoes, porNome(pref::ProfundidadeCor, arquivo));
-    const bool valida = lida && *lida >= 0 && *lida <= 32 && *lida == static_cast<int>(*lida);
-    return valida ? static_cast<int>(*lida) : static_cast<int>(pref::ProfundidadeCor.padrao);
+    return lida && offersColourDepth(*lida) ? static_cast<int>(*lida) : static_cast<int>(pref::ProfundidadeCor.padrao);
 }
 
 void contar(MessageService& mensagens, const QString& arquivo, const ErrorInfo& erro)

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tarvelo {
 
 namespace {
@@ -57,6 +59,11 @@ bool tryCall(const std::function<bool()>& call)
 }
 
 }  // namespace
+
+bool offersColourDepth(double depth)
+{
+    return std::ranges::any_of(kDepths, [depth](const Depth& offered) { return offered.itemData == depth; });
+}
 
 PpgControl::PpgControl(KeyedImageList& control, ServicosPaginas& servicos, QWidget* parent)
     : PaginaPropriedades(control, servicos, parent)

@@ -10,6 +10,9 @@ class QPushButton;
 
 namespace tarvelo {
 
+// Whether the page offers this colour depth (a stored setting reads as any number).
+bool offersColourDepth(double depth);
+
 // The "Properties" page: the image size and colour depth, written to the control on
 // Apply. A new size re-creates the list and carries the images over through a temporary
 // image-list file.

@@ -1,13 +1,13 @@
 #include "host/sistema.h"
 
 #include "host/globais.h"
+#include "platform/eventwait.h"
 #include "platform/numbertext.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -15,17 +15,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tarvelo {
 namespace {
 
 constexpr int kAberto = 42;
 constexpr int kFalhou = 0;
-// The desktop's opener says within this time whether it found a handler; one still running
-// after it is showing the target itself (a browser started in the foreground).
-constexpr int kEsperaAbridorMs = 3000;
-// How often a wait for a condition looks again.
-constexpr int kPassoEsperaMs = 10;
 
 QUrl urlDoAlvo(const QString& alvo)
 {
@@ -35,63 +31,73 @@ QUrl urlDoAlvo(const QString& alvo)
     return QUrl(limpo, QUrl::StrictMode);
 }
 
-// xdg-open, waited for: Qt only starts it and never learns that it found no handler.
-bool abrirComXdgOpen(const QString& abridor, const QUrl& url)
+// The answer comes from the event loop, never from inside the call or a signal of the
+// opener's process: it may show a modal message box. It is dropped once `contexto` is gone.
+void responderDepois(QObject* contexto, std::function<void(int)> resultado, int valor)
 {
-    auto processo = std::make_unique<QProcess>();
-    processo->setProcessChannelMode(QProcess::ForwardedChannels);
-    processo->setStandardInputFile(QProcess::nullDevice());
-    processo->start(abridor, {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
-    if (!processo->waitForStarted())
-        return false;
-    if (processo->waitForFinished(kEsperaAbridorMs))
-        return processo->exitStatus() == QProcess::NormalExit && processo->exitCode() == 0;
-    // Still showing the target: it lives on and goes when it ends.
-    QProcess* aberto = processo.release();
-    aberto->setParent(QCoreApplication::instance());
-    QObject::connect(aberto, &QProcess::finished, aberto, &QObject::deleteLater);
-    return true;
+    if (!contexto || !resultado)
+        return;
+    QMetaObject::invokeMethod(
+        contexto, [resultado = std::move(resultado), valor] { resultado(valor); }, Qt::QueuedConnection);
 }
 
-// Window events run for the given milliseconds. Qt's timers run on the monotonic clock:
-// the wait ends after that time even across midnight, and the loop sleeps instead of
-// spinning.
-void rodarEventosPor(int milissegundos)
+// xdg-open, which Qt would only start, never learning that it found no handler. The answer
+// comes once: when the opener ends, or as opened when it still runs after the time it has to
+// say. The process belongs to the program, not to the asker: a window that closes meanwhile
+// does not stop the opener, and the process goes when the opener ends.
+void abrirComXdgOpen(const QString& abridor, const QString& alvo, QObject* contexto,
+                     std::function<void(int)> resultado, int esperaAbridorMs)
 {
-    QEventLoop laco;
-    QTimer::singleShot(milissegundos, Qt::PreciseTimer, &laco, &QEventLoop::quit);
-    laco.exec();
+    auto* processo = new QProcess(QCoreApplication::instance());
+    processo->setProcessChannelMode(QProcess::ForwardedChannels);
+    processo->setStandardInputFile(QProcess::nullDevice());
+    const auto responder = [pendente = std::make_shared<std::function<void(int)>>(std::move(resultado)),
+                            contexto = QPointer<QObject>(contexto)](int valor) {
+        responderDepois(contexto, std::exchange(*pendente, {}), valor);
+    };
+    const auto terminar = [processo, responder](int valor) {
+        responder(valor);
+        processo->deleteLater();
+    };
+    QObject::connect(processo, &QProcess::finished, processo, [terminar](int codigo, QProcess::ExitStatus status) {
+        terminar(status == QProcess::NormalExit && codigo == 0 ? kAberto : kFalhou);
+    });
+    QObject::connect(processo, &QProcess::errorOccurred, processo, [terminar](QProcess::ProcessError erro) {
+        if (erro == QProcess::FailedToStart)
+            terminar(kFalhou);
+    });
+    QTimer::singleShot(esperaAbridorMs, processo, [responder] { responder(kAberto); });
+    processo->start(abridor, {alvo});
 }
 
 }  // namespace
 
-int AbrirExterno(const QString& alvo)
+void AbrirExterno(const QString& alvo, QObject* contexto, std::function<void(int)> resultado, int esperaAbridorMs)
 {
     const QUrl url = urlDoAlvo(alvo);
-    if (!url.isValid() || url.scheme().isEmpty())
-        return kFalhou;
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        responderDepois(contexto, std::move(resultado), kFalhou);
+        return;
+    }
     const QString abridor = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (!abridor.isEmpty())
-        return abrirComXdgOpen(abridor, url) ? kAberto : kFalhou;
-    return QDesktopServices::openUrl(url) ? kAberto : kFalhou;
+    if (abridor.isEmpty()) {
+        responderDepois(contexto, std::move(resultado), QDesktopServices::openUrl(url) ? kAberto : kFalhou);
+        return;
+    }
+    abrirComXdgOpen(abridor, url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded), contexto,
+                    std::move(resultado), esperaAbridorMs);
 }
 
 void Esperar(const QString& segundos)
 {
     const double espera = numberValue(segundos).value_or(0.0);
     if (espera > 0.0)
-        rodarEventosPor(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)));
+        runEventsFor(static_cast<int>(std::min(espera * 1000.0, 86'400'000.0)));
 }
 
 bool EsperarAte(const std::function<bool()>& pronto, int milissegundos)
 {
-    const QDeadlineTimer prazo(milissegundos);
-    while (!pronto()) {
-        if (prazo.hasExpired())
-            return false;
-        rodarEventosPor(static_cast<int>(std::min<qint64>(kPassoEsperaMs, prazo.remainingTime())));
-    }
-    return true;
+    return runEventsUntil(pronto, milissegundos);
 }
 
 void ManterNumLock(bool opcaoMarcada, NumLockService& numLock)

@@ -104,11 +104,18 @@ QStringList AjudaCalcula::PaginasDicas(int idioma, const QString& quebraDupla)
 
 void AjudaCalcula::abrirSite()
 {
-    const QString site = globais().gIdioma == 1 ? kSitePrograma : kSiteOutrosIdiomas;
-    if (s_.abrir(site) > 2)
-        s_.minimizar();
-    else
-        s_.mensagens.show(fTexto(8), mb::Exclamation);
+    abrirLink(globais().gIdioma == 1 ? kSitePrograma : kSiteOutrosIdiomas, 8);
+}
+
+void AjudaCalcula::abrirLink(const QString& link, int topicoFalha, const QString& argumento)
+{
+    // The answer outlives this command object, so it keeps what it needs of the services.
+    s_.abrir(link, [mensagens = &s_.mensagens, minimizar = s_.minimizar, topicoFalha, argumento](int resultado) {
+        if (resultado > 2)
+            minimizar();
+        else
+            mensagens->show(fTexto(topicoFalha, argumento), mb::Exclamation);
+    });
 }
 
 void AjudaCalcula::mnuAjuda_Click()
@@ -134,12 +141,8 @@ void AjudaCalcula::mnuCalc_Click()
 
 void AjudaCalcula::mnuEmail_Click()
 {
-    const QString link = QStringLiteral("mailto:") + kEmailSuporte + QStringLiteral("?subject=Tarvelo%20") +
-                         VersaoPrograma();
-    if (s_.abrir(link) > 2)
-        s_.minimizar();
-    else
-        s_.mensagens.show(fTexto(13, kEmailSuporte), mb::Exclamation);
+    abrirLink(QStringLiteral("mailto:") + kEmailSuporte + QStringLiteral("?subject=Tarvelo%20") + VersaoPrograma(), 13,
+              kEmailSuporte);
 }
 
 }  // namespace tarvelo

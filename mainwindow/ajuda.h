@@ -23,8 +23,9 @@ class AjudaCalcula {
 public:
     struct Servicos {
         MessageService& mensagens;
-        // The desktop's opener (AbrirExterno): 2 or less is a failure.
-        std::function<int(const QString&)> abrir;
+        // The desktop's opener (AbrirExterno): hands the target over and tells its result
+        // later, 2 or less a failure.
+        std::function<void(const QString& alvo, std::function<void(int)> resultado)> abrir;
         std::function<void()> minimizar;
         // The hotkey help, for the languages without tip pages.
         std::function<void()> ajudaHotKeys;
@@ -42,6 +43,9 @@ public:
 
 private:
     void abrirSite();
+    // Minimises the window once the desktop has the link; a failure is told with the
+    // catalogue's topic, its placeholder filled with `argumento`.
+    void abrirLink(const QString& link, int topicoFalha, const QString& argumento = {});
 
     Servicos s_;
 };

@@ -14,6 +14,7 @@
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
+#include "platform/shell.h"
 #include "tools/ui/ferramentas.h"
 
 #include <QAction>
@@ -414,8 +415,14 @@ void JanelaCalcula::mnuSom_Click()
 
 AjudaCalcula JanelaCalcula::ajuda()
 {
-    return AjudaCalcula({servicos_.mensagens, [](const QString& alvo) { return AbrirExterno(alvo); },
-                         [this] { showMinimized(); }, [this] { AjudaHotKeys(); }});
+    const auto abrir = [this](const QString& alvo, std::function<void(int)> resultado) {
+        // A window closed while the desktop was opening the link neither goes down nor speaks.
+        servicos_.shell.open(alvo, this, [this, resultado = std::move(resultado)](int valor) {
+            if (form_.Visible)
+                resultado(valor);
+        });
+    };
+    return AjudaCalcula({servicos_.mensagens, abrir, [this] { showMinimized(); }, [this] { AjudaHotKeys(); }});
 }
 
 void JanelaCalcula::AjudaHotKeys()

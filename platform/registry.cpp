@@ -424,7 +424,8 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
         return writeFailed(path, systemErrorText(ENOENT));
     if (const FileResult folder = makePrivateFolder(folder_); !folder)
         return writeFailed(path, folder.error);
-    QLockFile lock(path + QStringLiteral(".lock"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
     errno = 0;
     if (!lock.tryLock(kLockWaitMs)) {
         // A lock file that cannot be written (a full disk) leaves the system's reason behind.
@@ -433,6 +434,8 @@ bool Registry::update(Hive hive, const std::function<bool(HiveData&)>& change)
                                                  : error != 0                               ? error
                                                                                             : EACCES));
     }
+    // Qt makes the lock file as the umask says; like the store, it is the user's alone.
+    QFile::setPermissions(lockPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     // Always from the file itself: another copy may have written since we last looked.
     Loaded fresh = load(hive);

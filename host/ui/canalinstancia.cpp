@@ -1,9 +1,10 @@
 #include "host/ui/canalinstancia.h"
 
+#include "host/sistema.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QLockFile>
 #include <QSocketNotifier>
@@ -12,7 +13,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <functional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -33,24 +33,6 @@ struct CanalInstancia::Conexao {
 namespace {
 
 constexpr int kLeituraMaxima = 64 * 1024;
-
-// Runs events until `pronto` holds or the time is up; returns `pronto()`.
-bool esperarAte(const std::function<bool()>& pronto, int esperaMs)
-{
-    if (pronto())
-        return true;
-    const QDeadlineTimer prazo(esperaMs);
-    QEventLoop laco;
-    QTimer tique;
-    tique.setInterval(5);
-    QObject::connect(&tique, &QTimer::timeout, &laco, [&] {
-        if (pronto() || prazo.hasExpired())
-            laco.quit();
-    });
-    tique.start();
-    laco.exec();
-    return pronto();
-}
 
 bool enderecoDe(const QString& caminho, sockaddr_un& endereco)
 {
@@ -125,7 +107,7 @@ bool enviar(int fd, const MensagemCanal& mensagem, int esperaMs)
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
             return false;
-        if (!esperarAte([fd] { return prontoParaEscrever(fd); }, static_cast<int>(prazo.remainingTime())))
+        if (!EsperarAte([fd] { return prontoParaEscrever(fd); }, static_cast<int>(prazo.remainingTime())))
             return false;
     }
     return true;
@@ -188,7 +170,7 @@ int CanalInstancia::conectar(int esperaMs) const
     const auto tentar = [&] {
         return ::connect(fd, reinterpret_cast<const sockaddr*>(&endereco), sizeof endereco) == 0 || errno == EISCONN;
     };
-    if (tentar() || ((errno == EAGAIN || errno == EINPROGRESS) && esperarAte(tentar, esperaMs)))
+    if (tentar() || ((errno == EAGAIN || errno == EINPROGRESS) && EsperarAte(tentar, esperaMs)))
         return fd;
     ::close(fd);
     return -1;
@@ -230,7 +212,7 @@ CanalInstancia::Fechamento CanalInstancia::pedirFechamento(int esperaMs)
         return Fechamento::NenhumaCopia;
     Fechamento resultado = Fechamento::TempoEsgotado;
     if (enviar(fd, {MensagemCanal::Tipo::Fechar, {}}, 1000)
-        && esperarAte([fd] { return fechadoDoOutroLado(fd); }, esperaMs))
+        && EsperarAte([fd] { return fechadoDoOutroLado(fd); }, esperaMs))
         resultado = Fechamento::Fechou;
     ::close(fd);
     return resultado;

@@ -186,6 +186,18 @@ TEST(Backup, ShowingTheBackupOpensItOrSaysWhyNot)
     EXPECT_EQ(b.mensagens.vistas.size(), 2u);
     EXPECT_EQ(b.shell.abertos.size(), 2);
     EXPECT_EQ(b.calc.WindowState, 1) << "the window makes way for the backup";
+
+    // The desktop answers after the window has closed: nothing more happens to it.
+    b.calc.WindowState = 0;
+    b.shell.retido = true;
+    for (const int resultado : {42, 2}) {
+        b.shell.resultado = resultado;
+        b.calc.mnuMostraBack_Click();
+    }
+    b.calc.Visible = false;
+    b.shell.responder();
+    EXPECT_EQ(b.mensagens.vistas.size(), 2u);
+    EXPECT_EQ(b.calc.WindowState, 0);
 }
 
 // ---- saving the tape -------------------------------------------------------------------

@@ -44,7 +44,7 @@ TEST_F(Editor, TheChosenColourDepthComesBackWithItsFile)
 
     // A stored text that is no depth on offer counts as none.
     const QString estranho = caminho(QStringLiteral("odd.til"));
-    for (const char* guardado : {"1e12", "-8", "abc", "7.5"}) {
+    for (const char* guardado : {"1e12", "-8", "abc", "7.5", "7", "1"}) {
         ASSERT_TRUE(configuracoes.SaveSetting(pref::ProfundidadeCor.secao.toString(), estranho,
                                               QString::fromLatin1(guardado)));
         KeyedImageList aberta;

@@ -2,13 +2,21 @@
 #include "host/sistema.h"
 #include "platform/localeinfo.h"
 #include "support/ambiente.h"
+#include "support/esperar.h"
 #include "support/falsos.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 using namespace tarvelo;
+using teste::AbridorFalso;
+using teste::esperarAte;
+using teste::kPrazo;
 using teste::NumLockFalso;
 
 namespace {
@@ -59,22 +67,21 @@ TEST(Esperar, WaitsWhileEventsRun)
     EXPECT_LT(clock.elapsed(), 1000) << "no wait for text that is no positive number";
 }
 
-TEST(Esperar, UntilAConditionEndsWhenItComesTrueOrAtTheBound)
+// What the opener told, once told: none while the event loop has not run it.
+std::optional<int> abrir(const QString& alvo)
 {
-    bool pronto = false;
-    QTimer::singleShot(30, [&pronto] { pronto = true; });
-    EXPECT_TRUE(EsperarAte([&pronto] { return pronto; }, 20000)) << "a timer's change is seen while waiting";
-
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_FALSE(EsperarAte([] { return false; }, 100));
-    EXPECT_GE(clock.elapsed(), 95);
+    QObject contexto;
+    std::optional<int> resultado;
+    AbrirExterno(alvo, &contexto, [&resultado](int valor) { resultado = valor; });
+    EXPECT_FALSE(resultado) << "told from the event loop, after the call";
+    esperarAte([&resultado] { return resultado.has_value(); });
+    return resultado;
 }
 
 TEST(AbrirExterno, ReportsFailureForTargetsNothingCanOpen)
 {
-    EXPECT_EQ(AbrirExterno(QString()), 0);
-    EXPECT_EQ(AbrirExterno(QStringLiteral("not a target at all")), 0);
+    EXPECT_EQ(abrir(QString()), 0);
+    EXPECT_EQ(abrir(QStringLiteral("not a target at all")), 0);
 }
 
 TEST(AbrirExterno, TheOpenersExitStatusSaysWhetherTheTargetOpened)
@@ -86,9 +93,46 @@ TEST(AbrirExterno, TheOpenersExitStatusSaysWhetherTheTargetOpened)
     } casos[] = {{0, true}, {3, false}, {4, false}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.saida);
-        teste::AbridorFalso abridor(caso.saida);
-        EXPECT_EQ(AbrirExterno(link) > 2, caso.aberto);
+        AbridorFalso abridor(caso.saida);
+        const std::optional<int> resultado = abrir(link);
+        ASSERT_TRUE(resultado);
+        EXPECT_EQ(*resultado > 2, caso.aberto);
         EXPECT_EQ(abridor.alvo().toStdString(), link.toStdString());
+    }
+}
+
+// The opener is held until the test lets it go: the call has returned and events run
+// while it works, and the answer comes once, to an asker that is still there.
+TEST(AbrirExterno, TellsOnceWhenTheOpenerEndsOrStillRunsAtItsTimeAndNeverAnAskerThatWent)
+{
+    const struct {
+        const char* caso;
+        int esperaAbridorMs;
+        bool perguntaFica;
+        std::vector<bool> aberturasAntes;  // told while the opener runs
+        std::vector<bool> aberturas;       // told in all
+    } casos[] = {
+        {"fails after a while", 10 * kPrazo, true, {}, {false}},
+        {"still runs at its time", 0, true, {true}, {true}},
+        {"the asker has gone", 10 * kPrazo, false, {}, {}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        AbridorFalso abridor(4, AbridorFalso::Retido);
+        auto pergunta = std::make_unique<QObject>();
+        std::vector<bool> aberturas;
+        AbrirExterno(QStringLiteral("https://www.tarvelo.com.br/"), pergunta.get(),
+                     [&aberturas](int valor) { aberturas.push_back(valor > 2); }, caso.esperaAbridorMs);
+        ASSERT_TRUE(esperarAte([&] { return !abridor.alvo().isEmpty(); })) << "the opener runs";
+        if (!caso.aberturasAntes.empty())
+            esperarAte([&] { return !aberturas.empty(); });
+        EXPECT_EQ(aberturas, caso.aberturasAntes);
+        if (!caso.perguntaFica)
+            pergunta.reset();
+
+        abridor.soltar();
+        ASSERT_TRUE(esperarAte(AbridorFalso::nenhumRodando));
+        EXPECT_EQ(aberturas, caso.aberturas);
     }
 }
 

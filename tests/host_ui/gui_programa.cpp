@@ -1,5 +1,8 @@
 #include "support/programa.h"
 
+#include "support/ambiente.h"
+#include "support/arquivos.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -102,12 +105,6 @@ TEST_F(Programa, AFloodOfFramesAndIdleConnectionsLeaveItAnsweringLaterStarts)
     esperarFimLimpo(*primeira);
 }
 
-mode_t modo(const QString& caminho)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(caminho).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
 // With only HOME to go by, the tape and the settings land where no other user may look: an
 // existing folder of ours that others could enter is narrowed at start.
 TEST_F(Programa, WithOnlyAHomeTheTapeAndTheSettingsAreTheUsersAlone)
@@ -130,9 +127,10 @@ TEST_F(Programa, WithOnlyAHomeTheTapeAndTheSettingsAreTheUsersAlone)
         EXPECT_TRUE(processo->waitForStarted(5000));
         return processo;
     };
-    const mode_t mascara = ::umask(022);
-    auto primeira = iniciarEmCasa({});
-    ::umask(mascara);
+    auto primeira = [&] {
+        UmaskTrocada umask(022);
+        return iniciarEmCasa({});
+    }();
     CanalInstancia canalDaCasa(CanalInstancia::nomePadrao(dados + QLatin1Char('/')));
     ASSERT_TRUE(esperarAte([&] { return canalDaCasa.haCopiaRodando(500); }, 15000));
     auto fechar = iniciarEmCasa({QStringLiteral("fechar")});
@@ -148,7 +146,7 @@ TEST_F(Programa, WithOnlyAHomeTheTapeAndTheSettingsAreTheUsersAlone)
         {casa, 0755},  // not ours
     };
     for (const auto& [caminho, esperado] : esperados)
-        EXPECT_EQ(modo(caminho), esperado) << qPrintable(caminho) << " " << std::oct << modo(caminho);
+        EXPECT_EQ(modoDe(caminho), esperado) << qPrintable(caminho) << " " << std::oct << modoDe(caminho);
 }
 
 TEST_F(Programa, WithoutADisplayItSaysSoAndFails)

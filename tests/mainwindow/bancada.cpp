@@ -61,8 +61,9 @@ Bancada::Bancada(Usuario& u, const Inicio& inicio)
     numLock.ligado = false;
     teclas.disponivel = false;
     host = std::make_unique<frmSysTray>(janelas, servicosHost(usuario));
-    ServicosJanela servicos{clipboard, mensagens, entrada, arquivos, shell, midi, inicio.teclas ? *inicio.teclas : teclas, relogio,
-                            usuario.configuracoes, numLock, QStringLiteral("/opt/Tarvelo 9/tarvelo")};
+    ServicosJanela servicos{clipboard, mensagens, entrada, arquivos, inicio.shell ? *inicio.shell : shell, midi,
+                            inicio.teclas ? *inicio.teclas : teclas, relogio, usuario.configuracoes, numLock,
+                            QStringLiteral("/opt/Tarvelo 9/tarvelo")};
     servicos.impressora = &impressora;
     impressoras.instaladas = {PrinterInfo{QStringLiteral("Escritorio"), QStringLiteral("lp0")}};
     impressoras.padrao = QStringLiteral("Escritorio");

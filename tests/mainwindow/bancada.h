@@ -36,9 +36,10 @@ public:
         QString comando;
         int idioma = 1;
         bool americano = false;  // the United States' number format instead of Brazil's
-        // The real X11 services in place of the fakes (x11 tests).
+        // The real services in place of the fakes: X11 (x11 tests), the desktop's opener.
         HotKeyService* hotkeys = nullptr;
         KeystrokeService* teclas = nullptr;
+        ShellService* shell = nullptr;
     };
     explicit Bancada(Usuario& usuario, const Inicio& inicio);
     explicit Bancada(Usuario& usuario) : Bancada(usuario, Inicio{}) {}

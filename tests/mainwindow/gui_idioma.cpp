@@ -6,6 +6,7 @@
 #include "host/ui/frmsystray.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

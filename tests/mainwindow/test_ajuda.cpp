@@ -24,9 +24,9 @@ struct Mesa {
     AjudaCalcula ajuda()
     {
         return AjudaCalcula({mensagens,
-                             [this](const QString& alvo) {
+                             [this](const QString& alvo, std::function<void(int)> quandoSouber) {
                                  abertos << alvo;
-                                 return resultado;
+                                 quandoSouber(resultado);
                              },
                              [this] { ++minimizacoes; }, [this] { ++ajudasHotKeys; }});
     }

@@ -1,5 +1,6 @@
 #include "platform/fileio.h"
 
+#include "support/ambiente.h"
 #include "support/arquivos.h"
 #include "support/discopequeno.h"
 
@@ -46,32 +47,14 @@ TEST(FileIo, AWriteReplacesTheFileKeepingItsModeAndALinkPointingAtIt)
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(lerTudo(real), "new");
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(modoDe(real), 0640u);
     EXPECT_EQ(conteudoDaPasta(dir.path()), (QStringList{QStringLiteral("link.txt"), QStringLiteral("real.txt")}));
 }
-
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
-// Sets the process's umask for the life of the guard.
-class ScopedUmask {
-public:
-    explicit ScopedUmask(mode_t mask) : previous_(::umask(mask)) {}
-    ~ScopedUmask() { ::umask(previous_); }
-
-private:
-    mode_t previous_;
-};
 
 TEST(FileIo, TheProgramsFilesAndFoldersAreTheUsersAloneAndAChosenFileFollowsTheUmask)
 {
     QTemporaryDir dir;
-    ScopedUmask umask(022);
+    UmaskTrocada umask(022);
     const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
     ASSERT_TRUE(writeFileAtomically(path("own"), "a").ok());
     ASSERT_TRUE(appendToFile(path("appended"), "b").ok());
@@ -97,7 +80,7 @@ TEST(FileIo, TheProgramsFilesAndFoldersAreTheUsersAloneAndAChosenFileFollowsTheU
         {"new", 0700},    {"new/deeper", 0700}, {"ours-wide", 0700},
     };
     for (const auto& e : expected)
-        EXPECT_EQ(modeOf(path(e.name)), e.mode) << e.name << " " << std::oct << modeOf(path(e.name));
+        EXPECT_EQ(modoDe(path(e.name)), e.mode) << e.name << " " << std::oct << modoDe(path(e.name));
 }
 
 TEST(FileIo, AWriteIntoAMissingFolderSaysWhy)

@@ -1,5 +1,8 @@
 #include "platform/registry.h"
 
+#include "support/ambiente.h"
+#include "support/arquivos.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,6 +16,8 @@
 #include "registry_printers.h"
 
 using namespace tarvelo;
+using tarvelo::teste::modoDe;
+using tarvelo::teste::UmaskTrocada;
 
 namespace {
 
@@ -270,19 +275,20 @@ TEST(RegistryRepair, KeepsWhatReadsAndTheDamagedFileAsideAndTellsOnce)
     }
 }
 
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
 TEST(RegistryFolder, IsTheUsersAloneAndSoIsEveryFileInIt)
 {
     QTemporaryDir tmp;
-    const mode_t previous = ::umask(022);
+    UmaskTrocada umask(022);
     const QString made = tmp.filePath(QStringLiteral("config/tarvelo"));
     Registry fresh(made);
     EXPECT_TRUE(fresh.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
+    // The lock file lives only while a write holds it.
+    const QString lock = fresh.hiveFilePath(HKCU) + QStringLiteral(".lock");
+    mode_t lockMode = 0;
+    EXPECT_TRUE(fresh.update(HKCU, [&](HiveData& data) {
+        lockMode = modoDe(lock);
+        return data.create(u"Conf")->set(QStringLiteral("Cor"), RegistryValue::string("3"));
+    }));
 
     const QString wide = tmp.filePath(QStringLiteral("wide"));
     ASSERT_TRUE(QDir().mkpath(wide));
@@ -290,15 +296,15 @@ TEST(RegistryFolder, IsTheUsersAloneAndSoIsEveryFileInIt)
     writeAll(wide + QStringLiteral("/HKEY_CURRENT_USER.reg"), "\"garbage");
     Registry narrowed(wide);
     EXPECT_TRUE(narrowed.setValue(HKCU, u"Conf", "Cor", RegistryValue::string("2")));
-    ::umask(previous);
 
-    EXPECT_EQ(modeOf(tmp.filePath(QStringLiteral("config"))), 0700u);
-    EXPECT_EQ(modeOf(made), 0700u);
-    EXPECT_EQ(modeOf(fresh.hiveFilePath(HKCU)), 0600u);
-    EXPECT_EQ(modeOf(wide), 0700u);
+    EXPECT_EQ(modoDe(tmp.filePath(QStringLiteral("config"))), 0700u);
+    EXPECT_EQ(modoDe(made), 0700u);
+    EXPECT_EQ(modoDe(fresh.hiveFilePath(HKCU)), 0600u);
+    EXPECT_EQ(lockMode, 0600u);
+    EXPECT_EQ(modoDe(wide), 0700u);
     const QStringList kept = QDir(wide).entryList({"*.damaged-*"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1);
-    EXPECT_EQ(modeOf(QDir(wide).filePath(kept[0])), 0600u);
+    EXPECT_EQ(modoDe(QDir(wide).filePath(kept[0])), 0600u);
 }
 
 TEST_F(RegistryTest, AWriteThatCannotHappenReportsFailureAndKeepsTheFile)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
+#include "platform/eventwait.h"
 
 #include <functional>
 
@@ -16,14 +14,7 @@ inline constexpr int kPrazo = 20000;
 // program does, never for a fixed time.
 inline bool esperarAte(const std::function<bool()>& condicao, int ms = kPrazo)
 {
-    const QDeadlineTimer prazo(ms);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
+    return runEventsUntil(condicao, ms);
 }
 
 }  // namespace tarvelo::teste

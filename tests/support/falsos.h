@@ -18,6 +18,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStringList>
 
 #include <algorithm>
@@ -133,13 +134,30 @@ struct DialogoFalso : FileDialogService {
     }
 };
 
+// The desktop's opener: it answers at once, or, held, when the test says; never to an asker
+// that has gone.
 struct ShellFalso : ShellService {
     int resultado = 42;  // above 2: opened
+    bool retido = false;
     QStringList abertos;
-    int open(const QString& target) override
+    std::vector<std::function<void()>> pendentes;
+    void open(const QString& target, QObject* context, std::function<void(int)> result) override
     {
         abertos << target;
-        return resultado;
+        auto resposta = [context = QPointer<QObject>(context), result = std::move(result), valor = resultado] {
+            if (context)
+                result(valor);
+        };
+        if (retido)
+            pendentes.push_back(std::move(resposta));
+        else
+            resposta();
+    }
+    // The held answers, as the desktop gives them later.
+    void responder()
+    {
+        for (const auto& resposta : std::exchange(pendentes, {}))
+            resposta();
     }
 };
 
