@@ -18,6 +18,7 @@
 #include "platform/numbertext.h"
 #include "platform/settings.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tarvelo {
@@ -33,6 +34,17 @@ bool separador(QChar c, bool emColunas)
     if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(','))
         return false;
     return !(emColunas && c == QLatin1Char('\t'));
+}
+
+// Whether the text starts the way a number does: its first two characters read as one, or
+// they are a digit and the thousands separator, as in "1.234,56".
+bool comecaComoNumero(QStringView texto)
+{
+    const QStringView inicio = texto.first(std::min<qsizetype>(2, texto.size()));
+    if (isNumeric(inicio))
+        return true;
+    return inicio.size() == 2 && inicio[0].unicode() >= '0' && inicio[0].unicode() <= '9'
+           && inicio[1] == currentLocale().thousandsSeparator;
 }
 
 // The product of two cells as money text, or nothing when either is no number.
@@ -117,7 +129,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
         return true;
     const QString lido = texto;
-    if (!isNumeric(texto.left(2)))
+    if (!comecaComoNumero(texto))
         texto.prepend(QStringLiteral("aa"));
     if (isNumeric(texto)
         && formatNumber(QStringView(texto), FormatoNumero) == formatNumber(QStringView(UltimoClipboard), FormatoNumero))

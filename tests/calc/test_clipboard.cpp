@@ -202,6 +202,35 @@ TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
     EXPECT_EQ(b.calc.txtFita.Text(), fita);
 }
 
+// Thousands separators belong to the number: copied into an open calculation, it is added
+// once and the calculation stays open, as a number written without them.
+TEST(Monitor, ANumberWithThousandsSeparatorsIsAddedOnceWithoutATotal)
+{
+    struct Caso {
+        const char* texto;
+        const char* linha;
+        const char* total;
+    };
+    const auto somar = [](const Caso& caso, const LocaleInfo& locale) {
+        SCOPED_TRACE(caso.texto);
+        Calculadora b;
+        const ScopedLocale numeros(locale);
+        globais().gDecimal = locale.decimalSymbol;
+        b.teclas(QStringLiteral("10+"));
+        copiar(b, QString::fromUtf8(caso.texto));
+        EXPECT_EQ(visivel(b.linhas()),
+                  visivel(linhaFita(QStringLiteral("10"), '+') + linhaFita(QString::fromUtf8(caso.linha), '+')));
+        EXPECT_EQ(b.total(), QString::fromUtf8(caso.total));
+        EXPECT_EQ(b.clipboard.conteudo, QString());
+    };
+    for (const Caso& caso :
+         {Caso{"12,50", "12,5", "22,5"}, Caso{"1234,56", "1.234,56", "1.244,56"},
+          Caso{"1.234,56", "1.234,56", "1.244,56"}, Caso{"12.345.678,90", "12.345.678,9", "12.345.688,9"},
+          Caso{"-1.234", "-1.234", "-1.224"}, Caso{"1.234", "1.234", "1.244"}})
+        somar(caso, LocaleInfo::brazil());
+    somar({"1,234.56", "1,234.56", "1,244.56"}, LocaleInfo::unitedStates());
+}
+
 TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
 {
     Calculadora b;
