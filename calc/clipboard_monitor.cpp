@@ -98,42 +98,61 @@ void frmCalcula::Timer1_Timer()
         legendaMinimizada();
 }
 
+void frmCalcula::lembrarClipboard(const QString& texto)
+{
+    UltimoClipboard = texto;
+    clipboardVisto();
+}
+
+void frmCalcula::clipboardVisto()
+{
+    mudancaVista_ = servicos_.clipboard.changes();
+}
+
 void frmCalcula::esvaziarClipboard(const QString& lido)
 {
     servicos_.clipboard.clear();
+    clipboardVisto();
     limparDeNovo_ = TextoClipboard() == lido;
     if (limparDeNovo_)
         UltimoClipboard = lido;
 }
 
+bool frmCalcula::limparOutraVez()
+{
+    if (TextoClipboard() != UltimoClipboard)
+        return false;
+    servicos_.clipboard.clear();
+    clipboardVisto();
+    if (TextoClipboard().isEmpty())
+        UltimoClipboard.clear();
+    return true;
+}
+
 bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
 {
     ResultadoClipboard.clear();
-    texto = TextoClipboard();
-    if (std::exchange(limparDeNovo_, false) && texto == UltimoClipboard) {
-        servicos_.clipboard.clear();
-        if (TextoClipboard().isEmpty())
-            UltimoClipboard.clear();
+    if (std::exchange(limparDeNovo_, false) && limparOutraVez())
         return true;
-    }
     if (mnuTempo.Checked())
         return false;
+    // Every copy changes the clipboard, also one of the same text as the last; between
+    // copies there is nothing new to fetch.
+    if (mudancaVista_ == servicos_.clipboard.changes())
+        return true;
+    clipboardVisto();
+    texto = TextoClipboard();
     if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {
         // Copied from the tape itself: nothing to add.
         UltimoClipboard = texto;
         SetFocus(txtEntrada);
         return false;
     }
-    const QString comoTempo = formatNumber(QStringView(texto), mnuTime1.Checked() ? u"#00:00" : u"#00:00:00");
-    if (mnuEditar.Checked() || texto == UltimoClipboard || UltimoClipboard == comoTempo
-        || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
+    if (mnuEditar.Checked() || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
         return true;
     const QString lido = texto;
     if (!comecaComoNumero(texto))
         texto.prepend(QStringLiteral("aa"));
-    if (isNumeric(texto)
-        && formatNumber(QStringView(texto), FormatoNumero) == formatNumber(QStringView(UltimoClipboard), FormatoNumero))
-        return true;
 
     // A leading value of 0 may still start a number where the decimal symbol is a comma.
     const bool emColunas =
@@ -214,6 +233,7 @@ void frmCalcula::legendaMinimizada()
 void frmCalcula::mnuMonit_Click()
 {
     servicos_.clipboard.clear();
+    clipboardVisto();
     mnuMonit.setChecked(!mnuMonit.Checked());
     if (mnuMonit.Checked())
         servicos_.mensagens.show(fTexto(222), mb::Information);
