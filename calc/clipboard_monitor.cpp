@@ -83,7 +83,7 @@ void frmCalcula::Timer1_Timer()
 
     QString texto;
     QString numero;
-    if (mnuMonit.Checked() && !monitorarClipboard(texto, numero))
+    if (mnuMonit.Checked() && reservasClipboard_ == 0 && !monitorarClipboard(texto, numero))
         return;
 
     // Lines or columns just added are closed with a total, which leaves any products on
@@ -101,6 +101,12 @@ void frmCalcula::Timer1_Timer()
 void frmCalcula::lembrarClipboard(const QString& texto)
 {
     UltimoClipboard = texto;
+    clipboardVisto();
+}
+
+void frmCalcula::liberarClipboard()
+{
+    --reservasClipboard_;
     clipboardVisto();
 }
 

@@ -260,6 +260,11 @@ public:
     // UltimoClipboard, for a text the program put on the clipboard itself or one the monitor
     // must not take: the monitor leaves the clipboard alone until its next change.
     void lembrarClipboard(const QString& texto);
+    // Ctrl+Insert asks the focused program for a copy and takes it itself: from the reserve
+    // to the release the monitor leaves the clipboard alone, and what the clipboard holds
+    // at the release is no copy for it. Reserves nest.
+    void reservarClipboard() { ++reservasClipboard_; }
+    void liberarClipboard();
     void Timer1_Timer();
     void mnuMonit_Click();
     // The caption of the minimised window: the number on show and the pending operator.
@@ -366,6 +371,7 @@ private:
     // The clipboard's change count when the monitor last read it or the program wrote it;
     // none before the first look.
     std::optional<quint64> mudancaVista_;
+    int reservasClipboard_ = 0;
 
     const ServicosCalcula servicos_;
     AvisoGravacao avisos_{servicos_.mensagens};
