@@ -188,7 +188,9 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             const QString segunda = valor.mid(tab + 1);
             if (!Currency::fromText(segunda)) {
                 servicos_.mensagens.show(fTexto(20), mb::Exclamation);
-                esvaziarClipboard(lido);
+                // A copy made while the message was open is the user's next one.
+                if (TextoClipboard() == lido)
+                    esvaziarClipboard(lido);
                 return false;
             }
             const QString multiplicado = produto(primeira, segunda);

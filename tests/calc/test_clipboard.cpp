@@ -271,6 +271,15 @@ TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
     EXPECT_EQ(b.calc.txtFita.Text(), fita);
 }
 
+// The refusal clears only the row that raised it: a copy made while its message is open stays.
+TEST(Monitor, ACopyMadeWhileTheRefusalIsOpenIsKept)
+{
+    Calculadora b;
+    b.mensagens.enquantoAberta = [&] { b.clipboard.setText(QStringLiteral("Um parágrafo de outro programa.")); };
+    copiar(b, QStringLiteral("1\t2\t3"));
+    EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("Um parágrafo de outro programa."));
+}
+
 TEST(Monitor, TicksWaitWhileTheTicksOwnMessageIsOpen)
 {
     Calculadora b;
