@@ -47,6 +47,17 @@ bool comecaComoNumero(QStringView texto)
            && inicio[1] == currentLocale().thousandsSeparator;
 }
 
+// What is left of a value text once its leading words go, one at a time, until the rest
+// reads as a number or holds no blank ("1 2" gives "2"). Views, not copies: a line of a
+// million numbers and blanks is read in one pass.
+QString ultimaParteNumerica(QStringView valor)
+{
+    QStringView resto = blanksTrimmed(valor);
+    while (resto.contains(QLatin1Char(' ')) && !isNumeric(resto))
+        resto = blanksTrimmed(resto.sliced(resto.indexOf(QLatin1Char(' ')) + 1));
+    return resto.toString();
+}
+
 // The product of two cells as money text, or nothing when either is no number.
 QString produto(const QString& primeira, const QString& segunda)
 {
@@ -178,9 +189,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         if (valor.isEmpty())
             continue;
 
-        valor = trimBlanks(valor);
-        while (valor.contains(QLatin1Char(' ')) && !isNumeric(valor))
-            valor = trimBlanks(valor.mid(valor.indexOf(QLatin1Char(' ')) + 1));
+        valor = ultimaParteNumerica(valor);
 
         if (emColunas && valor.contains(QLatin1Char('\t'))) {
             const qsizetype tab = valor.indexOf(QLatin1Char('\t'));
@@ -205,7 +214,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             numero = valor;
 
         bool tomado = false;
-        if (isNumeric(numero) && !valorZero(numero) && !trimBlanks(numero).isEmpty()) {
+        if (isNumeric(numero) && !valorZero(numero) && !blanksTrimmed(numero).isEmpty()) {
             QString entrada = formatNumber(QStringView(numero), FormatoNumero).left(22);
             if (entrada.endsWith(decimal()))
                 entrada.chop(decimal().size());
