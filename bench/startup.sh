@@ -17,13 +17,9 @@ if [ "${1:-}" = "-n" ]; then
     shift 2
 fi
 [ "$runs" -ge 10 ] || { echo "at least 10 runs: a median of fewer says little" >&2; exit 2; }
-builds=("$@")
-[ ${#builds[@]} -gt 0 ] || builds=(build/release)
-for b in "${builds[@]}"; do
-    [ -x "$b/app/tarvelo" ] || { echo "no $b/app/tarvelo: build it first (cmake --build $b --target tarvelo)" >&2; exit 2; }
-done
-# The whole run on one private X server without a window manager.
-[ -n "${TARVELO_BENCH_X:-}" ] || TARVELO_BENCH_X=1 exec scripts/x11session.sh --bare bench/startup.sh -n "$runs" "${builds[@]}"
+. bench/programas.sh
+programasConstruidos "$@"
+noServidorX bench/startup.sh -n "$runs" "${builds[@]}"
 
 work=$(mktemp -d)
 cleanup() {

@@ -18,6 +18,7 @@
 #include "platform/numbertext.h"
 #include "platform/settings.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tarvelo {
@@ -33,6 +34,28 @@ bool separador(QChar c, bool emColunas)
     if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(','))
         return false;
     return !(emColunas && c == QLatin1Char('\t'));
+}
+
+// Whether the text starts the way a number does: its first two characters read as one, or
+// they are a digit and the thousands separator, as in "1.234,56".
+bool comecaComoNumero(QStringView texto)
+{
+    const QStringView inicio = texto.first(std::min<qsizetype>(2, texto.size()));
+    if (isNumeric(inicio))
+        return true;
+    return inicio.size() == 2 && inicio[0].unicode() >= '0' && inicio[0].unicode() <= '9'
+           && inicio[1] == currentLocale().thousandsSeparator;
+}
+
+// What is left of a value text once its leading words go, one at a time, until the rest
+// reads as a number or holds no blank ("1 2" gives "2"). Views, not copies: a line of a
+// million numbers and blanks is read in one pass.
+QString ultimaParteNumerica(QStringView valor)
+{
+    QStringView resto = blanksTrimmed(valor);
+    while (resto.contains(QLatin1Char(' ')) && !isNumeric(resto))
+        resto = blanksTrimmed(resto.sliced(resto.indexOf(QLatin1Char(' ')) + 1));
+    return resto.toString();
 }
 
 // The product of two cells as money text, or nothing when either is no number.
@@ -71,7 +94,7 @@ void frmCalcula::Timer1_Timer()
 
     QString texto;
     QString numero;
-    if (mnuMonit.Checked() && !monitorarClipboard(texto, numero))
+    if (mnuMonit.Checked() && reservasClipboard_ == 0 && !monitorarClipboard(texto, numero))
         return;
 
     // Lines or columns just added are closed with a total, which leaves any products on
@@ -86,42 +109,67 @@ void frmCalcula::Timer1_Timer()
         legendaMinimizada();
 }
 
+void frmCalcula::lembrarClipboard(const QString& texto)
+{
+    UltimoClipboard = texto;
+    clipboardVisto();
+}
+
+void frmCalcula::liberarClipboard()
+{
+    --reservasClipboard_;
+    clipboardVisto();
+}
+
+void frmCalcula::clipboardVisto()
+{
+    mudancaVista_ = servicos_.clipboard.changes();
+}
+
 void frmCalcula::esvaziarClipboard(const QString& lido)
 {
     servicos_.clipboard.clear();
+    clipboardVisto();
     limparDeNovo_ = TextoClipboard() == lido;
     if (limparDeNovo_)
         UltimoClipboard = lido;
 }
 
+bool frmCalcula::limparOutraVez()
+{
+    if (TextoClipboard() != UltimoClipboard)
+        return false;
+    servicos_.clipboard.clear();
+    clipboardVisto();
+    if (TextoClipboard().isEmpty())
+        UltimoClipboard.clear();
+    return true;
+}
+
 bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
 {
     ResultadoClipboard.clear();
-    texto = TextoClipboard();
-    if (std::exchange(limparDeNovo_, false) && texto == UltimoClipboard) {
-        servicos_.clipboard.clear();
-        if (TextoClipboard().isEmpty())
-            UltimoClipboard.clear();
+    if (std::exchange(limparDeNovo_, false) && limparOutraVez())
         return true;
-    }
     if (mnuTempo.Checked())
         return false;
+    // Every copy changes the clipboard, also one of the same text as the last; between
+    // copies there is nothing new to fetch.
+    if (mudancaVista_ == servicos_.clipboard.changes())
+        return true;
+    clipboardVisto();
+    texto = TextoClipboard();
     if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {
         // Copied from the tape itself: nothing to add.
         UltimoClipboard = texto;
         SetFocus(txtEntrada);
         return false;
     }
-    const QString comoTempo = formatNumber(QStringView(texto), mnuTime1.Checked() ? u"#00:00" : u"#00:00:00");
-    if (mnuEditar.Checked() || texto == UltimoClipboard || UltimoClipboard == comoTempo
-        || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
+    if (mnuEditar.Checked() || texto.startsWith(QLatin1Char('(')) || texto.isEmpty())
         return true;
     const QString lido = texto;
-    if (!isNumeric(texto.left(2)))
+    if (!comecaComoNumero(texto))
         texto.prepend(QStringLiteral("aa"));
-    if (isNumeric(texto)
-        && formatNumber(QStringView(texto), FormatoNumero) == formatNumber(QStringView(UltimoClipboard), FormatoNumero))
-        return true;
 
     // A leading value of 0 may still start a number where the decimal symbol is a comma.
     const bool emColunas =
@@ -141,9 +189,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
         if (valor.isEmpty())
             continue;
 
-        valor = trimBlanks(valor);
-        while (valor.contains(QLatin1Char(' ')) && !isNumeric(valor))
-            valor = trimBlanks(valor.mid(valor.indexOf(QLatin1Char(' ')) + 1));
+        valor = ultimaParteNumerica(valor);
 
         if (emColunas && valor.contains(QLatin1Char('\t'))) {
             const qsizetype tab = valor.indexOf(QLatin1Char('\t'));
@@ -151,7 +197,9 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             const QString segunda = valor.mid(tab + 1);
             if (!Currency::fromText(segunda)) {
                 servicos_.mensagens.show(fTexto(20), mb::Exclamation);
-                esvaziarClipboard(lido);
+                // A copy made while the message was open is the user's next one.
+                if (TextoClipboard() == lido)
+                    esvaziarClipboard(lido);
                 return false;
             }
             const QString multiplicado = produto(primeira, segunda);
@@ -166,7 +214,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             numero = valor;
 
         bool tomado = false;
-        if (isNumeric(numero) && !valorZero(numero) && !trimBlanks(numero).isEmpty()) {
+        if (isNumeric(numero) && !valorZero(numero) && !blanksTrimmed(numero).isEmpty()) {
             QString entrada = formatNumber(QStringView(numero), FormatoNumero).left(22);
             if (entrada.endsWith(decimal()))
                 entrada.chop(decimal().size());
@@ -202,6 +250,7 @@ void frmCalcula::legendaMinimizada()
 void frmCalcula::mnuMonit_Click()
 {
     servicos_.clipboard.clear();
+    clipboardVisto();
     mnuMonit.setChecked(!mnuMonit.Checked());
     if (mnuMonit.Checked())
         servicos_.mensagens.show(fTexto(222), mb::Information);

@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tarvelo {
@@ -256,6 +257,14 @@ public:
     // The clipboard's text with its lines ended as the tape's, the one form the monitor
     // reads and remembers (UltimoClipboard), whichever line ends the copying program used.
     QString TextoClipboard() const;
+    // UltimoClipboard, for a text the program put on the clipboard itself or one the monitor
+    // must not take: the monitor leaves the clipboard alone until its next change.
+    void lembrarClipboard(const QString& texto);
+    // Ctrl+Insert asks the focused program for a copy and takes it itself: from the reserve
+    // to the release the monitor leaves the clipboard alone, and what the clipboard holds
+    // at the release is no copy for it. Reserves nest.
+    void reservarClipboard() { ++reservasClipboard_; }
+    void liberarClipboard();
     void Timer1_Timer();
     void mnuMonit_Click();
     // The caption of the minimised window: the number on show and the pending operator.
@@ -347,14 +356,22 @@ private:
     // At load the window is not on screen yet: the message follows it from the event loop.
     void avisarGravacao(const QString& arquivo, const QString& motivo, const QString& texto = {});
     bool monitorarClipboard(QString& texto, QString& numero);
+    // The clipboard as it is now, the program's own writes included, is no new copy.
+    void clipboardVisto();
     // Empties the clipboard after the monitor has taken `lido` from it. X refuses a clear
-    // stamped before the copy it would undo, which happens when the tick reads a copy
-    // before the program has had the desktop's notice of it: the copy then stays, is
-    // remembered as taken and cleared once more at the next tick.
+    // stamped before the copy it would undo, which happens when a later copy is on its way
+    // and its notice has not come yet: the copy then stays, is remembered as taken and
+    // cleared once more at the next tick.
     void esvaziarClipboard(const QString& lido);
+    // That second clear, while the clipboard still holds the copy taken; true when it did.
+    bool limparOutraVez();
     // A copy already taken that the next tick clears once more.
     bool limparDeNovo_ = false;
     bool emTick_ = false;
+    // The clipboard's change count when the monitor last read it or the program wrote it;
+    // none before the first look.
+    std::optional<quint64> mudancaVista_;
+    int reservasClipboard_ = 0;
 
     const ServicosCalcula servicos_;
     AvisoGravacao avisos_{servicos_.mensagens};

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QScopeGuard>
 
 namespace tarvelo {
 namespace {
@@ -192,6 +193,12 @@ void HotKeysCalcula::colar()
     // it, nothing more is done.
     const QPointer<frmCalcula> janela(&form_);
     const auto descarregada = [&] { return !janela || !registradas_; };
+    // The copy asked for is this paste's: the clipboard monitor leaves it alone.
+    form_.reservarClipboard();
+    const auto liberar = qScopeGuard([&] {
+        if (janela)
+            form_.liberarClipboard();
+    });
     const quint64 antes = servicos_.clipboard.changes();
     EnviarCtrlLetra(servicos_.teclas, 'C');
     Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));

@@ -282,7 +282,7 @@ void JanelaCalcula::Form_Activate()
     // A number on the clipboard is left for the monitor; anything else it must not take.
     const QString clipboard = form_.TextoClipboard();
     if (!isNumeric(clipboard))
-        form_.UltimoClipboard = clipboard;
+        form_.lembrarClipboard(clipboard);
     form_.JaAtivado = true;
 
     if (form_.ModoMini) {

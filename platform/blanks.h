@@ -5,9 +5,10 @@
 
 namespace tarvelo {
 
-// The text without its leading and trailing blanks. Only the blank (U+0020) counts: tabs
-// and line breaks stay, as the program's own trimming has always left them.
-inline QString trimBlanks(QStringView text)
+// The text without its leading and trailing blanks, as a view into it. Only the blank
+// (U+0020) counts: tabs and line breaks stay, as the program's own trimming has always
+// left them.
+inline QStringView blanksTrimmed(QStringView text)
 {
     qsizetype from = 0;
     qsizetype to = text.size();
@@ -15,7 +16,12 @@ inline QString trimBlanks(QStringView text)
         ++from;
     while (to > from && text[to - 1] == QLatin1Char(' '))
         --to;
-    return text.sliced(from, to - from).toString();
+    return text.sliced(from, to - from);
+}
+
+inline QString trimBlanks(QStringView text)
+{
+    return blanksTrimmed(text).toString();
 }
 
 }  // namespace tarvelo

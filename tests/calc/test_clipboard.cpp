@@ -15,7 +15,7 @@ namespace {
 void copiar(Calculadora& b, const QString& texto)
 {
     b.calc.mnuMonit.setChecked(true);
-    b.clipboard.conteudo = texto;
+    b.clipboard.setText(texto);
     b.calc.Timer1_Timer();
 }
 
@@ -149,13 +149,6 @@ TEST(Monitor, LinesEndedByLfAreTakenAsLinesEndedByCrLf)
             EXPECT_EQ(b.calc.txtFita.Text(), fita) << "taken once";
         }
     }
-    // Left on the clipboard from before the start, LF text is no more taken than CR LF text.
-    Calculadora b;
-    b.clipboard.conteudo = QStringLiteral("2\t3\n4\t5\n");
-    b.calc.UltimoClipboard = b.calc.TextoClipboard();
-    const QString fita = b.calc.txtFita.Text();
-    copiar(b, b.clipboard.conteudo);
-    EXPECT_EQ(b.calc.txtFita.Text(), fita);
 }
 
 // X refuses a clear stamped before the copy it would undo, as when the timer reads a copy
@@ -189,6 +182,41 @@ TEST(Monitor, ACopyIsTakenOnceWhenClearingItIsRefused)
     EXPECT_EQ(c.calc.lblTotal.Caption(), QStringLiteral("12"));
 }
 
+// A copy is told from the last one by the clipboard's change, not by its text: the same
+// number copied again is added again, also after clears the clipboard refused and after the
+// program's own total left that number there.
+TEST(Monitor, EveryCopyIsAddedWhateverTheLastText)
+{
+    Calculadora b;
+    b.clipboard.limpezasRecusadas = 2;
+    copiar(b, QStringLiteral("1"));
+    b.calc.Timer1_Timer();
+    for (int i = 0; i < 3; ++i)
+        copiar(b, QStringLiteral("1"));
+    EXPECT_EQ(b.total(), QStringLiteral("4"));
+
+    Calculadora c;
+    c.teclas(QStringLiteral("4+6="));
+    ASSERT_EQ(c.clipboard.conteudo, QStringLiteral("10"));
+    const QString fechada = c.linhas();
+    copiar(c, QStringLiteral("10"));
+    EXPECT_EQ(visivel(c.linhas()), visivel(fechada + linhaFita(QStringLiteral("10"), '+')));
+}
+
+// Fetching the text is a transfer from the copying program, a large one for a large copy:
+// the timer fetches it once a copy, not on every tick.
+TEST(Monitor, TheClipboardIsReadOnlyWhenItHasChanged)
+{
+    Calculadora b;
+    copiar(b, QStringLiteral("um texto"));
+    const int leituras = b.clipboard.leituras;
+    for (int i = 0; i < 20; ++i)
+        b.calc.Timer1_Timer();
+    EXPECT_EQ(b.clipboard.leituras, leituras);
+    copiar(b, QStringLiteral("5"));
+    EXPECT_EQ(b.total(), QStringLiteral("5"));
+}
+
 TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 {
     Calculadora b;
@@ -200,6 +228,35 @@ TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
     const QString fita = b.calc.txtFita.Text();
     b.calc.Timer1_Timer();
     EXPECT_EQ(b.calc.txtFita.Text(), fita);
+}
+
+// Thousands separators belong to the number: copied into an open calculation, it is added
+// once and the calculation stays open, as a number written without them.
+TEST(Monitor, ANumberWithThousandsSeparatorsIsAddedOnceWithoutATotal)
+{
+    struct Caso {
+        const char* texto;
+        const char* linha;
+        const char* total;
+    };
+    const auto somar = [](const Caso& caso, const LocaleInfo& locale) {
+        SCOPED_TRACE(caso.texto);
+        Calculadora b;
+        const ScopedLocale numeros(locale);
+        globais().gDecimal = locale.decimalSymbol;
+        b.teclas(QStringLiteral("10+"));
+        copiar(b, QString::fromUtf8(caso.texto));
+        EXPECT_EQ(visivel(b.linhas()),
+                  visivel(linhaFita(QStringLiteral("10"), '+') + linhaFita(QString::fromUtf8(caso.linha), '+')));
+        EXPECT_EQ(b.total(), QString::fromUtf8(caso.total));
+        EXPECT_EQ(b.clipboard.conteudo, QString());
+    };
+    for (const Caso& caso :
+         {Caso{"12,50", "12,5", "22,5"}, Caso{"1234,56", "1.234,56", "1.244,56"},
+          Caso{"1.234,56", "1.234,56", "1.244,56"}, Caso{"12.345.678,90", "12.345.678,9", "12.345.688,9"},
+          Caso{"-1.234", "-1.234", "-1.224"}, Caso{"1.234", "1.234", "1.244"}})
+        somar(caso, LocaleInfo::brazil());
+    somar({"1,234.56", "1,234.56", "1,244.56"}, LocaleInfo::unitedStates());
 }
 
 TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
@@ -214,13 +271,22 @@ TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)
     EXPECT_EQ(b.calc.txtFita.Text(), fita);
 }
 
+// The refusal clears only the row that raised it: a copy made while its message is open stays.
+TEST(Monitor, ACopyMadeWhileTheRefusalIsOpenIsKept)
+{
+    Calculadora b;
+    b.mensagens.enquantoAberta = [&] { b.clipboard.setText(QStringLiteral("Um parágrafo de outro programa.")); };
+    copiar(b, QStringLiteral("1\t2\t3"));
+    EXPECT_EQ(b.clipboard.conteudo, QStringLiteral("Um parágrafo de outro programa."));
+}
+
 TEST(Monitor, TicksWaitWhileTheTicksOwnMessageIsOpen)
 {
     Calculadora b;
     const QString fita = b.calc.txtFita.Text();
     QString fitaDurante;
     b.mensagens.enquantoAberta = [&] {
-        b.clipboard.conteudo = QStringLiteral("7");
+        b.clipboard.setText(QStringLiteral("7"));
         b.calc.Timer1_Timer();
         fitaDurante = b.calc.txtFita.Text();
     };
@@ -241,8 +307,12 @@ TEST(Monitor, TextsThatAreNotForItAreIgnored)
     };
     const Caso casos[] = {
         {"amount in words", [](Calculadora&) {}, "(UM REAL)"},
-        {"already taken", [](Calculadora& b) { b.calc.UltimoClipboard = QStringLiteral("5"); }, "5"},
-        {"same number", [](Calculadora& b) { b.calc.UltimoClipboard = QStringLiteral("5,0"); }, "5"},
+        {"noted as no copy for it",
+         [](Calculadora& b) {
+             b.clipboard.conteudo = QStringLiteral("2\t3\n4\t5\n");
+             b.calc.lembrarClipboard(b.calc.TextoClipboard());
+         },
+         "2\t3\n4\t5\n"},
         {"time mode", [](Calculadora& b) { b.calc.mnuTempo_Click(); }, "5"},
         {"edit mode", [](Calculadora& b) { b.calc.mnuEditar_Click(); }, "5"},
         {"second calculator", [](Calculadora& b) { b.calc.TagHost = QStringLiteral("2"); }, "5"},

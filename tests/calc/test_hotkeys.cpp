@@ -6,6 +6,9 @@
 #include "host/texto.h"
 
 #include <QTimer>
+
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
@@ -34,13 +37,18 @@ struct OutroPrograma : KeystrokeService {
     int atrasoMs = 0;
     bool ctrl = false;
     QObject vida;  // a copy still due goes with the program
+    // Runs when Ctrl+C arrives.
+    std::function<void()> aoPedirCopia;
     void sendKeys(const QString&) override {}
     void sendKeyEvent(int vk, int, bool soltar) override
     {
-        if (vk == 0xA2)
+        if (vk == 0xA2) {
             ctrl = !soltar;
-        else if (vk == 0x43 && !soltar && ctrl)
+        } else if (vk == 0x43 && !soltar && ctrl) {
             QTimer::singleShot(atrasoMs, &vida, [this] { clipboard.setText(selecao); });
+            if (aoPedirCopia)
+                aoPedirCopia();
+        }
     }
     void closeActiveWindow() override {}
 };
@@ -139,6 +147,30 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
     }
 }
 
+// With the clipboard monitor on, its timer ticks while Ctrl+Insert waits for the copy: the
+// copy is Ctrl+Insert's alone, added once and without a message.
+TEST_F(HotKeys, PasteTakesItsCopyAloneWhileTheMonitorIsOn)
+{
+    c.calc.mnuMonit.setChecked(true);
+    QTimer tique;
+    QObject::connect(&tique, &QTimer::timeout, [this] { c.calc.Timer1_Timer(); });
+    tique.start(5);
+    atalhos.RegistrarHotKeys();
+    for (const char* selecao : {"1.234,56", "25"}) {
+        SCOPED_TRACE(selecao);
+        c.calc.txtFita.setText(c.cabecalho);
+        c.calc.LimpaTudo();
+        outro.selecao = QString::fromUtf8(selecao);
+        outro.atrasoMs = 50;
+        pressionar({kColar});
+        for (int i = 0; i < 5; ++i)
+            c.calc.Timer1_Timer();
+        EXPECT_TRUE(c.mensagens.vistas.empty());
+        EXPECT_EQ(visivel(c.linhas()), visivel(linhaFita(QString::fromUtf8(selecao), '+')));
+        EXPECT_EQ(c.clipboard.conteudo, QString());
+    }
+}
+
 // The window unloads (the program is asked to end) while Ctrl+Insert waits for a late copy:
 // the unloaded calculation is left alone and no message comes up.
 TEST_F(HotKeys, PasteStopsWhenTheHotkeysAreTakenAwayDuringItsWait)
@@ -146,8 +178,15 @@ TEST_F(HotKeys, PasteStopsWhenTheHotkeysAreTakenAwayDuringItsWait)
     atalhos.RegistrarHotKeys();
     outro.selecao = QStringLiteral("1.234,56");
     outro.atrasoMs = 600;
-    QTimer::singleShot(150, [this] { atalhos.RemoverHotKeys(); });
+    bool removidas = false;
+    outro.aoPedirCopia = [this, &removidas] {
+        QTimer::singleShot(150, [this, &removidas] {
+            atalhos.RemoverHotKeys();
+            removidas = true;
+        });
+    };
     pressionar({kColar});
+    ASSERT_TRUE(removidas) << "taken away once the paste had asked for the copy";
     EXPECT_EQ(c.linhas(), QString());
     EXPECT_TRUE(c.mensagens.vistas.empty());
 }

@@ -52,11 +52,17 @@ QStringList campos(const std::vector<R>& registros, QString R::*campo)
 }
 
 // `limpezasRecusadas` clears leave the text in place, as X does with a clear stamped before
-// the copy it would undo.
+// the copy it would undo. `leituras` counts the texts fetched, each a transfer from the
+// copying program on a desktop.
 struct ClipboardFalso : ClipboardService {
     QString conteudo;
     int limpezasRecusadas = 0;
-    QString text() const override { return conteudo; }
+    mutable int leituras = 0;
+    QString text() const override
+    {
+        ++leituras;
+        return conteudo;
+    }
     bool hasText() const override { return !conteudo.isEmpty(); }
     void setText(const QString& text) override
     {

@@ -18,4 +18,9 @@ QString linhas(std::initializer_list<const char*> textos)
     return resultado;
 }
 
+QString linhaFita(const QString& valor, char operador)
+{
+    return QStringLiteral("%1 %2\r\n").arg(valor, 24).arg(QLatin1Char(operador));
+}
+
 }  // namespace tarvelo::teste

@@ -26,4 +26,7 @@ std::string visivel(const QString& texto);
 // The texts as CR LF ended lines.
 QString linhas(std::initializer_list<const char*> textos);
 
+// A tape line of an amount and its operator, the amount ending at column 24.
+QString linhaFita(const QString& valor, char operador);
+
 }  // namespace tarvelo::teste
