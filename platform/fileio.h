@@ -59,9 +59,9 @@ FileResult makePrivateFolder(const QString& path);
 
 // A file read whole. Only a regular file is opened, without blocking: a FIFO, a device, a
 // folder or a dangling link is Unreadable (kNotRegularFile, EISDIR, ENOENT) and never
-// waited on. A file over `limit` bytes is
-// TooLarge; with Oversize::KeepHead its first limit + 1 bytes come with it, for a reader
-// that takes what it can of a file cut at the limit.
+// waited on. A file over `limit` bytes is TooLarge; with Oversize::KeepHead its first
+// limit + 1 bytes come with it, for a reader that takes what it can of a file cut at the
+// limit.
 struct FileRead {
     enum class Status { Ok, Missing, Unreadable, TooLarge };
     Status status = Status::Missing;
