@@ -1,6 +1,7 @@
 #include "platform/ui/dialogowner.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QWindow>
 
@@ -55,6 +56,14 @@ DialogOwner::~DialogOwner()
         window_->raise();
         window_->activateWindow();
     }
+}
+
+QScreen& DialogOwner::screen() const
+{
+    if (window_)
+        return *window_->screen();
+    QScreen* underPointer = QGuiApplication::screenAt(QCursor::pos());
+    return underPointer ? *underPointer : *QGuiApplication::primaryScreen();
 }
 
 void DialogOwner::adopt(QDialog& dialog) const

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <utility>
@@ -26,6 +27,9 @@ public:
 
     // Null when the program shows no window at all.
     QWidget* window() const { return window_.data(); }
+
+    // The screen its dialogs come up on: the window's, else the one under the pointer.
+    QScreen& screen() const;
 
     // A dialog of the window, made on the heap. The window may close and be deleted while
     // the dialog runs (an alarm, the timed power-off, another start asking the program to

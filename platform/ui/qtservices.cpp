@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -46,15 +47,26 @@ ButtonSet buttonSet(int flags)
 // Beside the title, the window manager's title bar holds the window's icon and its buttons.
 constexpr int kTitleBarRoom = 100;
 
-// Wide enough for the window manager to show the whole title in its bold face. The box
-// takes its width from its contents, so the prompt's label holds the room.
-void fitTitle(QInputDialog& box)
+// What the window manager needs to show the whole title in its bold face.
+int titleWidth(const QString& title)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setBold(true);
-    const int title = QFontMetrics(font).horizontalAdvance(box.windowTitle().trimmed()) + kTitleBarRoom;
-    if (auto* label = box.findChild<QLabel*>())
-        label->setMinimumWidth(title);
+    return QFontMetrics(font).horizontalAdvance(title.trimmed()) + kTitleBarRoom;
+}
+
+// The box takes its width from its contents, so the prompt's label holds it: room for the
+// title, and for the text up to half the screen, past which the text wraps. A box as wide as
+// the text's longest line would run off the screen.
+void fitPrompt(QInputDialog& box, const QScreen& screen)
+{
+    auto* label = box.findChild<QLabel*>();
+    if (!label)
+        return;
+    const int readable = screen.availableGeometry().width() / 2;
+    const int text = std::min(label->sizeHint().width(), readable);
+    label->setWordWrap(true);
+    label->setFixedWidth(std::max(titleWidth(box.windowTitle()), text));
 }
 
 QMessageBox::Icon icon(int flags)
@@ -131,7 +143,7 @@ QString QtInputService::ask(const QString& prompt, const QString& title, const Q
     box->setWindowTitle(title);
     box->setLabelText(prompt);
     box->setTextValue(defaultText);
-    fitTitle(*box);
+    fitPrompt(*box, owner.screen());
     return box->exec() == QDialog::Accepted && box ? box->textValue() : QString();
 }
 
