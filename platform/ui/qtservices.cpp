@@ -1,12 +1,11 @@
 #include "platform/ui/qtservices.h"
 
 #include "platform/ui/dialogowner.h"
+#include "platform/ui/titlebar.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -43,18 +42,11 @@ ButtonSet buttonSet(int flags)
     }
 }
 
-// Beside the title, the window manager's title bar holds the window's icon and its buttons.
-constexpr int kTitleBarRoom = 100;
-
-// Wide enough for the window manager to show the whole title in its bold face. The box
-// takes its width from its contents, so the prompt's label holds the room.
+// The box takes its width from its contents, so the prompt's label holds the title's room.
 void fitTitle(QInputDialog& box)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    font.setBold(true);
-    const int title = QFontMetrics(font).horizontalAdvance(box.windowTitle().trimmed()) + kTitleBarRoom;
     if (auto* label = box.findChild<QLabel*>())
-        label->setMinimumWidth(title);
+        label->setMinimumWidth(titleBarWidth(box.windowTitle()));
 }
 
 QMessageBox::Icon icon(int flags)
