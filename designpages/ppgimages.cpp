@@ -30,6 +30,12 @@ const QString kImageFilter = QStringLiteral(
     "Icon Files (*.ICO)|*.ICO|Cursor Files (*.CUR;*.ANI)|*.CUR;*.ANI;|Bitmap Files (*.BMP;*.DIB)|*.BMP;*.DIB|"
     "GIF Files (*.GIF)|*.GIF|All Files (*.*)|*.*");
 
+// Twips from the page's right edge to the frames' and to the scroll bar's, as designed.
+constexpr int kFrameMargin = 75;
+constexpr int kScrollMargin = 90;
+// Twips a frame keeps free beside its controls, as its first column keeps from its left edge.
+constexpr int kFrameInset = 120;
+
 // The cyan that animated-cursor frames are drawn on when no colour is chosen.
 constexpr ColourRef kFrameFill = 0xFFFF00;
 
@@ -73,11 +79,13 @@ PpgImages::PpgImages(KeyedImageList& control, ServicosPaginas& servicos, QWidget
     : PaginaPropriedades(control, servicos, parent)
 {
     setWindowTitle(QStringLiteral("Images"));
-    setFixedSize(px(5790), px(4650));
-    surface_.resize(width(), height());
     buildColourFrame();
     buildCurrentFrame();
     buildButtons();
+    setFixedHeight(px(4650));
+    setMinimumWidth(neededWidth());
+    resize(minimumWidth(), height());
+    fitToWidth();
 
     // The page's start event.
     selectedImage_ = 0;
@@ -168,6 +176,34 @@ void PpgImages::buildButtons()
     connect(cmdMoveDown_, &QPushButton::clicked, this, [this] { cmdMoveDown_Click(); });
     connect(cmdMoveUp_, &QPushButton::clicked, this, [this] { cmdMoveUp_Click(); });
     connect(cmdClear_, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+}
+
+// The design's width, or more where a frame's controls need it in the page's font.
+int PpgImages::neededWidth() const
+{
+    int needed = px(5790);
+    for (const QGroupBox* frame : {fraTransparentColour_, fraCurrent_})
+        needed = std::max(needed, frame->x() + frame->childrenRect().right() + 1 + px(kFrameInset) + px(kFrameMargin));
+    return needed;
+}
+
+// The page takes the width its host gives it: the frames, the key field, the strip and its
+// scroll bar stretch with it, and the clear button keeps to the frames' right edge.
+void PpgImages::fitToWidth()
+{
+    const int right = width() - px(kFrameMargin);
+    for (QGroupBox* frame : {fraTransparentColour_, fraCurrent_})
+        frame->resize(right - frame->x(), frame->height());
+    txtKey_->resize(fraCurrent_->width() - 2 * px(kFrameInset) - txtKey_->x(), txtKey_->height());
+    hscScroll_->resize(width() - px(kScrollMargin) - hscScroll_->x(), hscScroll_->height());
+    cmdClear_->move(right - cmdClear_->width(), cmdClear_->y());
+    surface_.resize(width(), height());
+}
+
+void PpgImages::resizeEvent(QResizeEvent*)
+{
+    fitToWidth();
+    DrawStrip();
 }
 
 void PpgImages::SelectionChanged()

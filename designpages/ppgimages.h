@@ -54,12 +54,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void buildColourFrame();
     void buildCurrentFrame();
     void buildButtons();
+    int neededWidth() const;
+    void fitToWidth();
     void DrawStrip();
     void ScrollSelectionIntoView(int direction);
     void CommitKey();

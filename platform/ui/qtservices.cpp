@@ -1,17 +1,17 @@
 #include "platform/ui/qtservices.h"
 
 #include "platform/ui/dialogowner.h"
+#include "platform/ui/titlebar.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -44,17 +44,6 @@ ButtonSet buttonSet(int flags)
     }
 }
 
-// Beside the title, the window manager's title bar holds the window's icon and its buttons.
-constexpr int kTitleBarRoom = 100;
-
-// What the window manager needs to show the whole title in its bold face.
-int titleWidth(const QString& title)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(title.trimmed()) + kTitleBarRoom;
-}
-
 // The box takes its width from its contents, so the prompt's label holds it: room for the
 // title, and for the text up to half the screen, past which the text wraps. A box as wide as
 // the text's longest line would run off the screen.
@@ -66,7 +55,7 @@ void fitPrompt(QInputDialog& box, const QScreen& screen)
     const int readable = screen.availableGeometry().width() / 2;
     const int text = std::min(label->sizeHint().width(), readable);
     label->setWordWrap(true);
-    label->setFixedWidth(std::max(titleWidth(box.windowTitle()), text));
+    label->setFixedWidth(std::max(titleBarWidth(box.windowTitle()), text));
 }
 
 QMessageBox::Icon icon(int flags)

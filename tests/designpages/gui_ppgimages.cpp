@@ -2,11 +2,14 @@
 #include "paginasapoio.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -127,6 +130,42 @@ TEST_F(PaginaImagens, TheColourFramesTitleTakesItsAccessKeyToTheChoice)
     pagina->cmdAdd()->setFocus();
     QTest::keyClick(pagina.get(), Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(pagina->optTransparentColour(0)->hasFocus());
+}
+
+// The page in a host wider than it, as the editor's tabs are: every control inside its frame,
+// the frames and the strip across the page, the page across the host, at any width.
+TEST_F(PaginaImagens, EveryControlSitsInsideItsFrameAndTheFramesAndTheStripTakeThePagesWidth)
+{
+    adicionar(40);
+    QTabWidget abas;
+    auto* pagina = new PpgImages(lista, servicos);
+    abas.addTab(pagina, pagina->windowTitle());
+    pagina->SelectionChanged();
+    abas.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&abas));
+    for (const int largura : {abas.minimumSizeHint().width(), 700}) {
+        SCOPED_TRACE(largura);
+        abas.resize(largura, abas.minimumSizeHint().height());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(pagina->width(), pagina->parentWidget()->width()) << "the page across its host";
+        const int direita = pagina->width() - 6;
+        for (const QGroupBox* quadro : pagina->findChildren<QGroupBox*>()) {
+            EXPECT_GE(quadro->geometry().right(), direita) << "a frame short of the page";
+            for (const QWidget* controle : quadro->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(quadro->rect().adjusted(2, 2, -2, -2).contains(controle->geometry()))
+                    << controle->metaObject()->className() << ' '
+                    << controle->property("text").toString().toStdString() << " outside its frame";
+            }
+        }
+        const Rect faixa = pagina->StripRect();
+        EXPECT_GE(faixa.right, direita) << "the strip short of the page";
+        ASSERT_TRUE(pagina->hscScroll()->isVisible());
+        EXPECT_TRUE(QRect(QPoint(faixa.left, faixa.top), QPoint(faixa.right, faixa.bottom))
+                        .contains(pagina->hscScroll()->geometry()));
+        EXPECT_GE(pagina->hscScroll()->geometry().right(), direita - 4) << "the scroll bar short of its strip";
+        for (const QPushButton* botao : pagina->findChildren<QPushButton*>())
+            EXPECT_TRUE(pagina->rect().contains(botao->geometry())) << botao->text().toStdString();
+    }
 }
 
 TEST_F(PaginaImagens, TransparentColourFieldsAndThePicker)

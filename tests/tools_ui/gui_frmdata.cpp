@@ -3,12 +3,12 @@
 #include "support/ferramentasfalsas.h"
 #include "controls/xpbutton.h"
 #include "support/esperar.h"
+#include "support/rotulos.h"
 #include "tools/ui/campotexto.h"
 #include "tools/ui/maskeddateedit.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
@@ -130,18 +130,6 @@ TEST(frmData, NegativeOffsetsEndBeforeTheStart)
     EXPECT_EQ(j.mensagens.textos(), QStringList{QStringLiteral("A data inicial tem que ser menor que a data final")});
 }
 
-// Whether the label shows its whole text inside its own rectangle.
-::testing::AssertionResult cabe(const QLabel& rotulo)
-{
-    const QRect area = rotulo.contentsRect();
-    const int flags = int(rotulo.alignment()) | (rotulo.wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect texto = QFontMetrics(rotulo.font()).boundingRect(area, flags, rotulo.text());
-    if (area.contains(texto))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << '"' << rotulo.text().toStdString() << "\" needs " << texto.width() << 'x'
-                                         << texto.height() << " in " << area.width() << 'x' << area.height();
-}
-
 TEST(frmData, TheTodayLineAndTheMonthsWarningFitTheirTwoLinesInEveryLanguage)
 {
     const struct {
@@ -157,14 +145,14 @@ TEST(frmData, TheTodayLineAndTheMonthsWarningFitTheirTwoLinesInEveryLanguage)
             // A Wednesday in September: the longest weekday and month names of the long date.
             b.relogio.agora = QDateTime(QDate(2025, 9, 24), QTime(9, 0));
             frmData janela(b.servicos(), grande);
-            EXPECT_TRUE(cabe(*janela.lblHoje));
+            EXPECT_TRUE(teste::cabe(*janela.lblHoje));
 
             janela.txtData[1]->setDateText({});
             janela.txtMeses->setText(QStringLiteral("2"));
             janela.cmdCalcula_Click(1);
             ASSERT_EQ(janela.txtMeses->text(), QStringLiteral("2"));
             EXPECT_EQ(janela.lblHoje->palette().color(QPalette::WindowText), QColor(Qt::red)) << "the months warning";
-            EXPECT_TRUE(cabe(*janela.lblHoje));
+            EXPECT_TRUE(teste::cabe(*janela.lblHoje));
         }
     }
 }

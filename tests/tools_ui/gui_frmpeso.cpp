@@ -3,6 +3,8 @@
 #include "support/ferramentasfalsas.h"
 #include "controls/xpbutton.h"
 #include "support/esperar.h"
+#include "support/rotulos.h"
+#include "platform/ui/titlebar.h"
 #include "tools/ui/campotexto.h"
 
 #include <QApplication>
@@ -43,7 +45,7 @@ TEST(frmPeso, AManInCentimetresAndTheRecordOnClose)
     EXPECT_EQ(j.janela->txtAltura->text(), QStringLiteral("2"));
     EXPECT_EQ(j.janela->txtLimite[4]->text(), QStringLiteral("124,40"));
     EXPECT_EQ(j.janela->Frame1->title(), QStringLiteral("Resultado = NORMAL"));
-    EXPECT_EQ(j.janela->imgSeta->x(), 116) << "1744,7 twips";
+    EXPECT_EQ(j.janela->imgSeta->x() - j.janela->lblMedidor->x(), 112) << "1744,7 twips, the ruler at 60";
 
     j.janela->lblResultado_Click();
     EXPECT_EQ(j.mensagens.textos().last(), QStringLiteral("Para ficar no peso médio ideal:\r\n\r\nPerca 5,80 Kg"));
@@ -96,6 +98,50 @@ TEST(frmPeso, EnglishForOtherLanguagesWithSilentLabels)
     j.janela->lblResultado_Click();
     EXPECT_TRUE(j.mensagens.vistas.empty());
     EXPECT_EQ(j.janela->lbl8->cursor().shape(), Qt::ArrowCursor);
+}
+
+// In each language, with either sex and the arrow at either end of its run: the whole title,
+// every caption and picture inside the window, and the ruler's words whole on their zones.
+TEST(frmPeso, TheTitleCaptionsPicturesAndTheRulersWordsStandWholeInEveryLanguage)
+{
+    const struct {
+        int idioma;
+        const char *magro, *obeso;
+    } casos[] = {{1, "| Magro", "Obeso |"}, {2, "| Thin", "Obese |"}, {3, "| Thin", "Obese |"}, {4, "| Thin", "Obese |"}};
+    const struct {
+        const char *altura, *peso;
+    } pontas[] = {{"3", "20"}, {"1", "300"}};
+    for (const auto& caso : casos) {
+        Janela j(caso.idioma);
+        frmPeso& janela = *j.janela;
+        EXPECT_GE(janela.width(), titleBarWidth(janela.windowTitle())) << caso.idioma;
+        for (QRadioButton* sexo : {janela.Option1, janela.Option2}) {
+            sexo->setChecked(true);
+            for (const auto& ponta : pontas) {
+                SCOPED_TRACE(::testing::Message() << "language " << caso.idioma << ' ' << sexo->text().toStdString()
+                                                  << ' ' << ponta.peso << " Kg");
+                j.preencher(ponta.altura, ponta.peso);
+                janela.cmdHomem_Click();
+                ASSERT_FALSE(janela.lblResultado->text().isEmpty());
+                for (const QWidget* controle : janela.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    EXPECT_TRUE(janela.rect().contains(controle->geometry()))
+                        << controle->metaObject()->className() << ' ' << controle->property("text").toString().toStdString();
+                }
+                for (const QLabel* imagem : {janela.imgSeta, janela.Image1, janela.Image2})
+                    EXPECT_TRUE(janela.rect().contains(teste::ondeImagem(*imagem)));
+                const QList<const QLabel*> zonas = {janela.lblMedidor, janela.lblMin, janela.lblTol1, janela.lblTol2,
+                                                    janela.lblMax};
+                for (const QLabel* rotulo : janela.findChildren<QLabel*>()) {
+                    if (rotulo->pixmap().isNull() && !zonas.contains(rotulo)) {
+                        EXPECT_TRUE(teste::cabe(*rotulo));
+                    }
+                }
+                EXPECT_TRUE(teste::cabe(*janela.lblMin, QString::fromUtf8(caso.magro)));
+                EXPECT_TRUE(teste::cabe(*janela.lblMax, QString::fromUtf8(caso.obeso)));
+                EXPECT_TRUE(teste::cabe(*janela.lblMedidor, QStringLiteral("x")));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "host/globais.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
+#include "platform/ui/titlebar.h"
 #include "tools/pesoideal.h"
 #include "tools/teclanumero.h"
 #include "tools/ui/campotexto.h"
@@ -16,6 +17,8 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace tarvelo {
 namespace {
@@ -29,6 +32,11 @@ struct Medidor {
 constexpr Medidor kHomem{1300, 1180, 2120, 200, 2120, 1305};
 constexpr Medidor kMulher{1200, 1080, 2220, 255, 2220, 1200};
 
+// The design, in twips: the client area holds the arrow under the ruler, whose left edge
+// runs from kSetaMin to kSetaMax.
+constexpr double kLargura = 3540, kAltura = 4770;
+constexpr double kSetaTopo = 4230, kSetaLado = 480, kSetaMin = -90, kSetaMax = 3210;
+
 QLabel* rotulo(QWidget* pai, const QString& texto, double left, double top, double width, double height)
 {
     auto* l = new QLabel(texto, pai);
@@ -36,11 +44,13 @@ QLabel* rotulo(QWidget* pai, const QString& texto, double left, double top, doub
     return l;
 }
 
-QLabel* zona(QWidget* pai, const QString& texto, const QColor& fundo, const QColor& cor)
+// A zone's caption is a row of ticks around its word, longer than the narrower zones: the
+// zone keeps the word's end of it, the rest of the ticks running off the other side.
+QLabel* zona(QWidget* pai, const QString& texto, const QColor& fundo, const QColor& cor, Qt::Alignment lado)
 {
     auto* l = new QLabel(texto, pai);
     colorir(l, cor, fundo);
-    l->setAlignment(Qt::AlignCenter);
+    l->setAlignment(lado | Qt::AlignVCenter);
     l->setFont(fonte(QStringLiteral("Tahoma"), 6.75, false));
     return l;
 }
@@ -91,11 +101,12 @@ frmPeso::frmPeso(const ServicosFerramenta& servicos, QWidget* parent)
         c.maos << lbl8 << lblResultado;
     definirComportamento(c);
     Form_Load();
+    enquadrar();
 }
 
 void frmPeso::criarControles()
 {
-    tamanhoCliente(this, 3540, 4665);
+    tamanhoCliente(this, kLargura, kAltura);
     setWindowTitle(QStringLiteral(" IMC - Cálculo do peso ideal"));
     setFont(fonte(QStringLiteral("Tahoma"), 8.25, false));
     lbl8 = rotulo(this, QStringLiteral("National Health and Nutrition Examination Survey - by USA - 1976/1980"), 60, 30,
@@ -177,16 +188,19 @@ void frmPeso::criarControles()
 
 void frmPeso::criarMedidor()
 {
-    lblMedidor = zona(this, QStringLiteral("| | | | | | | | x | | | | | | | |"), QColor(128, 255, 128), Qt::blue);
+    const QString marcas = QStringLiteral("| | | | | | | | | | | | | |");
+    lblMedidor = zona(this, QStringLiteral("| | | | | | | | x | | | | | | | |"), QColor(128, 255, 128), Qt::blue,
+                      Qt::AlignHCenter);
     posicionar(lblMedidor, 60, 3960, 3390, 285);
-    lblMin = zona(this, QStringLiteral("| Magro | | | | | | | | | | | | |"), QColor(255, 192, 192), Qt::black);
-    lblTol1 = zona(this, QStringLiteral("| | | | | | | | | | | | | |"), Qt::yellow, Qt::black);
-    lblTol2 = zona(this, QStringLiteral("| | | | | | | | | | | | | |"), Qt::yellow, Qt::black);
-    lblMax = zona(this, QStringLiteral("| | | | | | Obeso |"), QColor(192, 0, 0), Qt::white);
+    lblMin = zona(this, QStringLiteral("| Magro | | | | | | | | | | | | |"), QColor(255, 192, 192), Qt::black,
+                  Qt::AlignLeft);
+    lblTol1 = zona(this, marcas, Qt::yellow, Qt::black, Qt::AlignHCenter);
+    lblTol2 = zona(this, marcas, Qt::yellow, Qt::black, Qt::AlignHCenter);
+    lblMax = zona(this, QStringLiteral("| | | | | | Obeso |"), QColor(192, 0, 0), Qt::white, Qt::AlignRight);
     imgSeta = new QLabel(this);
     imgSeta->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(32, 32));
     imgSeta->setAlignment(Qt::AlignCenter);
-    posicionar(imgSeta, 1560, 4230, 480, 480);
+    posicionar(imgSeta, 1560, kSetaTopo, kSetaLado, kSetaLado);
 }
 
 void frmPeso::Form_Load()
@@ -207,6 +221,27 @@ void frmPeso::Form_Load()
     lblMax->setText(QStringLiteral("| | | | | | Obese |"));
 }
 
+// The design is narrower than the Portuguese title in the window manager's bold face, and
+// the arrow at either end of its run stands half outside it: the window grows to hold both,
+// the design centred in it.
+void frmPeso::enquadrar()
+{
+    const int desenho = pixels(kLargura);
+    const int sobra = std::max(-pixels(kSetaMin), pixels(kSetaMax + kSetaLado) - desenho);
+    const int largura = std::max(desenho + 2 * sobra, titleBarWidth(windowTitle()));
+    margem_ = (largura - desenho) / 2;
+    setFixedWidth(largura);
+    for (QWidget* controle : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        controle->move(controle->pos() + QPoint(margem_, 0));
+}
+
+// A control of the window itself at its place in the design, margem_ to the right.
+void frmPeso::colocar(QWidget* controle, double left, double top, double width, double height)
+{
+    posicionar(controle, left, top, width, height);
+    controle->move(controle->pos() + QPoint(margem_, 0));
+}
+
 // ---- the calculation ----------------------------------------------------------------------------
 
 void frmPeso::cmdHomem_Click()
@@ -222,17 +257,17 @@ void frmPeso::cmdHomem_Click()
     Frame1->setTitle(r.quadro);
     for (int i = 0; i < 5; ++i)
         txtLimite[i]->setText(r.limites[i]);
-    imgSeta->move(pixels(r.seta), imgSeta->y());
+    imgSeta->move(margem_ + pixels(r.seta), imgSeta->y());
     definirResultado(r.resultado);
 }
 
 void frmPeso::trocarSexo(bool homem)
 {
     const Medidor& m = homem ? kHomem : kMulher;
-    posicionar(lblMin, 90, 3990, m.larguraMin, 225);
-    posicionar(lblTol1, m.leftTol1, 3990, 225, 225);
-    posicionar(lblTol2, m.leftTol2, 3990, m.larguraTol2, 225);
-    posicionar(lblMax, m.leftMax, 3990, m.larguraMax, 225);
+    colocar(lblMin, 90, 3990, m.larguraMin, 225);
+    colocar(lblTol1, m.leftTol1, 3990, 225, 225);
+    colocar(lblTol2, m.leftTol2, 3990, m.larguraTol2, 225);
+    colocar(lblMax, m.leftMax, 3990, m.larguraMax, 225);
     imgSeta->raise();
     if (isNumeric(txtPeso->text()) && isNumeric(txtAltura->text()))
         cmdHomem_Click();

@@ -46,6 +46,8 @@ private:
     void criarControles();
     void criarMedidor();
     void Form_Load();
+    void enquadrar();
+    void colocar(QWidget* controle, double left, double top, double width, double height);
     void trocarSexo(bool homem);
     int campo_KeyPress(CampoTexto* campo, int KeyAscii) const;
     void definirResultado(const QString& texto);
@@ -53,6 +55,7 @@ private:
 
     QLabel *lblAltura = nullptr, *lblPeso = nullptr;
     QString resultado_;  // the result label's text; empty while no result stands
+    int margem_ = 0;     // pixels from the window's left edge to the design's
 };
 
 }  // namespace tarvelo
