@@ -129,9 +129,6 @@ int Main(QApplication& app)
     servicos.GetSetting = [](const QString& secao, const QString& chave, const QString& padrao) {
         return settings().GetSetting(secao, chave, padrao);
     };
-    servicos.SaveSetting = [](const QString& secao, const QString& chave, const QString& valor) {
-        settings().SaveSetting(secao, chave, valor);
-    };
     servicos.repararConfiguracoes = [] { settings().store().repair(Hive::CurrentUser); };
     frmSysTray host(janelas, servicos);
     frmStart splash([&host] { host.Form_Load(); });

@@ -91,7 +91,6 @@ inline constexpr PreferenciaNumero ProfundidadeCor{u"ListaImagens", u"", 0};
 
 // ---- the host -----------------------------------------------------------------------------
 inline constexpr PreferenciaNumero Idioma{kConf, u"Idioma", 0};  // 0: from the system's language
-inline constexpr PreferenciaSimNao Segur{kConf, u"Segur", false};
 
 }  // namespace pref
 

@@ -57,15 +57,12 @@ frmImp::frmImp(SettingsStore& configuracoes, PrinterService& impressoras, Messag
     negrito.setBold(true);
     titulo->setFont(negrito);
     layout->addWidget(titulo);
-    layout->addWidget(rotulo(QStringLiteral(
-        "Vá no PAINEL DE CONTROLE do Windows na pasta IMPRESSORAS e adicione sua impressora novamente, ficando "
-        "então com duas impressoras repetidas, sendo a sua padrão para imprimir documentos em geral e a segunda "
-        "impressora devidamente configurada para imprimir seus CHEQUES e NOTAS PROMISSÓRIAS"), this, true));
+    layout->addWidget(rotulo(fTexto(1180), this, true));
     layout->addWidget(rotulo(QStringLiteral("Local da Impressora"), this));
     txtEndereco = new QLineEdit(this);
     txtEndereco->setReadOnly(true);
     layout->addWidget(txtEndereco);
-    optPadrao = new QRadioButton(QStringLiteral("ou, marque aqui para &usar sempre a impressora padrão do Windows"), this);
+    optPadrao = new QRadioButton(fTexto(1181), this);
     // Not exclusive: a second click must not switch it off either, and a selected printer must.
     optPadrao->setAutoExclusive(false);
     layout->addWidget(optPadrao);
@@ -133,9 +130,7 @@ void frmImp::optPadrao_Click()
 void frmImp::cmdOK_Click()
 {
     if (cbImpressora->currentIndex() < 0 && !optPadrao->isChecked()) {
-        mensagens_.show(QStringLiteral("Selecione o dispositivo de impressão apropriado para imprimir os cheques e "
-                                       "promissórias ou marque a opção USAR IMPRESSORA PADRÃO DO WINDOWS."),
-                        mb::Information);
+        mensagens_.show(fTexto(1182), mb::Information);
         cbImpressora->setFocus();
         return;
     }

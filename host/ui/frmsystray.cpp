@@ -7,7 +7,6 @@
 #include "platform/blanks.h"
 #include "platform/ui/logindpower.h"
 #include "platform/ui/qtservices.h"
-#include "platform/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,10 +75,6 @@ void frmSysTray::criarMenu()
     ligarMarcavel(mnuDesligar_, this, [this] { mnuDesligar_Click(); });
     adicionarAlarme()->setText(QStringLiteral("Agendar Horário para Alarme"));
 
-    mnuProteger_ = mnuUtil_->addAction(QStringLiteral("Proteger Configurações do Windows"));
-    mnuProteger_->setObjectName(QStringLiteral("mnuProteger"));
-    ligarMarcavel(mnuProteger_, this, [this] { mnuProteger_Click(); });
-
     mnuUtil_->addSeparator();
     mnuAtalho_ = mnuUtil_->addAction(QStringLiteral("Criar Atalho no Menu de Aplicativos"));
     mnuAtalho_->setObjectName(QStringLiteral("mnuAtalho"));
@@ -102,22 +97,6 @@ QString frmSysTray::lerConfiguracao(const PreferenciaNumero& p) const
     if (!servicos_.GetSetting)
         return padrao;
     return servicos_.GetSetting(p.secao.toString(), p.chave.toString(), padrao);
-}
-
-bool frmSysTray::lerConfiguracao(const PreferenciaSimNao& p) const
-{
-    if (!servicos_.GetSetting)
-        return p.padrao;
-    return settingBool(servicos_.GetSetting(p.secao.toString(), p.chave.toString(), settingText(p.padrao)))
-        .value_or(p.padrao);
-}
-
-void frmSysTray::gravarConfiguracao(const PreferenciaSimNao& p, bool valor) const
-{
-    if (!servicos_.SaveSetting)
-        return;
-    const ValorPreferencia v = valorPreferencia(p, valor);
-    servicos_.SaveSetting(v.secao.toString(), v.chave.toString(), v.texto);
 }
 
 void frmSysTray::Form_Load()
@@ -151,8 +130,6 @@ void frmSysTray::Form_Load()
             return;
         }
     }
-
-    mnuProteger_->setChecked(lerConfiguracao(pref::Segur));
 
     const CanalInstancia::Reivindicacao reivindicacao = canal_->reivindicar();
     if (descarregando_) {
@@ -311,7 +288,6 @@ void frmSysTray::fTraduzir(bool pular)
     legendar(mnuUtil_->menuAction(), fTexto(83));
     legendar(mnuAlarme_.front(), trimBlanks(fTexto(67)));
     legendar(mnuDesligar_, trimBlanks(fTexto(70)));
-    legendar(mnuProteger_, fTexto(84));
     legendar(mnuAtalho_, fTexto(85));
     legendar(mnuSair_, fTexto(87));
 }

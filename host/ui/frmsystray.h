@@ -28,8 +28,6 @@ namespace tarvelo {
 struct ServicosHost {
     // The settings store of application "TQ": section, key, default.
     std::function<QString(const QString&, const QString&, const QString&)> GetSetting;
-    // Section, key, value.
-    std::function<void(const QString&, const QString&, const QString&)> SaveSetting;
     // Puts a settings file that did not read whole aside and keeps what could be read; the
     // first copy does it once the language is known, so that the user is told in it.
     std::function<void()> repararConfiguracoes;
@@ -85,7 +83,6 @@ public:
     void mnuSair_Click();
     void mnuAlarme_Click(int index);
     void mnuDesligar_Click();
-    void mnuProteger_Click();
     void mnuAtalho_Click();
     // The alarm clock (every 500 ms) and the tray's beeps, blinking and power-off (every
     // 200 ms).
@@ -119,7 +116,6 @@ public:
     QAction* mnuAlarme(int index) const;
     int AlarmesNoMenu() const { return static_cast<int>(mnuAlarme_.size()); }
     QAction* mnuDesligar() const { return mnuDesligar_; }
-    QAction* mnuProteger() const { return mnuProteger_; }
     QAction* mnuAtalho() const { return mnuAtalho_; }
     QAction* mnuSair() const { return mnuSair_; }
 
@@ -143,8 +139,6 @@ private:
     void mostrarIconeNativo();
     // The host reads its few settings through the injected reader, text as stored.
     QString lerConfiguracao(const PreferenciaNumero& p) const;
-    bool lerConfiguracao(const PreferenciaSimNao& p) const;
-    void gravarConfiguracao(const PreferenciaSimNao& p, bool valor) const;
 
     RegistroJanelas& janelas_;
     ServicosHost servicos_;
@@ -164,7 +158,6 @@ private:
     QStringList sMotivoAlarme;
     QString sHoraDesligar;
     QAction* mnuDesligar_ = nullptr;
-    QAction* mnuProteger_ = nullptr;
     QAction* mnuAtalho_ = nullptr;
     QAction* mnuSair_ = nullptr;
 

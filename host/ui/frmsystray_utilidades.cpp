@@ -1,9 +1,7 @@
-// The tray's utilities: time alarms, the timed power-off, the settings protection and the
-// application-menu shortcut.
+// The tray's utilities: time alarms, the timed power-off and the application-menu shortcut.
 
 #include "host/agenda.h"
 #include "host/avisogravacao.h"
-#include "host/protecao.h"
 #include "host/texto.h"
 #include "host/ui/frmsystray.h"
 #include "host/ui/icone.h"
@@ -165,27 +163,6 @@ void frmSysTray::beepsDosAlarmes()
         if (alarme->isChecked())
             servicos_.beep();
     }
-}
-
-void frmSysTray::mnuProteger_Click()
-{
-    if (descarregando_)
-        return;
-    if (mnuProteger_->isChecked()) {
-        mnuProteger_->setChecked(false);
-        DesprotegerConfiguracoes(g_.gChaveWindows);
-        servicos_.mensagens->show(fTexto(40), mb::Information);
-        gravarConfiguracao(pref::Segur, false);
-        return;
-    }
-    if (servicos_.mensagens->show(fTexto(41), mb::Question | mb::YesNo) != mb::Yes)
-        return;
-    mnuProteger_->setChecked(true);
-    // Success is told only when every value was stored; the tick and the setting follow
-    // the user's choice either way.
-    const bool gravado = ProtegerConfiguracoes(g_.gChaveWindows);
-    servicos_.mensagens->show(fTexto(gravado ? 42 : 30), gravado ? mb::Information : mb::Critical);
-    gravarConfiguracao(pref::Segur, true);
 }
 
 void frmSysTray::mnuAtalho_Click()

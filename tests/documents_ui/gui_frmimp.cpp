@@ -3,9 +3,11 @@
 #include "documents/ui/frmimp.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 
 using namespace tarvelo;
 using namespace tarvelo::teste;
@@ -82,6 +84,31 @@ TEST_F(Impressoras, NoChoiceAtAllIsRefused)
     ASSERT_EQ(mensagens.vistas.size(), 1u);
     EXPECT_TRUE(mensagens.vistas[0].texto.startsWith(QStringLiteral("Selecione o dispositivo")));
     EXPECT_EQ(setting("Conf", "ImpDispo"), QStringLiteral("(missing)"));
+}
+
+// The window is read on a Linux desktop: the tip, the option and the refusal speak of the
+// system's printer settings and default printer, in the interface language.
+TEST_F(Impressoras, SpeaksOfThisSystemInEveryLanguage)
+{
+    QSet<QString> opcoes, recusas;
+    for (int idioma = 1; idioma <= 4; ++idioma) {
+        globais().gIdioma = idioma;
+        mensagens.vistas.clear();
+        frmImp* j = abrir();
+        j->optPadrao->setChecked(false);
+        j->cmdOK_Click();
+        ASSERT_EQ(mensagens.vistas.size(), 1u);
+        QStringList textos{mensagens.vistas[0].texto, j->optPadrao->text()};
+        for (const QLabel* rotulo : j->findChildren<QLabel*>())
+            textos << rotulo->text();
+        for (const QString& texto : textos)
+            EXPECT_FALSE(texto.contains(QStringLiteral("Windows")) || texto.contains(QStringLiteral("PAINEL")))
+                << "language " << idioma << ": " << qPrintable(texto);
+        opcoes << j->optPadrao->text();
+        recusas << mensagens.vistas[0].texto;
+    }
+    EXPECT_EQ(opcoes.size(), 4);
+    EXPECT_EQ(recusas.size(), 4);
 }
 
 }  // namespace

@@ -90,6 +90,24 @@ TEST(Catalogo, HoldsEveryTopicTheCodeAsksForInEveryLanguage)
     }
 }
 
+// The program runs on a Linux desktop: no text may send the user to a place or a step that
+// only Windows has. A file format may still be named after it.
+TEST(Catalogo, NoTextSendsTheUserToWindows)
+{
+    const QRegularExpression formato(
+        QStringLiteral(R"((bitmap|registro|registry|registre) (do |de |du )?Windows|Windows (bitmap|registry))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression soWindows(
+        QStringLiteral("Windows|painel de controle|control panel|panel de control|panneau de configuration|"
+                       "(reiniciar|restart|redémarrer) (o computador|the computer|el equipo|l'ordinateur)"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (auto it = catalogo().cbegin(); it != catalogo().cend(); ++it) {
+        const QString texto = QString(it.value()).remove(formato);
+        EXPECT_FALSE(texto.contains(soWindows))
+            << "topic " << it.key() / 10 << ", language " << it.key() % 10 << ": " << qPrintable(it.value());
+    }
+}
+
 // A file that cannot be read or saved gives its reason in the interface language,
 // whatever the system's is.
 TEST(MotivoDeFalha, EveryReasonIsInTheInterfaceLanguage)

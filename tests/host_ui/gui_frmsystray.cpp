@@ -358,20 +358,16 @@ TEST_F(Host, ClosingTheCalculatorStaysInTheTrayOnlyWhereItCanBeReached)
     }
 }
 
-TEST_F(Host, LoadReadsLanguageAndProtectionFromTheSettings)
+TEST_F(Host, LoadReadsTheLanguageFromTheSettings)
 {
-    Copia espanhol(pasta.path(), QStringLiteral("systray"),
-                   {{QStringLiteral("Conf/Idioma"), QStringLiteral("3")},
-                    {QStringLiteral("Conf/Segur"), QStringLiteral("True")}});
+    Copia espanhol(pasta.path(), QStringLiteral("systray"), {{QStringLiteral("Conf/Idioma"), QStringLiteral("3")}});
     espanhol.host->Form_Load();
     EXPECT_EQ(espanhol.g.gIdioma, 3);
-    EXPECT_TRUE(espanhol.host->mnuProteger()->isChecked());
 
     QTemporaryDir outra;
     Copia padrao(outra.path(), QStringLiteral("systray"));
     padrao.host->Form_Load();
     EXPECT_EQ(padrao.g.gIdioma, 1);  // the pt-BR fixture's language
-    EXPECT_FALSE(padrao.host->mnuProteger()->isChecked());
 }
 
 TEST_F(Host, TrayMenuCaptionsFollowTheLanguage)
@@ -387,17 +383,17 @@ TEST_F(Host, TrayMenuCaptionsFollowTheLanguage)
 
     host.fTraduzir(false);
     const QStringList ingles = {host.mnuSystray()->text(), host.mnuUtil()->title(),    host.mnuAlarme(0)->text(),
-                                host.mnuDesligar()->text(), host.mnuProteger()->text(), host.mnuAtalho()->text(),
-                                host.mnuSair()->text()};
+                                host.mnuDesligar()->text(), host.mnuAtalho()->text(), host.mnuSair()->text()};
     EXPECT_EQ(ingles, (QStringList{QStringLiteral("Show Calculator    Ctrl+Shift+C"), QStringLiteral("Tool&s"),
                                    QStringLiteral("Set Alarm (Scheduling)"),
                                    QStringLiteral("Set Time to Turn Off the Computer"),
-                                   QStringLiteral("Protect Windows Settings"),
                                    QStringLiteral("Create Shortcut in the Applications Menu"), QStringLiteral("Exit")}));
 
-    // A tick item is ticked by its handler, never by the click itself.
-    host.mnuProteger()->trigger();
-    EXPECT_FALSE(host.mnuProteger()->isChecked());
+    // A tick item is ticked by its handler, never by the click itself: the handler finds it
+    // unticked and asks for the time; the empty answer leaves it unticked.
+    host.mnuDesligar()->trigger();
+    EXPECT_EQ(copia.entrada->perguntas.size(), 1u);
+    EXPECT_FALSE(host.mnuDesligar()->isChecked());
 }
 
 }  // namespace

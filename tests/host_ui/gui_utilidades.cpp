@@ -1,7 +1,6 @@
 #include "janelasfalsas.h"
 
 #include "host/agenda.h"
-#include "host/registro.h"
 #include "platform/desktopentry.h"
 #include "platform/localeinfo.h"
 #include "platform/registry.h"
@@ -196,40 +195,6 @@ TEST_F(Utilidades, PowerOffCancelledAtTheQuestionArmsNothing)
     copia.host->tmrTray_Timer();
     EXPECT_EQ(copia.energia->pedidos, 0);
     EXPECT_EQ(copia.beeps, 0);
-}
-
-TEST_F(Utilidades, ProtectThenUnprotectLeavesOnlyTheMenuDelay)
-{
-    const QString chave = copia.g.gChaveWindows;
-    copia.mensagens->depois = mb::Yes;
-    copia.host->mnuProteger_Click();
-    EXPECT_TRUE(copia.host->mnuProteger()->isChecked());
-    EXPECT_EQ(ultima().texto.left(29), QStringLiteral("Proteção ativada com sucesso!"));
-    EXPECT_EQ(copia.gravadas.value(QStringLiteral("Conf/Segur")), QStringLiteral("True"));
-    EXPECT_EQ(LerRegistro(chave + QStringLiteral("\\Policies\\System"), QStringLiteral("NoDispCPL"), 7),
-              QStringLiteral("1"));
-
-    copia.host->mnuProteger_Click();
-    EXPECT_FALSE(copia.host->mnuProteger()->isChecked());
-    EXPECT_EQ(ultima().texto.left(19), QStringLiteral("Proteção desativada"));
-    EXPECT_EQ(copia.gravadas.value(QStringLiteral("Conf/Segur")), QStringLiteral("False"));
-
-    QStringList valores;
-    for (const QString& sub : {QStringLiteral("\\Policies\\Explorer"), QStringLiteral("\\Policies\\Network"),
-                               QStringLiteral("\\Policies\\System")}) {
-        for (const auto& v : registro.values(Hive::CurrentUser, chave + sub))
-            valores << v.name;
-    }
-    EXPECT_TRUE(valores.isEmpty()) << valores.join(QLatin1Char(',')).toStdString();
-    EXPECT_EQ(LerRegistro(QStringLiteral("Control Panel\\Desktop"), QStringLiteral("MenuShowDelay"), 7),
-              QStringLiteral("10"));
-
-    // No at the question writes nothing.
-    copia.mensagens->depois = mb::No;
-    copia.gravadas.clear();
-    copia.host->mnuProteger_Click();
-    EXPECT_FALSE(copia.host->mnuProteger()->isChecked());
-    EXPECT_TRUE(copia.gravadas.isEmpty());
 }
 
 TEST_F(Utilidades, TheShortcutWritesAValidMenuEntryForTheProgram)

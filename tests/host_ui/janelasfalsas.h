@@ -110,9 +110,6 @@ struct Copia {
         s.entrada = entrada;
         s.energia = energia;
         s.beep = [this] { ++beeps; };
-        s.SaveSetting = [this](const QString& secao, const QString& chave, const QString& valor) {
-            gravadas[secao + QLatin1Char('/') + chave] = valor;
-        };
         s.repararConfiguracoes = [this] { idiomasAoReparar << g.gIdioma; };
         host = std::make_unique<frmSysTray>(janelas, std::move(s), g);
         QObject::connect(host.get(), &frmSysTray::descarregado, [this] { ++descarregamentos; });
@@ -129,7 +126,6 @@ struct Copia {
     std::shared_ptr<EntradaFalsa> entrada = std::make_shared<EntradaFalsa>();
     std::shared_ptr<EnergiaFalsa> energia = std::make_shared<EnergiaFalsa>();
     int beeps = 0;
-    QMap<QString, QString> gravadas;
     QList<int> idiomasAoReparar;  // gIdioma at each repair of the settings
     Globais g;
     RegistroJanelas janelas;

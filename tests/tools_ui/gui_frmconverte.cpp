@@ -48,7 +48,7 @@ TEST(frmConverte, ValueUnitResultsAndTheCopiedSentence)
     EXPECT_EQ(j.clipboard.conteudo, QStringLiteral("2,5 Metros (M) = 8,2020997375 Pés (feet)"));
     ASSERT_EQ(j.mensagens.vistas.size(), 1u);
     EXPECT_EQ(j.mensagens.vistas[0].texto, QStringLiteral("2,5 Metros (M) = 8,2020997375 Pés (feet)\r\rCopiado para "
-                                                          "Área de Transferência do Windows (use Colar: Ctrl+V)"));
+                                                          "a Área de Transferência (use Colar: Ctrl+V)"));
     EXPECT_EQ(j.mensagens.vistas[0].titulo, QStringLiteral(" Converter Pesos e Medidas"));
 }
 

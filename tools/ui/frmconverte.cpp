@@ -144,7 +144,7 @@ int frmConverte::txtResult_KeyPress(int k, int KeyAscii)
     clipboard_.clear();
     clipboard_.setText(txtValor1->text() + QLatin1Char(' ') + lstTipo->currentItem()->text() + QStringLiteral(" = ")
                        + txtResult[k]->text() + QLatin1Char(' ') + lblResult[k]->text());
-    servicos().mensagens.show(clipboard_.text() + QStringLiteral("\r\rCopiado para Área de Transferência do Windows "
+    servicos().mensagens.show(clipboard_.text() + QStringLiteral("\r\rCopiado para a Área de Transferência "
                                                                  "(use Colar: Ctrl+V)"),
                               mb::Information, windowTitle());
     return 0;
