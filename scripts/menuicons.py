@@ -116,15 +116,16 @@ def flag_stripes(i, colours, vertical):
             i.fill(2, 4 + k * 8 // n, 13, 3 + (k + 1) * 8 // n, col)
 
 
-def arrow_curve(i, left):
-    s = -1 if left else 1
+def arrow_curve(i, back):
+    """An arc with its arrowhead at the end it turns to: back (undo) on the left,
+    forward (redo) on the right, as readers of left-to-right text expect."""
     cx = 8
     for a in range(200, 340, 8):
         r = math.radians(a)
         i.set(round(cx + 5 * math.cos(r)), round(10 + 5 * math.sin(r)), B)
-    tip = (cx - 5 * s, 10)
-    i.line(tip[0], tip[1], tip[0] - 2 * s, tip[1] - 2, B)
-    i.line(tip[0], tip[1], tip[0] + 2 * s, tip[1] - 2, B)
+    tip = (cx - 5 if back else cx + 5, 10)
+    i.line(tip[0], tip[1], tip[0] - 2, tip[1] - 2, B)
+    i.line(tip[0], tip[1], tip[0] + 2, tip[1] - 2, B)
 
 
 def draw(n):
@@ -296,9 +297,9 @@ def draw(n):
         i.line(1, 5, 14, 5, B); i.line(1, 5, 4, 2, B); i.line(1, 5, 4, 8, B)
         i.line(1, 11, 14, 11, GR); i.line(14, 11, 11, 8, GR); i.line(14, 11, 11, 14, GR)
     elif n == 42:
-        arrow_curve(i, True)
+        arrow_curve(i, back=True)
     elif n == 43:
-        arrow_curve(i, False)
+        arrow_curve(i, back=False)
     elif n == 44:
         flag_stripes(i, [B, W, R], True)
     elif n == 45:

@@ -1,6 +1,7 @@
 // The simple interest window, typed into as a user types.
 
 #include "support/ferramentasfalsas.h"
+#include "support/teclasedicao.h"
 
 #include "controls/xpbutton.h"
 #include "host/texto.h"
@@ -45,6 +46,17 @@ protected:
     ServicosFalsos falsos;
     std::unique_ptr<frmJuro> janela;
 };
+
+TEST_F(Juro, SelectCopyCutAndPasteThroughTheFieldsRules)
+{
+    const CampoEditavel casos[] = {
+        {"txtValVista", janela->txtValVista, QStringLiteral("2,5"), QStringLiteral("2,5a")},
+        {"txtJuroAp", janela->txtJuroAp, QStringLiteral("1,5"), QStringLiteral("1,5,")},
+        {"txtParcelas", janela->txtParcelas, QStringLiteral("12"), QStringLiteral("1,5")},
+    };
+    for (const CampoEditavel& caso : casos)
+        verificarTeclasDeEdicao(caso);
+}
 
 TEST_F(Juro, ALoanIsSolvedForItsRate)
 {

@@ -18,6 +18,12 @@ bool focoDentroDaJanela(const QFocusEvent* evento)
     }
 }
 
+bool atalhoDeEdicao(const QKeyEvent* tecla)
+{
+    return tecla->matches(QKeySequence::SelectAll) || tecla->matches(QKeySequence::Copy)
+           || tecla->matches(QKeySequence::Cut) || tecla->matches(QKeySequence::Paste);
+}
+
 CampoTexto::CampoTexto(QWidget* parent) : QLineEdit(parent) {}
 
 void CampoTexto::setLimite(int caracteres)
@@ -39,7 +45,7 @@ void CampoTexto::keyPressEvent(QKeyEvent* evento)
             return;
         }
         const QString texto = evento->text();
-        if (!texto.isEmpty() && texto[0].isPrint() && espacoLivre() < texto.size())
+        if (!atalhoDeEdicao(evento) && !texto.isEmpty() && texto[0].isPrint() && espacoLivre() < texto.size())
             return;
     }
     QLineEdit::keyPressEvent(evento);

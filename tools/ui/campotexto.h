@@ -50,6 +50,10 @@ private:
     int selecaoAoFocar_ = -1;
 };
 
+// Select all, copy, cut or paste: keys that edit no character in, whatever text the
+// key event carries.
+bool atalhoDeEdicao(const QKeyEvent* tecla);
+
 // Whether a focus change moved the focus between controls of one window, rather than to
 // or from another window (a message box, a popup, another program).
 bool focoDentroDaJanela(const QFocusEvent* evento);

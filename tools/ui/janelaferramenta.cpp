@@ -8,6 +8,7 @@
 #include "tools/ui/campotexto.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QWindow>
@@ -166,6 +167,11 @@ bool JanelaFerramenta::teclaAbaixo(QWidget* alvo, QKeyEvent* tecla)
     auto* campo = qobject_cast<CampoTexto*>(alvo);
     if (campo && campo->KeyDown)
         campo->KeyDown(virtualKeyCode(tecla->key(), tecla->modifiers()), shiftState(tecla->modifiers()));
+    // Shift+Insert pastes too, without a character for the filters to see.
+    if (campo && !campo->isReadOnly() && tecla->matches(QKeySequence::Paste)) {
+        colar(campo);
+        return true;
+    }
 
     const QString texto = tecla->text();
     const int original = texto.size() == 1 ? characterCode(texto[0]) : 0;
@@ -184,23 +190,52 @@ bool JanelaFerramenta::teclaAbaixo(QWidget* alvo, QKeyEvent* tecla)
     // Characters only matter to text fields: a button or a check box takes its keys itself.
     if (!qobject_cast<QLineEdit*>(alvo))
         return false;
-    int KeyAscii = original;
-    if (comportamento_.filtro)
-        KeyAscii = comportamento_.filtro(KeyAscii);
-    if (KeyAscii != 0 && campo && campo->KeyPress)
-        KeyAscii = campo->KeyPress(KeyAscii);
+    // Their characters are control codes the filters would drop, but selecting, copying,
+    // cutting and a field's own paste are no typing.
+    if (atalhoDeEdicao(tecla))
+        return false;
+    const int KeyAscii = filtrar(alvo, original);
     if (KeyAscii == 0)
         return true;
     if (KeyAscii == original)
         return false;
-    entregar(alvo, tecla, KeyAscii);
+    entregar(alvo, KeyAscii, tecla->modifiers());
     return true;
 }
 
-void JanelaFerramenta::entregar(QWidget* alvo, QKeyEvent* tecla, int KeyAscii)
+int JanelaFerramenta::filtrar(QWidget* alvo, int KeyAscii) const
+{
+    if (comportamento_.filtro)
+        KeyAscii = comportamento_.filtro(KeyAscii);
+    if (auto* campo = qobject_cast<CampoTexto*>(alvo); KeyAscii != 0 && campo && campo->KeyPress)
+        KeyAscii = campo->KeyPress(KeyAscii);
+    return KeyAscii;
+}
+
+void JanelaFerramenta::colar(CampoTexto* campo)
+{
+    // Pasted text is typed character by character, so the field's rules judge it as they
+    // judge typing; one character they refuse, or a line break, refuses the whole paste.
+    // A cell copied from a spreadsheet ends in a line break that is no part of its value.
+    const QString colado = QApplication::clipboard()->text().trimmed();
+    const QString antes = campo->text();
+    const int inicio = campo->hasSelectedText() ? campo->selectionStart() : campo->cursorPosition();
+    const auto tamanho = campo->selectedText().size();
+    for (const QChar caractere : colado) {
+        const int KeyAscii = caractere.isPrint() ? filtrar(campo, characterCode(caractere)) : 0;
+        if (KeyAscii == 0) {
+            campo->setText(antes);
+            campo->setSelection(inicio, int(tamanho));
+            return;
+        }
+        entregar(campo, KeyAscii, Qt::NoModifier);
+    }
+}
+
+void JanelaFerramenta::entregar(QWidget* alvo, int KeyAscii, Qt::KeyboardModifiers modificadores)
 {
     const QChar caractere(KeyAscii);
-    QKeyEvent trocada(QEvent::KeyPress, caractere.toUpper().unicode(), tecla->modifiers(), QString(caractere));
+    QKeyEvent trocada(QEvent::KeyPress, caractere.toUpper().unicode(), modificadores, QString(caractere));
     reenviando_ = true;
     QCoreApplication::sendEvent(alvo, &trocada);
     reenviando_ = false;

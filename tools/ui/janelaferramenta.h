@@ -13,6 +13,7 @@ class QKeyEvent;
 
 namespace tarvelo {
 
+class CampoTexto;
 class ClockService;
 class InputService;
 class MessageService;
@@ -58,10 +59,11 @@ struct ComportamentoFerramenta {
 
 // The behaviour every tool window shares: topmost on activation while the setting
 // Conf/"Visivel" says so, the focus on its first field, key preview with the window's
-// character filter, Enter as Tab (there is no default button), Esc closes, NumLock kept
-// on, F1 for help, closing when another window of the program becomes active (another
-// program, a message box or a window the tool window opened itself does not count), and
-// the focus back to the calculator when it closes.
+// character filter (select all, copy, cut and paste pass it; pasted text is typed through
+// it), Enter as Tab (there is no default button), Esc closes, NumLock kept on, F1 for
+// help, closing when another window of the program becomes active (another program, a
+// message box or a window the tool window opened itself does not count), and the focus
+// back to the calculator when it closes.
 //
 // Every close (Esc, the close box, deactivation, the window's own commands, the host's
 // shut-down) runs the close handling once, in done(): Form_QueryUnload, Form_Unload,
@@ -127,8 +129,12 @@ private:
     void ativar();
     void tornarSempreVisivel();
     bool teclaAbaixo(QWidget* alvo, QKeyEvent* tecla);
+    // The character a text field takes after the window's filter and the field's
+    // KeyPress: 0 when refused.
+    int filtrar(QWidget* alvo, int KeyAscii) const;
+    void colar(CampoTexto* campo);
     void teclaAcima(QKeyEvent* tecla);
-    void entregar(QWidget* alvo, QKeyEvent* tecla, int KeyAscii);
+    void entregar(QWidget* alvo, int KeyAscii, Qt::KeyboardModifiers modificadores);
     void devolverFoco();
 
     QString nome_;

@@ -49,9 +49,13 @@ void MaskedDateEdit::show()
 
 void MaskedDateEdit::paste()
 {
-    for (const QChar c : QApplication::clipboard()->text())
-        if (c.isDigit())
-            model_.pressCharacter(c);
+    for (const QChar c : QApplication::clipboard()->text()) {
+        if (!c.isDigit())
+            continue;
+        // As when typed: the window's handler clears what the old date gave.
+        emit characterTyped(c);
+        model_.pressCharacter(c);
+    }
 }
 
 void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
@@ -64,6 +68,9 @@ void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
     } else if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
                || event->matches(QKeySequence::Redo)) {
         // Nothing: cutting would shift the date, and the field keeps no history.
+    } else if (atalhoDeEdicao(event)) {
+        QLineEdit::keyPressEvent(event);
+        return;
     } else if (key == Qt::Key_Backspace) {
         model_.pressBackspace();
     } else if (key == Qt::Key_Delete) {
