@@ -3,6 +3,7 @@
 #include "platform/ui/textprinter.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -78,6 +79,9 @@ Bancada::~Bancada()
 {
     calculadora.reset();
     host.reset();
+    // A window closed during the test goes at the next pass of the event loop, which may
+    // come in the next test, after the services it still calls on are gone.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (homeAnterior.isNull())
         qunsetenv("TARVELO_HOME");
     else
