@@ -1,6 +1,7 @@
 #include "calc/impressao.h"
 
 #include "support/calculadora.h"
+#include "host/globais.h"
 #include "host/texto.h"
 #include "platform/ansi.h"
 #include "platform/inputbox.h"
@@ -245,6 +246,37 @@ TEST(ImprimirFita, NoPrinterOrAFailedJobGivesTopic17)
     for (const auto& vista : c.mensagens.vistas) {
         EXPECT_EQ(vista.texto, fTexto(17));
         EXPECT_EQ(vista.flags, mb::Critical);
+    }
+}
+
+// After a print the message states what happened, in the interface language: a report,
+// never an order to the user.
+TEST(ImprimirFita, TellsInEachLanguageWhetherThePrinterTookTheJob)
+{
+    struct Caso {
+        int idioma;
+        const char* enviado;
+        const char* semResposta;
+    };
+    const Caso casos[] = {
+        {1, "Enviado para impressora", "A impressora não está respondendo ou não está instalada"},
+        {2, "Sent to printer", "Printer is not responding or is not installed"},
+        {3, "Enviado a la impresora", "La impresora no responde o no está instalada"},
+        {4, "Envoyé à l'imprimante", "L'imprimante ne répond pas ou n'est pas installée"},
+    };
+    for (const Caso& caso : casos) {
+        Globais g;
+        g.gIdioma = caso.idioma;
+        ScopedGlobais escopo(g);
+        teste::MensagensFalsas mensagens;
+        ImpressoraFalsa funciona;
+        ImpressoraFalsa falha;
+        falha.funciona = false;
+        ImprimirFita("x\r\n", 1, funciona, mensagens);
+        ImprimirFita("x\r\n", 1, falha, mensagens);
+        ASSERT_EQ(mensagens.vistas.size(), 2u);
+        EXPECT_EQ(mensagens.vistas[0].texto, QString::fromUtf8(caso.enviado)) << caso.idioma;
+        EXPECT_EQ(mensagens.vistas[1].texto, QString::fromUtf8(caso.semResposta)) << caso.idioma;
     }
 }
 

@@ -108,6 +108,16 @@ TEST(Catalogo, NoTextSendsTheUserToWindows)
     }
 }
 
+// The paper tape has one name in French, "bande", as the menu and the tips call it; the
+// ink ribbon's name for it leaves the user wondering what was lost.
+TEST(Catalogo, CallsTheTapeByOneNameInFrench)
+{
+    const QRegularExpression ruban(QStringLiteral(R"(\bruban)"), QRegularExpression::CaseInsensitiveOption);
+    for (auto it = catalogo().cbegin(); it != catalogo().cend(); ++it)
+        if (it.key() % 10 == 4)
+            EXPECT_FALSE(it.value().contains(ruban)) << "topic " << it.key() / 10 << ": " << qPrintable(it.value());
+}
+
 // A file that cannot be read or saved gives its reason in the interface language,
 // whatever the system's is.
 TEST(MotivoDeFalha, EveryReasonIsInTheInterfaceLanguage)
