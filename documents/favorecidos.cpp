@@ -65,9 +65,7 @@ bool AnexarFavorecido(const QString& caminho, const QString& favorecido)
         return false;
     if (presente)
         return true;
-    const QString linha =
-        (lidas.lastLineOpen ? QStringLiteral("\r\n") : QString()) + favorecido + QStringLiteral("\r\n");
-    return appendToFile(caminho, encodeText(linha, lidas.encoding)).ok();
+    return appendText(caminho, lidas, favorecido + QStringLiteral("\r\n")).ok();
 }
 
 }  // namespace tarvelo

@@ -111,15 +111,26 @@ TEST_F(Favorecidos, APayeeIsAddedInTheEncodingTheFileHas)
     }
 }
 
-TEST_F(Favorecidos, AFileWhoseLastLineHasNoLineEndGetsOneFirst)
+// A payee goes on a line of its own, ended as the file's lines are: a file an editor wrote
+// with LF keeps LF.
+TEST_F(Favorecidos, APayeeGoesOnALineOfItsOwnEndedAsTheFilesLinesAre)
 {
-    gravar("JOAO");
-    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSE")));
-    EXPECT_EQ(conteudo(), "JOAO\r\nJOSE\r\n");
-    gravar("JOAO\n");
-    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOAO")));
-    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("ANA")));
-    EXPECT_EQ(conteudo(), "JOAO\nANA\r\n");
+    const struct {
+        QByteArray antes;
+        QByteArray depois;
+    } casos[] = {
+        {"JOAO", "JOAO\r\nJOSE\r\n"},
+        {"JOAO\n", "JOAO\nJOSE\n"},
+        {"JOAO\nANA", "JOAO\nANA\nJOSE\n"},
+        {"JOAO\nJOSE", "JOAO\nJOSE"},
+        {"JOAO\rANA\r", "JOAO\rANA\rJOSE\r"},
+    };
+    for (const auto& caso : casos) {
+        gravar(caso.antes);
+        ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSE")));
+        ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSE")));
+        EXPECT_EQ(conteudo(), caso.depois) << caso.antes.toStdString();
+    }
 }
 
 TEST_F(Favorecidos, AnUnwritableOrOddFileIsAFailureAndNeverWaitedOn)
