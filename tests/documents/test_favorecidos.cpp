@@ -133,6 +133,29 @@ TEST_F(Favorecidos, APayeeGoesOnALineOfItsOwnEndedAsTheFilesLinesAre)
     }
 }
 
+// Written as "?", a payee the file's encoding cannot hold would be a line that never
+// matches, added again at every print. A Windows-1252 file is left as it is, and printing
+// goes on; a UTF-8 file holds any payee.
+TEST_F(Favorecidos, APayeeTheFilesEncodingCannotHoldLeavesTheFileAsItIs)
+{
+    const struct {
+        QByteArray antes;
+        QString favorecido;
+        QByteArray depois;
+    } casos[] = {
+        {"JO\xC3O\r\n", QStringLiteral("ŁUKASZ"), "JO\xC3O\r\n"},
+        {"JO\xC3O\r\n", QStringLiteral("ANA 😀"), "JO\xC3O\r\n"},
+        {"JO\xC3O\r\n", QStringLiteral("JOSÉ € LTDA"), "JO\xC3O\r\nJOS\xC9 \x80 LTDA\r\n"},
+        {"ANA\r\n", QStringLiteral("ŁUKASZ"), "ANA\r\n\xC5\x81UKASZ\r\n"},
+    };
+    for (const auto& caso : casos) {
+        gravar(caso.antes);
+        for (int impressao = 0; impressao < 2; ++impressao)
+            ASSERT_TRUE(AnexarFavorecido(arquivo, caso.favorecido));
+        EXPECT_EQ(conteudo(), caso.depois) << caso.favorecido.toStdString();
+    }
+}
+
 TEST_F(Favorecidos, AnUnwritableOrOddFileIsAFailureAndNeverWaitedOn)
 {
     EXPECT_FALSE(AnexarFavorecido(pasta.filePath(QStringLiteral("missing/favorecidos.txt")), QStringLiteral("ANA")));
