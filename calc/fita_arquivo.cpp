@@ -100,26 +100,9 @@ QString ArquivoFita(QStringView pastaApp, QStringView tagHost)
 
 QString textoParaFita(QStringView texto)
 {
-    QString limpo;
-    limpo.reserve(texto.size());
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (c == QLatin1Char(kAspas))
-            continue;
-        if (c.unicode() < 0x80) {
-            limpo += c;
-            continue;
-        }
-        // A pair of surrogates is one character the code page cannot hold: one "?".
-        if (c.isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) {
-            limpo += QLatin1Char('?');
-            ++i;
-            continue;
-        }
-        const QString um(c);
-        limpo += fromAnsi(toAnsi(um)) == um ? c : QChar(QLatin1Char('?'));
-    }
-    return limpo;
+    QString semAspas = texto.toString();
+    semAspas.remove(QLatin1Char(kAspas));
+    return heldInAnsi(semAspas);
 }
 
 }  // namespace tarvelo

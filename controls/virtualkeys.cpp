@@ -110,7 +110,7 @@ int characterCode(QChar c)
         return 0;
     if (c.unicode() < 32)
         return c.unicode();
-    return fromAnsi(toAnsi(QString(c))) == QString(c) ? c.unicode() : '?';
+    return heldInAnsi(QStringView(&c, 1)).front().unicode();
 }
 
 }  // namespace tarvelo

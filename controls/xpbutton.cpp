@@ -56,9 +56,6 @@ qint16 mouseButtons(Qt::MouseButtons b)
     return qint16((b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0));
 }
 
-// The caption as the platform's 8-bit text drawing shows it.
-QString ansiText(const QString& text) { return fromAnsi(toAnsi(text)); }
-
 Rect moved(const Rect& r, int dx, int dy) { return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
 }  // namespace
@@ -283,7 +280,7 @@ int XPButton::CaptionFitWidth() const
     DeviceContext measure(1, 1);
     measure.selectFont(surface_.font());
     Rect r;
-    measure.DrawText(ansiText(caption_), r, DT_CALCRECT | DT_SINGLELINE);
+    measure.DrawText(heldInAnsi(caption_), r, DT_CALCRECT | DT_SINGLELINE);
     return pictureWidth_ + r.width() + kMargins;
 }
 
@@ -654,7 +651,7 @@ void XPButton::MeasureCaption()
 {
     const int W = buttonWidth_, H = buttonHeight_, pw = pictureWidth_, ph = pictureHeight_;
     Rect m = layoutBox_;
-    surface_.DrawText(ansiText(caption_), m, DT_CALCRECT | DT_CENTER | DT_WORDBREAK);
+    surface_.DrawText(heldInAnsi(caption_), m, DT_CALCRECT | DT_CENTER | DT_WORDBREAK);
 
     int dx = 0, dy = 0;
     switch (picturePosition_) {
@@ -713,8 +710,9 @@ void XPButton::PlacePicture()
 
 void XPButton::drawCaptionText(const Rect& r)
 {
+    // Measured and drawn as the platform's 8-bit text drawing shows the caption.
     Rect box = r;
-    surface_.DrawText(ansiText(caption_), box, DT_CENTER | DT_WORDBREAK);
+    surface_.DrawText(heldInAnsi(caption_), box, DT_CENTER | DT_WORDBREAK);
 }
 
 void XPButton::DrawCaption(quint8 mode)

@@ -208,8 +208,6 @@ void PpgImages::resizeEvent(QResizeEvent*)
 
 void PpgImages::SelectionChanged()
 {
-    const ColourRef back = GetSysColor(control_.ImageCount() > 0 ? COLOR_WINDOW : COLOR_BTNFACE);
-    setColours(txtKey_, back, GetSysColor(COLOR_WINDOWTEXT));
     DrawStrip();
 }
 
@@ -302,6 +300,9 @@ void PpgImages::DrawStrip()
         txtIndex_->setEnabled(false);
         txtKey_->setEnabled(false);
     }
+    // The field looks editable exactly while it is: from the first image added on, not
+    // only once the page is shown again.
+    setColours(txtKey_, GetSysColor(count > 0 ? COLOR_WINDOW : COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT));
     update();
 }
 

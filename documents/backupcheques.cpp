@@ -59,7 +59,7 @@ QString valorUtilizavel(const QString& guardado, const ValorBackup& v)
 {
     switch (v.limite.tipo) {
     case LimiteValor::Tipo::Nome: {
-        const QString nome = fromAnsi(toAnsi(guardado)).left(v.limite.maximo);
+        const QString nome = heldInAnsi(guardado).left(v.limite.maximo);
         return TextoCabe(v.limite, nome) ? nome : v.padrao;
     }
     case LimiteValor::Tipo::Marca: {

@@ -65,9 +65,11 @@ bool AnexarFavorecido(const QString& caminho, const QString& favorecido)
         return false;
     if (presente)
         return true;
-    const QString linha =
-        (lidas.lastLineOpen ? QStringLiteral("\r\n") : QString()) + favorecido + QStringLiteral("\r\n");
-    return appendToFile(caminho, encodeText(linha, lidas.encoding)).ok();
+    // Written as "?" the payee would be another line, never found, and added again at
+    // every print; the file is the user's, so it is not rewritten in another encoding.
+    if (lidas.encoding == TextEncoding::Windows1252 && heldInAnsi(favorecido) != favorecido)
+        return true;
+    return appendText(caminho, lidas, favorecido + QStringLiteral("\r\n")).ok();
 }
 
 }  // namespace tarvelo

@@ -48,9 +48,11 @@ ListaFavorecidos LerFavorecidos(const QString& caminho);
 // empty text matches the first line.
 int BuscarFavorecido(const ListaFavorecidos& lista, const QString& digitado);
 
-// Adds the payee as a new line, in the file's encoding, unless a line anywhere in the file
-// equals it exactly. A file whose last line has no line end gets one first. False when the
-// file could not be read or written; an empty payee writes nothing and succeeds.
+// Adds the payee as a new line, in the file's encoding and with its line end, unless a
+// line anywhere in the file equals it exactly. A file whose last line has no line end gets
+// one first. A payee that a Windows-1252 file cannot hold is not added, and the file is
+// left as it is. False when the file could not be read or written; an empty payee writes
+// nothing and succeeds.
 bool AnexarFavorecido(const QString& caminho, const QString& favorecido);
 
 }  // namespace tarvelo

@@ -60,6 +60,11 @@ QString fromAnsi(QByteArrayView bytes)
     return out;
 }
 
+QString heldInAnsi(QStringView text)
+{
+    return fromAnsi(toAnsi(text));
+}
+
 void TextEncodingCheck::add(QByteArrayView block)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(block.data());

@@ -13,6 +13,10 @@ namespace tarvelo {
 // five unassigned bytes map to the C1 controls of the same value.
 QByteArray toAnsi(QStringView text);
 QString fromAnsi(QByteArrayView bytes);
+// The text as the code page holds it: the one answer to whether a text survives being
+// written in Windows-1252 (it does when this equals it), every character it cannot hold a
+// "?", a surrogate pair one "?".
+QString heldInAnsi(QStringView text);
 
 // Text files a user also opens in other programs (the payee list, the tape backup, a
 // saved tape) are in the desktop's encoding, UTF-8. One carried over from Windows is no

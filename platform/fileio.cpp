@@ -83,6 +83,17 @@ int writeAll(int fd, QByteArrayView bytes)
     return 0;
 }
 
+// What one read gave: the count of bytes, 0 at the end, or -1 with errno set. A read cut
+// short by a signal is no failure: it is made again.
+ssize_t readSome(int fd, char* into, qsizetype size)
+{
+    ssize_t got;
+    do
+        got = ::read(fd, into, static_cast<size_t>(size));
+    while (got < 0 && errno == EINTR);
+    return got;
+}
+
 // Filesystems that cannot sync say so with EINVAL; anything else means the data may be lost.
 int syncFile(int fd)
 {
@@ -294,9 +305,7 @@ FileResult copyFile(const QString& from, const QString& to)
     QByteArray block(kBlockBytes, Qt::Uninitialized);
     int error = 0;
     for (;;) {
-        const ssize_t got = ::read(source.get(), block.data(), static_cast<size_t>(block.size()));
-        if (got < 0 && errno == EINTR)
-            continue;
+        const ssize_t got = readSome(source.get(), block.data(), block.size());
         if (got <= 0) {
             error = got < 0 ? errno : 0;
             break;
@@ -352,12 +361,9 @@ FileRead readRegularFile(const QString& path, qint64 limit, Oversize oversize)
                 break;
             bytes.resize(std::min<qint64>(bytes.size() + 4096, limit + 1));
         }
-        const ssize_t got = ::read(file.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t got = readSome(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0)
             return unreadable(result, errno);
-        }
         if (got == 0)
             break;
         filled += got;
@@ -378,12 +384,9 @@ FileRead readFileInBlocks(const QString& path, const std::function<bool(QByteArr
         return result;
     QByteArray block(kBlockBytes, Qt::Uninitialized);
     for (;;) {
-        const ssize_t got = ::read(file.get(), block.data(), static_cast<size_t>(block.size()));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t got = readSome(file.get(), block.data(), block.size());
+        if (got < 0)
             return unreadable(result, errno);
-        }
         if (got == 0 || !take(QByteArrayView(block.constData(), got)))
             break;
     }

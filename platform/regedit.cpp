@@ -88,15 +88,14 @@ std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error)
     // Each line goes through the code page on its own, so that a character it cannot
     // hold is reported with the key and value that hold it.
     const auto append = [&](const QString& line, const RegScriptKey& key, const QString* name) {
-        const QByteArray bytes = toAnsi(line);
-        if (fromAnsi(bytes) != line) {
+        if (heldInAnsi(line) != line) {
             *error = name ? QStringLiteral("the value \"%1\" of [%2] holds characters that Windows-1252 cannot hold")
                                 .arg(*name, keyText(key.hive, key.path))
                           : QStringLiteral("the key [%1] holds characters that Windows-1252 cannot hold")
                                 .arg(keyText(key.hive, key.path));
             return false;
         }
-        out += bytes;
+        out += toAnsi(line);
         out += "\r\n";
         return true;
     };

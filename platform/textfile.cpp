@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 namespace tarvelo {
 namespace {
 
@@ -125,14 +127,57 @@ private:
     bool stopped_ = false;
 };
 
+// The line end that ends a file's first line, found in the blocks as they come; a CR at
+// the end of one block may pair with a LF at the start of the next.
+class FirstLineEnd {
+public:
+    void add(QByteArrayView block)
+    {
+        if (found_ || block.isEmpty())
+            return;
+        if (afterCr_) {
+            decide(block.front() == '\n' ? u"\r\n" : u"\r");
+            return;
+        }
+        const auto end = std::find_if(block.begin(), block.end(), lineEnd);
+        if (end == block.end())
+            return;
+        if (*end == '\n')
+            decide(u"\n");
+        else if (end + 1 == block.end())
+            afterCr_ = true;
+        else
+            decide(end[1] == '\n' ? u"\r\n" : u"\r");
+    }
+
+    // CR LF when the file has no line end.
+    QString ending() const
+    {
+        return found_ ? ending_ : afterCr_ ? QStringLiteral("\r") : QStringLiteral("\r\n");
+    }
+
+private:
+    void decide(QStringView ending)
+    {
+        ending_ = ending.toString();
+        found_ = true;
+    }
+
+    QString ending_;
+    bool found_ = false;
+    bool afterCr_ = false;
+};
+
 }  // namespace
 
 TextFileShape textFileShape(const QString& path)
 {
     TextEncodingCheck check;
+    FirstLineEnd firstLineEnd;
     char last = '\n';
-    const FileRead read = readFileInBlocks(path, [&check, &last](QByteArrayView block) {
+    const FileRead read = readFileInBlocks(path, [&check, &firstLineEnd, &last](QByteArrayView block) {
         check.add(block);
+        firstLineEnd.add(block);
         last = block.back();
         return true;
     });
@@ -140,6 +185,7 @@ TextFileShape textFileShape(const QString& path)
     shape.status = read.status;
     shape.error = read.error;
     shape.encoding = check.encoding();
+    shape.lineEnd = firstLineEnd.ending();
     shape.lastLineOpen = !lineEnd(last);
     return shape;
 }
@@ -164,10 +210,19 @@ TextLines readTextLines(const QString& path, qsizetype longestLine, qint64 limit
 
 FileResult appendText(const QString& path, QStringView text, FileAccess access)
 {
-    const TextFileShape shape = textFileShape(path);
+    return appendText(path, textFileShape(path), text, access);
+}
+
+FileResult appendText(const QString& path, const TextFileShape& shape, QStringView text, FileAccess access)
+{
     if (!shape.readable())
         return {shape.error};
-    return appendToFile(path, encodeText(text, shape.encoding), access);
+    QString lines = text.toString();
+    if (shape.lineEnd != u"\r\n")
+        lines.replace(QStringLiteral("\r\n"), shape.lineEnd);
+    if (shape.lastLineOpen)
+        lines.prepend(shape.lineEnd);
+    return appendToFile(path, encodeText(lines, shape.encoding), access);
 }
 
 }  // namespace tarvelo

@@ -14,12 +14,15 @@ namespace tarvelo {
 // through in blocks, so that one of any size costs little memory. The encoding is decided
 // on the whole file every time, so that what is read and what is added agree.
 
-// A file as text: its encoding (a missing or empty file is new, and new files are UTF-8)
-// and whether its last line lacks a line end. Status Ok, Missing or Unreadable.
+// A file as text: its encoding (a missing or empty file is new, and new files are UTF-8),
+// the line end its lines have (the one that ends its first line: an editor that wrote the
+// file wrote them all alike; CR LF for a file with no line end yet) and whether its last
+// line lacks one. Status Ok, Missing or Unreadable.
 struct TextFileShape {
     FileRead::Status status = FileRead::Status::Missing;
     QString error;  // why it is Unreadable
     TextEncoding encoding = TextEncoding::Utf8;
+    QString lineEnd = QStringLiteral("\r\n");
     bool lastLineOpen = false;
     bool readable() const { return status != FileRead::Status::Unreadable; }
 };
@@ -36,8 +39,13 @@ struct TextLines : TextFileShape {
 TextLines readTextLines(const QString& path, qsizetype longestLine, qint64 limit,
                         const std::function<bool(QString line)>& line);
 
-// Adds the text at the end of the file in the file's own encoding, creating it in UTF-8
-// when missing. A file that cannot be read is not written to.
+// Adds lines at the end of the file as its own lines are written: `text` ends each line
+// with CR LF, and goes in with the file's line end and in its encoding; a file whose last
+// line has no line end gets one first, so that the text starts a line of its own. A
+// missing file is created in UTF-8 with CR LF. A file that cannot be read is not written to.
 FileResult appendText(const QString& path, QStringView text, FileAccess access = FileAccess::Private);
+// The same for a file whose shape was just read, sparing a second pass over it.
+FileResult appendText(const QString& path, const TextFileShape& shape, QStringView text,
+                      FileAccess access = FileAccess::Private);
 
 }  // namespace tarvelo

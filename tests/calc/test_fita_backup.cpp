@@ -3,6 +3,7 @@
 #include "support/calculadora.h"
 
 #include "calc/fita_backup.h"
+#include "calc/linhafita.h"
 #include "host/texto.h"
 
 #include <QDir>
@@ -17,11 +18,14 @@ namespace {
 
 const QString kSeparadorCrLf = QStringLiteral(" =========================\r\n");
 
+// A file of that size whose last line is ended, as every backup's is.
 void criarArquivo(const QString& caminho, qint64 tamanho)
 {
     QFile arquivo(caminho);
     ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(arquivo.resize(tamanho));
+    ASSERT_TRUE(arquivo.resize(tamanho - 2));
+    ASSERT_TRUE(arquivo.seek(tamanho - 2));
+    ASSERT_EQ(arquivo.write("\r\n"), 2);
 }
 
 TEST(Backup, ClearingAHeaderOnlyTapeAppendsItWithTheTimeStamp)
@@ -81,6 +85,31 @@ TEST(Backup, TheBackupIsAddedToInTheEncodingOfItsFile)
         b.calc.mnuLimpar_Click();
         EXPECT_TRUE(b.backup().startsWith(caso.antes)) << caso.antes;
         EXPECT_TRUE(b.backup().contains(caso.multiplicacao)) << caso.antes;
+    }
+}
+
+// A block never runs on from a last line left open by an editor, and it keeps the line
+// ends the file's lines have.
+TEST(Backup, TheBlockStartsALineOfItsOwnEndedAsTheFilesLinesAre)
+{
+    const struct {
+        QByteArray antes;
+        QByteArray fimDeLinha;
+    } casos[] = {{" =========================", "\r\n"}, {"notas\n =========================", "\n"}};
+    for (const auto& caso : casos) {
+        Calculadora b;
+        b.calc.mnuBackup.setChecked(true);
+        QFile arquivo(b.pasta() + QStringLiteral("calcula.txt"));
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        ASSERT_GT(arquivo.write(caso.antes), 0);
+        arquivo.close();
+
+        b.calc.mnuLimpar_Click();
+
+        const QByteArray& fim = caso.fimDeLinha;
+        EXPECT_EQ(b.backup(), caso.antes + fim + " 05/03/2025 qua           " + fim + kSeparador.toLatin1() + fim
+                                  + kSeparador.toLatin1() + fim + fim + "        BKP = 09:05:07 hs." + fim + fim
+                                  + kSeparador.toLatin1() + fim);
     }
 }
 

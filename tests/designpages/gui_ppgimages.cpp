@@ -1,5 +1,6 @@
 #include "designpages/ppgimages.h"
 #include "paginasapoio.h"
+#include "platform/syscolors.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -239,6 +240,29 @@ TEST_F(PaginaImagens, AddingFilesKeysThemFromTheirNamesAfterTheSelection)
     EXPECT_TRUE(mensagens.vistas[0].texto.contains(QStringLiteral("bad.gif")));
     EXPECT_EQ(pagina->SelectedImage(), 0);
     EXPECT_TRUE(pagina->Changed());
+}
+
+// The key field is white while it can be edited, grey while it cannot: the colour follows
+// every change of the list, not only the page being shown.
+TEST_F(PaginaImagens, TheKeyFieldIsWhiteExactlyWhileThereIsAnImageToKey)
+{
+    const auto fundoDaChave = [this] { return pagina->txtKey()->palette().color(QPalette::Base); };
+    const QColor editavel = toQColor(GetSysColor(COLOR_WINDOW));
+    const QColor inativo = toQColor(GetSysColor(COLOR_BTNFACE));
+    ASSERT_NE(editavel, inativo);
+    abrir();
+    EXPECT_EQ(fundoDaChave(), inativo);
+
+    const QString icone = caminho(QStringLiteral("a.ico"));
+    writeFile(icone, icoBytes(squareImage(16, 16, Qt::red)));
+    escolher({icone});
+    pagina->cmdAdd()->click();
+    ASSERT_TRUE(pagina->txtKey()->isEnabled());
+    EXPECT_EQ(fundoDaChave(), editavel);
+
+    pagina->cmdRemove()->click();
+    ASSERT_FALSE(pagina->txtKey()->isEnabled());
+    EXPECT_EQ(fundoDaChave(), inativo);
 }
 
 TEST_F(PaginaImagens, FilesAddedToAnEmptyListComeInTheDialogsOrder)

@@ -111,15 +111,49 @@ TEST_F(Favorecidos, APayeeIsAddedInTheEncodingTheFileHas)
     }
 }
 
-TEST_F(Favorecidos, AFileWhoseLastLineHasNoLineEndGetsOneFirst)
+// A payee goes on a line of its own, ended as the file's lines are: a file an editor wrote
+// with LF keeps LF.
+TEST_F(Favorecidos, APayeeGoesOnALineOfItsOwnEndedAsTheFilesLinesAre)
 {
-    gravar("JOAO");
-    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSE")));
-    EXPECT_EQ(conteudo(), "JOAO\r\nJOSE\r\n");
-    gravar("JOAO\n");
-    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOAO")));
-    ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("ANA")));
-    EXPECT_EQ(conteudo(), "JOAO\nANA\r\n");
+    const struct {
+        QByteArray antes;
+        QByteArray depois;
+    } casos[] = {
+        {"JOAO", "JOAO\r\nJOSE\r\n"},
+        {"JOAO\n", "JOAO\nJOSE\n"},
+        {"JOAO\nANA", "JOAO\nANA\nJOSE\n"},
+        {"JOAO\nJOSE", "JOAO\nJOSE"},
+        {"JOAO\rANA\r", "JOAO\rANA\rJOSE\r"},
+    };
+    for (const auto& caso : casos) {
+        gravar(caso.antes);
+        ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSE")));
+        ASSERT_TRUE(AnexarFavorecido(arquivo, QStringLiteral("JOSE")));
+        EXPECT_EQ(conteudo(), caso.depois) << caso.antes.toStdString();
+    }
+}
+
+// Written as "?", a payee the file's encoding cannot hold would be a line that never
+// matches, added again at every print. A Windows-1252 file is left as it is, and printing
+// goes on; a UTF-8 file holds any payee.
+TEST_F(Favorecidos, APayeeTheFilesEncodingCannotHoldLeavesTheFileAsItIs)
+{
+    const struct {
+        QByteArray antes;
+        QString favorecido;
+        QByteArray depois;
+    } casos[] = {
+        {"JO\xC3O\r\n", QStringLiteral("ŁUKASZ"), "JO\xC3O\r\n"},
+        {"JO\xC3O\r\n", QStringLiteral("ANA 😀"), "JO\xC3O\r\n"},
+        {"JO\xC3O\r\n", QStringLiteral("JOSÉ € LTDA"), "JO\xC3O\r\nJOS\xC9 \x80 LTDA\r\n"},
+        {"ANA\r\n", QStringLiteral("ŁUKASZ"), "ANA\r\n\xC5\x81UKASZ\r\n"},
+    };
+    for (const auto& caso : casos) {
+        gravar(caso.antes);
+        for (int impressao = 0; impressao < 2; ++impressao)
+            ASSERT_TRUE(AnexarFavorecido(arquivo, caso.favorecido));
+        EXPECT_EQ(conteudo(), caso.depois) << caso.favorecido.toStdString();
+    }
 }
 
 TEST_F(Favorecidos, AnUnwritableOrOddFileIsAFailureAndNeverWaitedOn)

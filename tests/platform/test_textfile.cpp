@@ -54,6 +54,24 @@ TEST(TextEncoding, ValidUtf8IsUtf8AndAnythingElseWindows1252InWhateverBlocksItCo
     }
 }
 
+// What survives a trip through Windows-1252, the one answer for the tape, the roll
+// printer, the key codes and the model backup.
+TEST(TextEncoding, TextIsHeldAsWindows1252HoldsItEachOtherCharacterOneQuestionMark)
+{
+    const struct {
+        QString texto;
+        QString guardado;
+    } casos[] = {
+        {QStringLiteral("a?b ×÷€é Ÿ"), QStringLiteral("a?b ×÷€é Ÿ")},
+        {QStringLiteral("\u0081\u008D\u008F\u0090\u009D"), QStringLiteral("\u0081\u008D\u008F\u0090\u009D")},
+        {QStringLiteral("\u0080ł"), QStringLiteral("??")},
+        {QStringLiteral("a😀b"), QStringLiteral("a?b")},            // a surrogate pair is one character
+        {QString(QChar(0xD83D)) + u'b', QStringLiteral("?b")},  // a lone surrogate
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(heldInAnsi(caso.texto), caso.guardado) << caso.texto.toStdString();
+}
+
 class ArquivoTexto : public ::testing::Test {
 protected:
     void gravar(const QByteArray& bytes)
@@ -162,6 +180,32 @@ TEST_F(ArquivoTexto, TextIsAddedInTheFilesOwnEncodingAndANewFileIsUtf8)
     ASSERT_TRUE(QFile::remove(arquivo));
     ASSERT_TRUE(QDir().mkdir(arquivo));
     EXPECT_FALSE(appendText(arquivo, jose));
+}
+
+// Lines added to a file an editor wrote with LF end in LF; the first line end in the file
+// says which, even one split across the blocks the file is read in.
+TEST_F(ArquivoTexto, LinesAreAddedOnALineOfTheirOwnWithTheLineEndTheFilesLinesHave)
+{
+    const QByteArray bloco(65535, 'A');
+    const struct {
+        QByteArray antes;
+        QByteArray acrescentado;
+    } casos[] = {
+        {"X\r\n", "JOS\xC3\x89\r\nANA\r\n"},
+        {"X\n", "JOS\xC3\x89\nANA\n"},
+        {"X\r", "JOS\xC3\x89\rANA\r"},
+        {"X", "\r\nJOS\xC3\x89\r\nANA\r\n"},
+        {"X\nY", "\nJOS\xC3\x89\nANA\n"},
+        {"X\nY\r\n", "JOS\xC3\x89\nANA\n"},
+        {bloco + "\r\nY", "\r\nJOS\xC3\x89\r\nANA\r\n"},
+        {bloco + "\rY\r\n", "JOS\xC3\x89\rANA\r"},
+        {bloco + "\r", "JOS\xC3\x89\rANA\r"},
+    };
+    for (const auto& caso : casos) {
+        gravar(caso.antes);
+        EXPECT_TRUE(appendText(arquivo, QStringLiteral("JOSÉ\r\nANA\r\n")));
+        EXPECT_EQ(conteudo(), caso.antes + caso.acrescentado) << caso.antes.right(8).toHex(' ').toStdString();
+    }
 }
 
 }  // namespace
