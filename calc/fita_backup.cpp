@@ -8,7 +8,6 @@
 
 #include "host/globais.h"
 #include "host/preferencias.h"
-#include "host/sistema.h"
 #include "host/texto.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -53,11 +52,6 @@ QString ArquivoBackup()
     return globais().gPastaApp + QStringLiteral("calcula.txt");
 }
 
-void ShellDoSistema::open(const QString& target, QObject* context, std::function<void(int)> result)
-{
-    AbrirExterno(target, context, std::move(result), esperaAbridorMs_);
-}
-
 // ---- the form's commands ------------------------------------------------------------
 
 bool frmCalcula::backupAoLimpar()
@@ -98,15 +92,7 @@ void frmCalcula::mnuMostraBack_Click()
         servicos_.mensagens.show(fTexto(171), mb::Information);
         return;
     }
-    servicos_.shell.open(caminho, this, [this, caminho](int resultado) {
-        // The window may have closed while the desktop was opening the file.
-        if (!Visible)
-            return;
-        if (resultado < 3)
-            servicos_.mensagens.show(fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
-        else
-            setWindowState(1);
-    });
+    abrirNoDesktop(caminho, fTexto(172, QDir::toNativeSeparators(caminho)), mb::Critical);
 }
 
 void frmCalcula::mnuSalvar_Click()

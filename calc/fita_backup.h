@@ -1,8 +1,6 @@
 #pragma once
 
-#include "host/sistema.h"
 #include "platform/localeinfo.h"
-#include "platform/shell.h"
 
 #include <QString>
 #include <QStringView>
@@ -21,15 +19,5 @@ QString BlocoBackup(QStringView fita, QTime hora, const LocaleInfo& locale = cur
 
 // The backup file "calcula.txt" in the program folder.
 QString ArquivoBackup();
-
-// The desktop's handler through the program's `AbrirExterno`.
-class ShellDoSistema final : public ShellService {
-public:
-    explicit ShellDoSistema(int esperaAbridorMs = kEsperaAbridorMs) : esperaAbridorMs_(esperaAbridorMs) {}
-    void open(const QString& target, QObject* context, std::function<void(int)> result) override;
-
-private:
-    int esperaAbridorMs_;
-};
 
 }  // namespace tarvelo

@@ -2,6 +2,7 @@
 #include "calc/teclas.h"
 
 #include "host/globais.h"
+#include "host/sistema.h"
 #include "platform/numbermask.h"
 #include "platform/numbertext.h"
 
@@ -97,6 +98,13 @@ void frmCalcula::setWindowState(int estado)
 {
     WindowState = estado;
     emit janelaMudou();
+}
+
+void frmCalcula::abrirNoDesktop(const QString& alvo, const QString& falha, int icone)
+{
+    AbrirExterno(servicos_.shell, alvo,
+                 {this, servicos_.mensagens, [this] { return Visible; }, [this](int estado) { setWindowState(estado); }},
+                 falha, icone);
 }
 
 void frmCalcula::definirModoFita(ModoFita modo)

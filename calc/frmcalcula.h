@@ -89,6 +89,9 @@ public:
     void setCaption(const QString& caption);
     // Minimises the window or restores it.
     void setWindowState(int estado);
+    // Shows `alvo` with the desktop's handler through `AbrirExterno`: the window makes way
+    // for it, or tells `falha` with `icone` when nothing could open it.
+    void abrirNoDesktop(const QString& alvo, const QString& falha, int icone);
 
     // ---- controls --------------------------------------------------------------------
     TextBox txtFita;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/messagebox.h"
 #include "platform/numlock.h"
+#include "platform/shell.h"
 
 #include <QString>
 
@@ -10,19 +12,20 @@ class QObject;
 
 namespace tarvelo {
 
-// The desktop's opener says within this time whether it found a handler; one still running
-// after it is showing the target itself (a browser or mail program started in the
-// foreground). The window works on meanwhile, so a slow opener's failure is still told.
-inline constexpr int kEsperaAbridorMs = 10000;
+// The window that hands a target to the desktop's opener, as the answers reach it.
+struct JanelaQueAbre {
+    QObject* janela;                              // the answers go with it
+    MessageService& mensagens;
+    std::function<bool()> aberta;                 // a window closed meanwhile hears nothing more
+    std::function<void(int estado)> mudarEstado;  // 1 minimised, 0 as it was
+};
 
-// Opens a web address, a mailto: link or a file with the desktop's handler, and returns at
-// once: the window goes on working while the opener runs. `resultado` hears, from the event
-// loop, a value above 32 once the desktop has the target and 0 when nothing could open it
-// (callers treat 2 or less as failure and show their own message); it is never called once
-// `contexto` is gone. An opener still running when the program ends is stopped; the handler
-// it started stays.
-void AbrirExterno(const QString& alvo, QObject* contexto, std::function<void(int)> resultado,
-                  int esperaAbridorMs = kEsperaAbridorMs);
+// Hands `alvo` to the desktop's opener and returns at once: the window goes on working, and
+// makes way for the target as soon as the opener has started. When the opener then says
+// that nothing opened the target, the window comes back and tells `falha` with `icone`, once,
+// above itself. A window that has closed meanwhile neither goes down nor speaks.
+void AbrirExterno(ShellService& shell, const QString& alvo, const JanelaQueAbre& janela, const QString& falha,
+                  int icone);
 
 // Waits the given seconds (a number text in the user's format) while window events run.
 void Esperar(const QString& segundos);

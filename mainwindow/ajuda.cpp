@@ -109,13 +109,7 @@ void AjudaCalcula::abrirSite()
 
 void AjudaCalcula::abrirLink(const QString& link, int topicoFalha, const QString& argumento)
 {
-    // The answer outlives this command object, so it keeps what it needs of the services.
-    s_.abrir(link, [mensagens = &s_.mensagens, minimizar = s_.minimizar, topicoFalha, argumento](int resultado) {
-        if (resultado > 2)
-            minimizar();
-        else
-            mensagens->show(fTexto(topicoFalha, argumento), mb::Exclamation);
-    });
+    s_.abrir(link, fTexto(topicoFalha, argumento), mb::Exclamation);
 }
 
 void AjudaCalcula::mnuAjuda_Click()

@@ -18,15 +18,14 @@ inline const QString kEmailSuporte = QStringLiteral("suporte@tarvelo.com.br");
 QString VersaoPrograma();
 
 // The help menu's commands: operating tips, the about box and the mail to support. Each
-// minimises the calculator once the desktop has taken a link.
+// link makes the calculator make way for it once the desktop's opener has started.
 class AjudaCalcula {
 public:
     struct Servicos {
         MessageService& mensagens;
-        // The desktop's opener (AbrirExterno): hands the target over and tells its result
-        // later, 2 or less a failure.
-        std::function<void(const QString& alvo, std::function<void(int)> resultado)> abrir;
-        std::function<void()> minimizar;
+        // The window's opener (`AbrirExterno`): it makes way for the target, or tells
+        // `falha` with `icone` when nothing could open it.
+        std::function<void(const QString& alvo, const QString& falha, int icone)> abrir;
         // The hotkey help, for the languages without tip pages.
         std::function<void()> ajudaHotKeys;
     };
@@ -43,8 +42,7 @@ public:
 
 private:
     void abrirSite();
-    // Minimises the window once the desktop has the link; a failure is told with the
-    // catalogue's topic, its placeholder filled with `argumento`.
+    // A failure is told with the catalogue's topic, its placeholder filled with `argumento`.
     void abrirLink(const QString& link, int topicoFalha, const QString& argumento = {});
 
     Servicos s_;

@@ -14,7 +14,6 @@
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
-#include "platform/shell.h"
 #include "tools/ui/ferramentas.h"
 
 #include <QAction>
@@ -415,14 +414,10 @@ void JanelaCalcula::mnuSom_Click()
 
 AjudaCalcula JanelaCalcula::ajuda()
 {
-    const auto abrir = [this](const QString& alvo, std::function<void(int)> resultado) {
-        // A window closed while the desktop was opening the link neither goes down nor speaks.
-        servicos_.shell.open(alvo, this, [this, resultado = std::move(resultado)](int valor) {
-            if (form_.Visible)
-                resultado(valor);
-        });
+    const auto abrir = [this](const QString& alvo, const QString& falha, int icone) {
+        form_.abrirNoDesktop(alvo, falha, icone);
     };
-    return AjudaCalcula({servicos_.mensagens, abrir, [this] { showMinimized(); }, [this] { AjudaHotKeys(); }});
+    return AjudaCalcula({servicos_.mensagens, abrir, [this] { AjudaHotKeys(); }});
 }
 
 void JanelaCalcula::AjudaHotKeys()

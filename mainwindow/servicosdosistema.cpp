@@ -1,9 +1,9 @@
 #include "mainwindow/servicosjanela.h"
 
-#include "calc/fita_backup.h"
 #include "host/avisogravacao.h"
 #include "host/texto.h"
 #include "platform/clock.h"
+#include "platform/desktopshell.h"
 #include "platform/rawport.h"
 #include "platform/settings.h"
 #include "platform/ui/alsamidi.h"
@@ -30,7 +30,7 @@ struct ServicosDoSistema::Dados {
     QObject vida;
     QtInputService entrada;
     QtFileDialogService arquivos;
-    ShellDoSistema shell;
+    DesktopShell shell;
     AlsaMidiOut sintetizador;
     FluidSynthMidiOut sintetizadorEmbutido;
     FallbackMidiOut midi{sintetizador, sintetizadorEmbutido};

@@ -9,13 +9,18 @@ class QObject;
 namespace tarvelo {
 
 // Opens a file, a web address or a mail link with the desktop's handler. `open` returns at
-// once; `result` hears later, from the event loop, what became of the target: as the
-// program's callers expect of the shell, 2 or less means that nothing was opened. `result`
-// is never called once `context` is gone.
+// once; the answers come later, from the event loop, and never once `context` is gone:
+// `started` as soon as the opener runs, then `failed` at most once, when the opener could
+// not start or ended having opened nothing.
 class ShellService {
 public:
+    struct Answers {
+        std::function<void()> started;
+        std::function<void()> failed;
+    };
+
     virtual ~ShellService() = default;
-    virtual void open(const QString& target, QObject* context, std::function<void(int)> result) = 0;
+    virtual void open(const QString& target, QObject* context, Answers answers) = 0;
 };
 
 }  // namespace tarvelo

@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -44,10 +46,19 @@ ButtonSet buttonSet(int flags)
     }
 }
 
-// The box takes its width from its contents, so the prompt's label holds it: room for the
-// title, and for the text up to half the screen, past which the text wraps. A box as wide as
-// the text's longest line would run off the screen.
-void fitPrompt(QInputDialog& box, const QScreen& screen)
+// The window manager shows a box's whole title only on a box as wide as the title needs.
+// `row` spans the box (a message box's buttons, a prompt's field), so it holds that width
+// while the text keeps its own.
+void fitTitle(const QDialog& box, QWidget* row)
+{
+    if (row)
+        row->setMinimumWidth(std::max(row->minimumSizeHint().width(), titleBarWidth(box.windowTitle())));
+}
+
+// A prompt takes its width from its contents, so its label holds the text's width: up to
+// half the screen, past which the text wraps. A prompt as wide as the text's longest line
+// would run off the screen. (A message box wraps its text itself.)
+void wrapPrompt(QInputDialog& box, const QScreen& screen)
 {
     auto* label = box.findChild<QLabel*>();
     if (!label)
@@ -55,7 +66,7 @@ void fitPrompt(QInputDialog& box, const QScreen& screen)
     const int readable = screen.availableGeometry().width() / 2;
     const int text = std::min(label->sizeHint().width(), readable);
     label->setWordWrap(true);
-    label->setFixedWidth(std::max(titleBarWidth(box.windowTitle()), text));
+    label->setFixedWidth(text);
 }
 
 QMessageBox::Icon icon(int flags)
@@ -113,6 +124,7 @@ int QtMessageService::show(const QString& text, int flags, const QString& title)
         if (i == preferred)
             box->setDefaultButton(button);
     }
+    fitTitle(*box, box->findChild<QDialogButtonBox*>());
     std::optional<KeyPause> pause;
     if (flags & mb::KeysAfterPause)
         pause.emplace(*box, kKeyPauseMs);
@@ -132,7 +144,8 @@ QString QtInputService::ask(const QString& prompt, const QString& title, const Q
     box->setWindowTitle(title);
     box->setLabelText(prompt);
     box->setTextValue(defaultText);
-    fitPrompt(*box, owner.screen());
+    wrapPrompt(*box, owner.screen());
+    fitTitle(*box, box->findChild<QLineEdit*>());
     return box->exec() == QDialog::Accepted && box ? box->textValue() : QString();
 }
 

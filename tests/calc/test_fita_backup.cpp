@@ -204,25 +204,26 @@ TEST(Backup, ShowingTheBackupOpensItOrSaysWhyNot)
     EXPECT_TRUE(b.shell.abertos.isEmpty());
 
     criarArquivo(caminho, 10);
-    b.shell.resultado = 2;
     b.calc.mnuMostraBack_Click();
-    ASSERT_EQ(b.mensagens.vistas.size(), 2u);
-    EXPECT_EQ(b.mensagens.vistas[1].texto, fTexto(172, caminho));
-    EXPECT_EQ(b.calc.WindowState, 0);
-
-    b.shell.resultado = 42;
-    b.calc.mnuMostraBack_Click();
-    EXPECT_EQ(b.mensagens.vistas.size(), 2u);
-    EXPECT_EQ(b.shell.abertos.size(), 2);
+    EXPECT_EQ(b.mensagens.vistas.size(), 1u);
+    EXPECT_EQ(b.shell.abertos, QStringList{caminho});
     EXPECT_EQ(b.calc.WindowState, 1) << "the window makes way for the backup";
 
-    // The desktop answers after the window has closed: nothing more happens to it.
+    // The opener starts, the window makes way, and then the opener says it opened nothing.
     b.calc.WindowState = 0;
+    b.shell.abre = false;
     b.shell.retido = true;
-    for (const int resultado : {42, 2}) {
-        b.shell.resultado = resultado;
-        b.calc.mnuMostraBack_Click();
-    }
+    b.calc.mnuMostraBack_Click();
+    b.shell.responder(1);
+    EXPECT_EQ(b.calc.WindowState, 1);
+    b.shell.responder();
+    ASSERT_EQ(b.mensagens.vistas.size(), 2u);
+    EXPECT_EQ(b.mensagens.vistas[1].texto, fTexto(172, caminho));
+    EXPECT_EQ(b.mensagens.vistas[1].flags, mb::Critical | mb::KeysAfterPause);
+    EXPECT_EQ(b.calc.WindowState, 0) << "the window comes back to tell it";
+
+    // The desktop answers after the window has closed: nothing more happens to it.
+    b.calc.mnuMostraBack_Click();
     b.calc.Visible = false;
     b.shell.responder();
     EXPECT_EQ(b.mensagens.vistas.size(), 2u);

@@ -1,23 +1,18 @@
 #include "host/globais.h"
 #include "host/sistema.h"
 #include "platform/localeinfo.h"
-#include "support/ambiente.h"
-#include "support/esperar.h"
 #include "support/falsos.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <optional>
 #include <vector>
 
 using namespace tarvelo;
-using teste::AbridorFalso;
-using teste::esperarAte;
-using teste::kPrazo;
+using teste::MensagensFalsas;
 using teste::NumLockFalso;
+using teste::ShellFalso;
 
 namespace {
 
@@ -67,72 +62,63 @@ TEST(Esperar, WaitsWhileEventsRun)
     EXPECT_LT(clock.elapsed(), 1000) << "no wait for text that is no positive number";
 }
 
-// What the opener told, once told: none while the event loop has not run it.
-std::optional<int> abrir(const QString& alvo)
-{
-    QObject contexto;
-    std::optional<int> resultado;
-    AbrirExterno(alvo, &contexto, [&resultado](int valor) { resultado = valor; });
-    EXPECT_FALSE(resultado) << "told from the event loop, after the call";
-    esperarAte([&resultado] { return resultado.has_value(); });
-    return resultado;
-}
-
-TEST(AbrirExterno, ReportsFailureForTargetsNothingCanOpen)
-{
-    EXPECT_EQ(abrir(QString()), 0);
-    EXPECT_EQ(abrir(QStringLiteral("not a target at all")), 0);
-}
-
-TEST(AbrirExterno, TheOpenersExitStatusSaysWhetherTheTargetOpened)
-{
-    const QString link = QStringLiteral("mailto:suporte@tarvelo.com.br?subject=Tarvelo%209.0.7");
-    const struct {
-        int saida;
-        bool aberto;
-    } casos[] = {{0, true}, {3, false}, {4, false}};
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.saida);
-        AbridorFalso abridor(caso.saida);
-        const std::optional<int> resultado = abrir(link);
-        ASSERT_TRUE(resultado);
-        EXPECT_EQ(*resultado > 2, caso.aberto);
-        EXPECT_EQ(abridor.alvo().toStdString(), link.toStdString());
+// A window handing a link over: the states it was put in, and each box with the state the
+// window was in while the box showed.
+struct JanelaQueAbreFalsa {
+    QObject janela;
+    MensagensFalsas mensagens;
+    bool aberta = true;
+    int estado = 0;
+    std::vector<int> estados;
+    std::vector<int> estadosDasCaixas;
+    JanelaQueAbreFalsa()
+    {
+        mensagens.enquantoAberta = [this] { estadosDasCaixas.push_back(estado); };
     }
-}
+    JanelaQueAbre pedido()
+    {
+        return {&janela, mensagens, [this] { return aberta; }, [this](int novo) { estados.push_back(estado = novo); }};
+    }
+};
 
-// The opener is held until the test lets it go: the call has returned and events run
-// while it works, and the answer comes once, to an asker that is still there.
-TEST(AbrirExterno, TellsOnceWhenTheOpenerEndsOrStillRunsAtItsTimeAndNeverAnAskerThatWent)
+TEST(AbrirExterno, TheWindowMakesWayAtTheStartAndComesBackOnceToTellALaterFailure)
 {
     const struct {
         const char* caso;
-        int esperaAbridorMs;
-        bool perguntaFica;
-        std::vector<bool> aberturasAntes;  // told while the opener runs
-        std::vector<bool> aberturas;       // told in all
+        bool comeca, abre;
+        std::size_t respostasAbertas;  // answers heard before the window closes
+        std::vector<int> estados;
+        bool avisada;
     } casos[] = {
-        {"fails after a while", 10 * kPrazo, true, {}, {false}},
-        {"still runs at its time", 0, true, {true}, {true}},
-        {"the asker has gone", 10 * kPrazo, false, {}, {}},
+        {"opens", true, true, 2, {1}, false},
+        {"fails after its start", true, false, 2, {1, 0}, true},
+        {"never starts", false, false, 2, {0}, true},
+        {"closed after the start", true, false, 1, {1}, false},
+        {"closed before the start", true, false, 0, {}, false},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
-        AbridorFalso abridor(4, AbridorFalso::Retido);
-        auto pergunta = std::make_unique<QObject>();
-        std::vector<bool> aberturas;
-        AbrirExterno(QStringLiteral("https://www.tarvelo.com.br/"), pergunta.get(),
-                     [&aberturas](int valor) { aberturas.push_back(valor > 2); }, caso.esperaAbridorMs);
-        ASSERT_TRUE(esperarAte([&] { return !abridor.alvo().isEmpty(); })) << "the opener runs";
-        if (!caso.aberturasAntes.empty())
-            esperarAte([&] { return !aberturas.empty(); });
-        EXPECT_EQ(aberturas, caso.aberturasAntes);
-        if (!caso.perguntaFica)
-            pergunta.reset();
+        ShellFalso shell;
+        shell.comeca = caso.comeca;
+        shell.abre = caso.abre;
+        shell.retido = true;
+        JanelaQueAbreFalsa janela;
+        AbrirExterno(shell, QStringLiteral("https://www.tarvelo.com.br/"), janela.pedido(),
+                     QStringLiteral("Sem navegador"), mb::Exclamation);
+        EXPECT_EQ(shell.abertos, QStringList{QStringLiteral("https://www.tarvelo.com.br/")});
+        shell.responder(caso.respostasAbertas);
+        janela.aberta = false;
+        shell.responder();
 
-        abridor.soltar();
-        ASSERT_TRUE(esperarAte(AbridorFalso::nenhumRodando));
-        EXPECT_EQ(aberturas, caso.aberturas);
+        EXPECT_EQ(janela.estados, caso.estados);
+        if (caso.avisada) {
+            ASSERT_EQ(janela.mensagens.vistas.size(), 1u);
+            EXPECT_EQ(janela.mensagens.vistas[0].texto, QStringLiteral("Sem navegador"));
+            EXPECT_EQ(janela.mensagens.vistas[0].flags, mb::Exclamation | mb::KeysAfterPause);
+            EXPECT_EQ(janela.estadosDasCaixas, std::vector<int>{0}) << "told above the window, back as it was";
+        } else {
+            EXPECT_TRUE(janela.mensagens.vistas.empty());
+        }
     }
 }
 

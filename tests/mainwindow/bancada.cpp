@@ -58,7 +58,7 @@ Bancada::Bancada(Usuario& u, const Inicio& inicio)
         }
     }
     mensagens.depois = mb::Ok;
-    shell.resultado = 0;
+    shell.comeca = false;
     numLock.ligado = false;
     teclas.disponivel = false;
     host = std::make_unique<frmSysTray>(janelas, servicosHost(usuario));

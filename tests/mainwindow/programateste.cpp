@@ -54,7 +54,7 @@ Programa::Programa(Usuario& u, const QString& comando)
 
     const ServicosJanela servicos{clipboard, mensagens, entrada,  arquivos,      shell,   midi,
                                   teclas,    relogio,   usuario.configuracoes, numLock, QStringLiteral("/bin/false")};
-    shell.resultado = 0;
+    shell.comeca = false;
     teclas.disponivel = false;
     calculadora = std::make_unique<CalculadoraPadrao>(*host, janelas, servicos);
 }

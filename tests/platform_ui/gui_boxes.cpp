@@ -54,19 +54,42 @@ Medida medir(const QString& texto, const std::function<void()>& abrir)
     return m;
 }
 
-// The prompt as the window manager frames it: wide enough for its whole title in the title
-// bar's bold face, beside the window's icon and buttons.
-TEST(InputBox, APromptIsAtLeastAsWideAsItsTitle)
+// The program's two boxes, each opened with a text and a title.
+struct Caixa {
+    const char* nome;
+    std::function<void(const QString& texto, const QString& titulo)> abrir;
+};
+const Caixa kCaixas[] = {
+    {"prompt", [](const QString& texto, const QString& titulo) { QtInputService().ask(texto, titulo, {}); }},
+    {"message",
+     [](const QString& texto, const QString& titulo) { QtMessageService().show(texto, mb::Information, titulo); }},
+};
+
+// Each box as the window manager frames it: wide enough for its whole title in the title
+// bar's bold face, beside the window's icon and buttons, however short its text (the rule of
+// three's example asks with its window's title in every language).
+TEST(Boxes, EachIsAtLeastAsWideAsItsTitle)
 {
-    const char* const titulos[] = {" Capitalizar Juro", " Agendar Horário para Alarme", " T"};
+    constexpr int kTituloRegraDeTres = 178;
+    constexpr int kPrimeiroExemplo = 179;
     QFont negrito = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     negrito.setBold(true);
-    QtInputService caixas;
-    InputService& servico = caixas;
-    for (const char* t : titulos) {
-        const QString titulo = QString::fromUtf8(t);
-        const Medida m = medir(QStringLiteral("Valor:"), [&] { servico.ask(QStringLiteral("Valor:"), titulo); });
-        EXPECT_GE(m.caixa.width(), QFontMetrics(negrito).horizontalAdvance(titulo.trimmed()) + 60) << t;
+    QList<std::pair<QString, QString>> perguntas;  // title, text
+    for (const char* titulo : {" Capitalizar Juro", " Agendar Horário para Alarme", " T"})
+        perguntas.append({QString::fromUtf8(titulo), QStringLiteral("Valor:")});
+    for (int idioma = 1; idioma <= 4; ++idioma) {
+        Globais valores;
+        valores.gIdioma = idioma;
+        ScopedGlobais g(valores);
+        perguntas.append({fTexto(kTituloRegraDeTres), fTexto(kPrimeiroExemplo)});
+    }
+    for (const Caixa& caixa : kCaixas) {
+        for (const auto& [titulo, texto] : perguntas) {
+            const Medida m = medir(texto, [&] { caixa.abrir(texto, titulo); });
+            EXPECT_GE(m.caixa.width(), QFontMetrics(negrito).horizontalAdvance(titulo.trimmed()) + 60)
+                << caixa.nome << ":" << titulo.toStdString();
+            EXPECT_LE(m.alturaNecessaria, m.texto.height()) << caixa.nome << ": the text shows whole";
+        }
     }
 }
 
@@ -99,17 +122,6 @@ QList<int> textosMaisLongos(int idioma)
 TEST(Boxes, TheirTextsWrapAtAReadableWidthAndEveryBoxIsWhollyOnTheScreen)
 {
     constexpr int kPortaDaImpressora = 176;
-    QtInputService qtEntrada;
-    QtMessageService qtMensagens;
-    InputService& entrada = qtEntrada;
-    MessageService& mensagens = qtMensagens;
-    const struct {
-        const char* nome;
-        std::function<void(const QString&)> abrir;
-    } caixas[] = {
-        {"prompt", [&entrada](const QString& t) { entrada.ask(t); }},
-        {"message", [&mensagens](const QString& t) { mensagens.show(t, mb::Information); }},
-    };
     for (int idioma = 1; idioma <= 4; ++idioma) {
         Globais valores;
         valores.gIdioma = idioma;
@@ -121,9 +133,9 @@ TEST(Boxes, TheirTextsWrapAtAReadableWidthAndEveryBoxIsWhollyOnTheScreen)
         };
         for (int topico : textosMaisLongos(idioma))
             textos << fTexto(topico);
-        for (const auto& caixa : caixas) {
+        for (const Caixa& caixa : kCaixas) {
             for (const QString& texto : textos) {
-                const Medida m = medir(texto, [&] { caixa.abrir(texto); });
+                const Medida m = medir(texto, [&] { caixa.abrir(texto, kTituloPrograma); });
                 const QString onde = QStringLiteral("language %1, %2: %3").arg(idioma).arg(caixa.nome, texto.left(40));
                 EXPECT_TRUE(m.tela.contains(m.caixa)) << qPrintable(onde);
                 ASSERT_FALSE(m.texto.isEmpty()) << qPrintable(onde);

@@ -140,30 +140,42 @@ struct DialogoFalso : FileDialogService {
     }
 };
 
-// The desktop's opener: it answers at once, or, held, when the test says; never to an asker
-// that has gone.
+// The desktop's opener: it starts, unless `comeca` is false, and then says that it opened
+// nothing unless `abre`. The answers come at once or, held, one by one when the test says;
+// never to an asker that has gone.
 struct ShellFalso : ShellService {
-    int resultado = 42;  // above 2: opened
+    bool comeca = true;
+    bool abre = true;
     bool retido = false;
     QStringList abertos;
-    std::vector<std::function<void()>> pendentes;
-    void open(const QString& target, QObject* context, std::function<void(int)> result) override
+    std::deque<std::function<void()>> pendentes;
+    void open(const QString& target, QObject* context, Answers answers) override
     {
         abertos << target;
-        auto resposta = [context = QPointer<QObject>(context), result = std::move(result), valor = resultado] {
-            if (context)
-                result(valor);
+        const QPointer<QObject> quem(context);
+        const auto responder = [this, quem](std::function<void()> resposta) {
+            auto dada = [quem, resposta = std::move(resposta)] {
+                if (quem)
+                    resposta();
+            };
+            if (retido)
+                pendentes.push_back(std::move(dada));
+            else
+                dada();
         };
-        if (retido)
-            pendentes.push_back(std::move(resposta));
-        else
-            resposta();
+        if (comeca)
+            responder(std::move(answers.started));
+        if (!comeca || !abre)
+            responder(std::move(answers.failed));
     }
-    // The held answers, as the desktop gives them later.
-    void responder()
+    // The held answers, the next `quantas` of them, as the desktop gives them later.
+    void responder(std::size_t quantas = SIZE_MAX)
     {
-        for (const auto& resposta : std::exchange(pendentes, {}))
+        for (; quantas > 0 && !pendentes.empty(); --quantas) {
+            const std::function<void()> resposta = std::move(pendentes.front());
+            pendentes.pop_front();
             resposta();
+        }
     }
 };
 
