@@ -59,8 +59,9 @@ QString valorUtilizavel(const QString& guardado, const ValorBackup& v)
 {
     switch (v.limite.tipo) {
     case LimiteValor::Tipo::Nome: {
-        const QString nome = heldInAnsi(guardado).left(v.limite.maximo);
-        return TextoCabe(v.limite, nome) ? nome : v.padrao;
+        const QString nome = heldInAnsi(NomeEmUmaLinha(guardado)).left(v.limite.maximo);
+        // A name whose bytes a reader would take for UTF-8 would come back as another.
+        return TextoCabe(v.limite, nome) && !readsAsUtf8BeyondAscii(toAnsi(nome)) ? nome : v.padrao;
     }
     case LimiteValor::Tipo::Marca: {
         const auto numero = LerPixels(guardado);
@@ -90,6 +91,17 @@ std::optional<SecaoBackup> secaoDeModelo(const RegScriptKey& chave)
             if (secao.compare(SecaoModelo(documento, i), Qt::CaseInsensitive) == 0)
                 return SecaoBackup{documento, i};
     return std::nullopt;
+}
+
+// Whether `nome` is a value of the document's models that no backup holds: a field's
+// width, the cheque's reserve field.
+bool valorForaDoBackup(Documento documento, QStringView nome)
+{
+    for (const CampoModelo& c : CamposModelo(documento))
+        for (const QString& chave : {c.chaveTop, c.chaveLeft, c.chaveWidth})
+            if (!chave.isEmpty() && nome.compare(chave, Qt::CaseInsensitive) == 0)
+                return true;
+    return false;
 }
 
 const ValorBackup* valorAceito(const QList<ValorBackup>& aceitos, QStringView nome)
@@ -135,10 +147,11 @@ RestauracaoModelos conferir(const RegScript& script)
             const QString nome = v.name.isEmpty() ? QStringLiteral("@") : v.name;
             const ValorBackup* aceito = valorAceito(aceitos, v.name);
             if (!aceito)
-                return recusa(Resultado::ValorAlheio, linha, {}, nome);
+                return recusa(valorForaDoBackup(secao->documento, nome) ? Resultado::ValorForaDoBackup
+                                                                        : Resultado::ValorAlheio,
+                              linha, {}, nome);
             if (!TextoCabe(aceito->limite, v.value.toText())) {
                 RestauracaoModelos impossivel = recusa(Resultado::ValorImpossivel, linha, {}, nome);
-                impossivel.texto = v.value.toText();
                 impossivel.limite = aceito->limite;
                 return impossivel;
             }
@@ -178,7 +191,8 @@ std::optional<QByteArray> TextoBackupCheques(const SettingsStore& configuracoes,
         }
         script.append(chave);
     }
-    return writeRegedit4(script, nullptr);
+    QString erro;
+    return writeRegedit4(script, &erro);
 }
 
 RestauracaoModelos RestaurarBackupModelos(Registry& registro, const QString& arquivo)
@@ -197,13 +211,18 @@ RestauracaoModelos RestaurarBackupModelos(Registry& registro, const QString& arq
     // Windows writes its newer scripts in UTF-16, which no line of a REGEDIT4 script can be.
     if (utf16Encoding(lido.bytes))
         return resultado(Resultado::Unicode);
+    if (const int linha = lineInOtherEncoding(lido.bytes))
+        return resultado(Resultado::CodificacaoMista, linha);
     QString erro;
     int linha = 0;
     const auto script = readRegedit4(lido.bytes, &erro, &linha);
     if (!script)
         return resultado(Resultado::Danificado, linha);
-    if (RestauracaoModelos conferido = conferir(*script); conferido.resultado != Resultado::Restaurado)
+    if (RestauracaoModelos conferido = conferir(*script); conferido.resultado != Resultado::Restaurado) {
+        if (conferido.resultado == Resultado::ValorImpossivel)
+            conferido.texto = regScriptLine(lido.bytes, conferido.linha);
         return conferido;
+    }
     if (!importRegScript(registro, *script, &erro))
         return falha(Resultado::NaoGravado, erro);
     return resultado(Resultado::Restaurado);

@@ -96,6 +96,16 @@ QString NomePadrao(int indice)
     return QStringLiteral("Modelo ") + QString::number(indice + 1);
 }
 
+QString NomeEmUmaLinha(QStringView nome)
+{
+    QString linha;
+    linha.reserve(nome.size());
+    for (const QChar c : nome)
+        if (c.category() != QChar::Other_Control)
+            linha.append(c);
+    return linha;
+}
+
 QStringList NomesModelos(const SettingsStore& configuracoes, Documento documento)
 {
     QStringList nomes;
@@ -173,7 +183,8 @@ bool Cabe(const LimiteValor& limite, int valor)
 bool TextoCabe(const LimiteValor& limite, QStringView texto)
 {
     if (limite.tipo == LimiteValor::Tipo::Nome)
-        return texto.size() >= limite.minimo && texto.size() <= limite.maximo && !texto.trimmed().isEmpty();
+        return texto.size() >= limite.minimo && texto.size() <= limite.maximo && !texto.trimmed().isEmpty()
+               && NomeEmUmaLinha(texto) == texto;
     const auto numero = inteiroSimples(texto);
     return numero && Cabe(limite, *numero);
 }

@@ -39,6 +39,9 @@ const QList<CampoModelo>& CamposModelo(Documento documento);
 QString SecaoModelo(Documento documento, int indice);  // "Cheque", "Cheque1" .. "Cheque8"
 QString ChaveNome(Documento documento);                // "Banco" or "Modelo"
 QString NomePadrao(int indice);                        // "Modelo 1" .. "Modelo 9"
+// A model's name is one line: what a pasted text brings along of line breaks, tabs and
+// other control characters is left out.
+QString NomeEmUmaLinha(QStringView nome);
 QStringList NomesModelos(const SettingsStore& configuracoes, Documento documento);
 
 // Where a field stands, in pixels of the window's client area.
@@ -70,7 +73,7 @@ std::optional<int> LerPixels(const QString& texto);
 
 // What a stored value may be for a document window to use it: a whole number from
 // `minimo` to `maximo`, a flag (0 or 1), or a model's name of 1 to `maximo` characters
-// that is not blanks only.
+// that is not blanks only and holds no control character.
 struct LimiteValor {
     enum class Tipo { Numero, Marca, Nome };
     Tipo tipo = Tipo::Numero;

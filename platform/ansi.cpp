@@ -1,5 +1,8 @@
 #include "platform/ansi.h"
 
+#include "platform/bytelines.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -105,6 +108,35 @@ TextEncoding textEncoding(QByteArrayView bytes)
     TextEncodingCheck check;
     check.add(bytes);
     return check.encoding();
+}
+
+bool readsAsUtf8BeyondAscii(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; })
+           && textEncoding(bytes) == TextEncoding::Utf8;
+}
+
+int lineInOtherEncoding(QByteArrayView bytes)
+{
+    if (textEncoding(bytes) == TextEncoding::Utf8)
+        return 0;
+    struct Lines {
+        int first = 0;
+        int count = 0;
+    } utf8, ansi;
+    ByteLines lines(bytes);
+    for (int number = 1; !lines.atEnd(); ++number) {
+        const QByteArrayView line = lines.next();
+        // A line of ASCII reads alike in both.
+        Lines* kind = readsAsUtf8BeyondAscii(line)                      ? &utf8
+                      : textEncoding(line) == TextEncoding::Windows1252 ? &ansi
+                                                                        : nullptr;
+        if (kind && kind->count++ == 0)
+            kind->first = number;
+    }
+    if (utf8.count == 0)
+        return 0;
+    return utf8.count <= ansi.count ? utf8.first : ansi.first;
 }
 
 QString decodeText(QByteArrayView bytes, TextEncoding encoding)

@@ -41,6 +41,14 @@ private:
 };
 
 TextEncoding textEncoding(QByteArrayView bytes);
+// Whether the bytes go past ASCII and are well-formed UTF-8 all the same: Windows-1252
+// bytes that are, read as other characters.
+bool readsAsUtf8BeyondAscii(QByteArrayView bytes);
+// The line, counted from 1 (lines ended by LF or CR LF), where a text held whole mixes the
+// two encodings, as an editor that takes the whole for UTF-8 leaves a line retyped in it: in
+// a text that is not UTF-8 as a whole, the first line of the encoding that fewer of its
+// lines past ASCII are in (UTF-8 on a tie). 0 when the text is in one encoding.
+int lineInOtherEncoding(QByteArrayView bytes);
 // A UTF-8 byte order mark before the text is no part of it.
 QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 QByteArray encodeText(QStringView text, TextEncoding encoding);

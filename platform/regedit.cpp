@@ -35,6 +35,13 @@ bool inSettingsTree(const RegScriptKey& key)
 
 bool holdsLineBreak(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
 
+// Whether a line of a script reads back as written: Windows-1252 holds it, and its bytes
+// are not taken for UTF-8.
+bool writable(QStringView line)
+{
+    return heldInAnsi(line) == line && !readsAsUtf8BeyondAscii(toAnsi(line));
+}
+
 }  // namespace
 
 std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int* errorLine)
@@ -48,13 +55,17 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int*
     };
     if (bytes.size() > kMaxRegistryFileBytes)
         return fail(QStringLiteral("the file is larger than %1 bytes").arg(kMaxRegistryFileBytes));
+    if (const int mixed = lineInOtherEncoding(bytes)) {
+        lineNumber = mixed;
+        return fail(QStringLiteral("the file mixes lines in UTF-8 and in Windows-1252"));
+    }
+    const TextEncoding encoding = textEncoding(bytes);
     RegScript script;
     QString why;
     ByteLines lines(bytes);
     while (!lines.atEnd() || lineNumber == 0) {
-        const QByteArrayView raw = lines.next();
+        const QString text = decodeText(lines.next(), encoding);
         ++lineNumber;
-        const QString text = fromAnsi(raw);
         const QStringView line = regsyntax::trimmed(text);
 
         if (lineNumber == 1) {
@@ -64,6 +75,9 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int*
         }
         if (regsyntax::isBlankOrComment(line))
             continue;
+        // What a file in UTF-8 says, a script in Windows-1252 must be able to say again.
+        if (encoding == TextEncoding::Utf8 && !writable(line))
+            return fail(QStringLiteral("characters that a Windows-1252 script cannot hold"));
         if (regsyntax::looksLikeHeader(line)) {
             const auto header = regsyntax::parseHeader(line, &why);
             if (!header)
@@ -82,16 +96,26 @@ std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int*
     return script;
 }
 
+QString regScriptLine(QByteArrayView bytes, int number)
+{
+    ByteLines lines(bytes);
+    for (int i = 1; i < number && !lines.atEnd(); ++i)
+        lines.next();
+    return regsyntax::trimmed(decodeText(lines.next(), textEncoding(bytes))).toString();
+}
+
 std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error)
 {
     QByteArray out;
     // Each line goes through the code page on its own, so that a character it cannot
     // hold is reported with the key and value that hold it.
     const auto append = [&](const QString& line, const RegScriptKey& key, const QString* name) {
-        if (heldInAnsi(line) != line) {
-            *error = name ? QStringLiteral("the value \"%1\" of [%2] holds characters that Windows-1252 cannot hold")
+        if (!writable(line)) {
+            *error = name ? QStringLiteral("the value \"%1\" of [%2] holds characters that a Windows-1252 script "
+                                           "cannot hold, or that would read back as others")
                                 .arg(*name, keyText(key.hive, key.path))
-                          : QStringLiteral("the key [%1] holds characters that Windows-1252 cannot hold")
+                          : QStringLiteral("the key [%1] holds characters that a Windows-1252 script cannot hold, or "
+                                           "that would read back as others")
                                 .arg(keyText(key.hive, key.path));
             return false;
         }

@@ -15,7 +15,9 @@ namespace tarvelo {
 // "REGEDIT4" first, then "[HKEY_...\key]" headers each followed by its
 // "name"="text" (with \" and \\ escapes), "name"=dword:0000000a and @="default" lines.
 // Only text and dword values exist here; a script that deletes keys or values or holds
-// other value types is refused, never half understood.
+// other value types is refused, never half understood. A script a Linux editor saved is
+// read as any text file the user also opens elsewhere: in UTF-8 when the whole file is
+// (a byte order mark before it is no text), else in Windows-1252.
 
 struct RegScriptKey {
     Hive hive = Hive::CurrentUser;
@@ -28,13 +30,18 @@ using RegScript = QList<RegScriptKey>;
 
 // Reads a whole script; on any unreadable line the result is empty and `error` names the
 // line and what is wrong with it, `errorLine` (when given) its number. LF-only lines and
-// ";" comment lines are accepted.
+// ";" comment lines are accepted. A file that mixes lines of the two encodings (see
+// lineInOtherEncoding), and a file in UTF-8 with a line that a script in Windows-1252
+// could not say again, are unreadable at that line.
 std::optional<RegScript> readRegedit4(QByteArrayView bytes, QString* error, int* errorLine = nullptr);
+// Line `number` (from 1) of a script as it reads, without the blanks around it: for a
+// message that quotes it.
+QString regScriptLine(QByteArrayView bytes, int number);
 
 // Writes the keys in order: "REGEDIT4", then for each key an empty line, its header and
 // its values, every line ended by CR LF. Fails (with `error`) when a name or text holds a
-// line break or a character that Windows-1252 cannot hold, rather than write a script
-// that would restore something else.
+// line break or a character that Windows-1252 cannot hold, or when a line's bytes would
+// be taken for UTF-8, rather than write a script that would restore something else.
 std::optional<QByteArray> writeRegedit4(const RegScript& keys, QString* error);
 
 // Imports a script into the program's settings: every key must lie in

@@ -36,11 +36,10 @@ QString trecho(const QString& texto)
 // The value the window cannot use, and what it may be.
 QString valorImpossivel(const RestauracaoModelos& r)
 {
-    const QString linha = QStringLiteral("\"%1\"=\"%2\"").arg(trecho(r.valor), trecho(r.texto));
     const QString limite = r.limite.tipo == LimiteValor::Tipo::Nome
                                ? fTexto(1143, QString::number(r.limite.maximo))
                                : fTexto(1142, QString::number(r.limite.minimo), QString::number(r.limite.maximo));
-    return linha + QStringLiteral("\r\n") + limite;
+    return trecho(r.texto) + QStringLiteral("\r\n") + limite;
 }
 
 // The message for a restore, with its icon. `configuracoes` is the settings file, named
@@ -55,9 +54,11 @@ std::pair<QString, int> mensagemRestauracao(const RestauracaoModelos& r, const Q
     case R::Grande: return {fTexto(1124, arquivo), mb::Critical};
     case R::Unicode: return {fTexto(1125, arquivo), mb::Critical};
     case R::Danificado: return {fTexto(1126, arquivo, QString::number(r.linha)), mb::Critical};
+    case R::CodificacaoMista: return {fTexto(1161, arquivo, QString::number(r.linha)), mb::Critical};
     case R::SemModelo: return {fTexto(1145, arquivo), mb::Critical};
     case R::ChaveAlheia: return {fTexto(1127, arquivo, r.chave, QString::number(r.linha)), mb::Critical};
     case R::ValorAlheio: return {fTexto(1140, arquivo, trecho(r.valor), QString::number(r.linha)), mb::Critical};
+    case R::ValorForaDoBackup: return {fTexto(1160, arquivo, trecho(r.valor), QString::number(r.linha)), mb::Critical};
     case R::ValorImpossivel:
         return {fTexto(1141, arquivo, QString::number(r.linha), valorImpossivel(r)), mb::Critical};
     case R::ModeloIncompleto: return {fTexto(1144, arquivo, r.chave, r.valor), mb::Critical};

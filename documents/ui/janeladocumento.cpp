@@ -543,7 +543,8 @@ void JanelaDocumento::cbModelo_Click()
 void JanelaDocumento::cmdSalvar_Click()
 {
     const int pergunta = documento_ == Documento::Cheque ? 971 : 973;
-    const QString nome = servicos_.entrada.ask(fTexto(pergunta), fTexto(972), cbModelo->currentText()).toUpper();
+    const QString nome =
+        NomeEmUmaLinha(servicos_.entrada.ask(fTexto(pergunta), fTexto(972), cbModelo->currentText())).toUpper();
     if (nome.trimmed().isEmpty()) {
         servicos_.mensagens.show(fTexto(944), mb::Critical, windowTitle());
         return;

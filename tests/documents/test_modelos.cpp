@@ -145,7 +145,8 @@ TEST_F(Modelos, TheBackupEscapesNamesAndKeepsToTheCodePage)
 
     QTemporaryDir outra;
     Registry vazio(outra.filePath(QStringLiteral("registry")));
-    ASSERT_TRUE(importRegedit4(vazio, *texto, nullptr));
+    QString erro;
+    ASSERT_TRUE(importRegedit4(vazio, *texto, &erro)) << erro.toStdString();
     SettingsStore restaurado(vazio);
     EXPECT_EQ(restaurado.GetSetting("Cheque1", "Banco"), QStringLiteral("BANCO \"X\" C:\\ \u20ac ?"));
     EXPECT_EQ(restaurado.GetSetting("Cheque1", "lblValorL"), QStringLiteral("500"));
@@ -226,30 +227,39 @@ TEST_F(Modelos, ARestoreRefusesAnyFileItCannotTakeWholeAndChangesNothing)
          R::ChaveAlheia, 2, QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\VB and VBA Program Settings\\TQ\\Cheque"), {},
          {}},
         {"values of junk in a model", lixo, R::ValorAlheio, 175, {}, QStringLiteral("junk000001"), {}},
-        {"a width", trocar(*backup, "\"chkAno\"", "\"lblValorW\"=\"9\"\r\n\"chkAno\""), R::ValorAlheio, 20, {},
-         QStringLiteral("lblValorW"), {}},
-        {"the cheque's reserve field", *backup + "\"txtReservaT\"=\"9\"\r\n", R::ValorAlheio, 173, {},
+        {"a width", trocar(*backup, "\"chkAno\"", "\"lblValorW\"=\"9\"\r\n\"chkAno\""), R::ValorForaDoBackup, 20,
+         {}, QStringLiteral("lblValorW"), {}},
+        {"the cheque's reserve field", *backup + "\"txtReservaT\"=\"9\"\r\n", R::ValorForaDoBackup, 173, {},
          QStringLiteral("txtReservaT"), {}},
+        {"a note's width", secaoNota("Promissoria").prepend("REGEDIT4\r\n") + "\"txtEndere\xE7oW\"=\"9\"\r\n",
+         R::ValorForaDoBackup, 34, {}, QStringLiteral("txtEndereçoW"), {}},
         {"a window size in a note model", secaoNota("Promissoria").prepend("REGEDIT4\r\n") + "\"Height\"=\"5310\"\r\n",
          R::ValorAlheio, 34, {}, QStringLiteral("Height"), {}},
         {"the default value", "REGEDIT4\r\n" + kRaiz + "Cheque1]\r\n@=\"x\"\r\n", R::ValorAlheio, 3, {},
          QStringLiteral("@"), {}},
+        // The value's line is quoted as the file writes it.
         {"a negative height", trocar(*backup, "\"Height\"=\"4605\"", "\"Height\"=\"-5\""), R::ValorImpossivel, 4, {},
-         QStringLiteral("Height"), QStringLiteral("-5")},
+         QStringLiteral("Height"), QStringLiteral("\"Height\"=\"-5\"")},
         {"no width", trocar(*backup, "\"Width\"=\"9990\"", "\"Width\"=\"0\""), R::ValorImpossivel, 5, {},
-         QStringLiteral("Width"), QStringLiteral("0")},
+         QStringLiteral("Width"), QStringLiteral("\"Width\"=\"0\"")},
         {"a window wider than any screen", trocar(*backup, "\"Width\"=\"9990\"", "\"Width\"=\"245761\""),
-         R::ValorImpossivel, 5, {}, QStringLiteral("Width"), QStringLiteral("245761")},
-        {"a position with decimals", trocar(*backup, "\"lblValorL\"=\"454\"", "\"lblValorL\"=\"454,5\""),
-         R::ValorImpossivel, 8, {}, QStringLiteral("lblValorL"), QStringLiteral("454,5")},
+         R::ValorImpossivel, 5, {}, QStringLiteral("Width"), QStringLiteral("\"Width\"=\"245761\"")},
+        {"a position with decimals", trocar(*backup, "\"lblValorL\"=\"454\"", " \"lblValorL\" = \"454,5\" "),
+         R::ValorImpossivel, 8, {}, QStringLiteral("lblValorL"), QStringLiteral("\"lblValorL\" = \"454,5\"")},
+        {"a position as a dword", trocar(*backup, "\"lblValorL\"=\"454\"", "\"lblValorL\"=dword:00004001"),
+         R::ValorImpossivel, 8, {}, QStringLiteral("lblValorL"), QStringLiteral("\"lblValorL\"=dword:00004001")},
         {"a field far off", trocar(*backup, "\"lblValorT\"=\"10\"", "\"lblValorT\"=\"-16385\""), R::ValorImpossivel,
-         7, {}, QStringLiteral("lblValorT"), QStringLiteral("-16385")},
+         7, {}, QStringLiteral("lblValorT"), QStringLiteral("\"lblValorT\"=\"-16385\"")},
         {"a year of three digits", trocar(*backup, "\"chkAno\"=\"0\"", "\"chkAno\"=\"2\""), R::ValorImpossivel, 20,
-         {}, QStringLiteral("chkAno"), QStringLiteral("2")},
+         {}, QStringLiteral("chkAno"), QStringLiteral("\"chkAno\"=\"2\"")},
         {"a name of blanks", trocar(*backup, "\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"   \""), R::ValorImpossivel, 6,
-         {}, QStringLiteral("Banco"), QStringLiteral("   ")},
+         {}, QStringLiteral("Banco"), QStringLiteral("\"Banco\"=\"   \"")},
         {"a name too long", trocar(*backup, "\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"" + QByteArray(256, 'B') + "\""),
-         R::ValorImpossivel, 6, {}, QStringLiteral("Banco"), QString(256, u'B')},
+         R::ValorImpossivel, 6, {}, QStringLiteral("Banco"), "\"Banco\"=\"" + QString(256, u'B') + u'"'},
+        {"a name holding a tab", trocar(*backup, "\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"BANCO\tX\""),
+         R::ValorImpossivel, 6, {}, QStringLiteral("Banco"), QStringLiteral("\"Banco\"=\"BANCO\tX\"")},
+        {"a name holding a NUL", trocar(*backup, "\"Banco\"=\"Modelo 1\"", QByteArray("\"Banco\"=\"X\0\"", 12)),
+         R::ValorImpossivel, 6, {}, QStringLiteral("Banco"), QString::fromLatin1("\"Banco\"=\"X\0\"", 12)},
         {"a model without its year", trocar(*backup, "\r\n\"chkAno\"=\"0\"", ""), R::ModeloIncompleto, 0, cheque, 
          QStringLiteral("chkAno"), {}},
         {"a note model with its name alone", "REGEDIT4\r\n" + kRaiz + "Promissoria3]\r\n\"Modelo\"=\"X\"\r\n",
@@ -260,6 +270,12 @@ TEST_F(Modelos, ARestoreRefusesAnyFileItCannotTakeWholeAndChangesNothing)
         {"a line that does not read", *backup + "\"Banco\"=hex:41\r\n", R::Danificado, 173, {}, {}, {}},
         {"no script", "Banco=X\r\n", R::Danificado, 1, {}, {}, {}},
         {"binary", QByteArray("REGEDIT4\r\n\0\x01\x02\xff", 14), R::Danificado, 2, {}, {}, {}},
+        {"a name retyped in UTF-8", trocar(*backup, "Modelo 3", "JOS\xC3\x89 S\xC3\x83O PAULO"), R::CodificacaoMista,
+         44, {}, {}, {}},
+        {"a name retyped in Windows-1252 in UTF-8", trocar(fromAnsi(*backup).toUtf8(), "Modelo 3", "JOS\xC9"),
+         R::CodificacaoMista, 44, {}, {}, {}},
+        {"a name Windows-1252 cannot hold", trocar(fromAnsi(*backup).toUtf8(), "Modelo 3", "\xE2\x9C\x93"),
+         R::Danificado, 44, {}, {}, {}},
         {"UTF-16", QByteArray("\xff\xfeW\0i\0n\0", 8), R::Unicode, 0, {}, {}, {}},
         {"UTF-16 without its mark", QByteArray("R\0E\0G\0E\0D\0I\0T\0", 14), R::Unicode, 0, {}, {}, {}},
         {"big-endian UTF-16 without its mark", QByteArray("\0R\0E\0G\0E\0D\0I\0T", 14), R::Unicode, 0, {}, {}, {}},
@@ -292,12 +308,16 @@ TEST_F(Modelos, ARestoreRefusesAnyFileItCannotTakeWholeAndChangesNothing)
 
 // The backup writes each value as the window uses it, so that a restore takes every
 // backup the program writes: a number from another locale rounded, a value the window
-// cannot use as the default it falls back to, a name cut to its longest.
+// cannot use as the default it falls back to, a name cut to its longest and to one line.
 TEST_F(Modelos, TheBackupWritesWhatTheWindowUsesAndItsRestoreTakesItBack)
 {
     configuracoes.SaveSettings("Cheque", {{"Height", "-5"}, {"Width", "12000"}, {"lblValorL", "12,6"},
                                           {"lblValorT", "99999"}, {"chkAno", "5"}, {"Banco", QString(300, u'b')}});
     configuracoes.SaveSettings("Cheque1", {{"Banco", "  "}, {"txtCidadeT", "x"}, {"chkAno", "?"}});
+    configuracoes.SaveSetting("Cheque2", "Banco", "BANCO X\r\n");  // a spreadsheet cell pasted
+    configuracoes.SaveSetting("Cheque3", "Banco", QStringLiteral("A\tB") + QChar(0) + u'C');
+    // Its Windows-1252 bytes are UTF-8 ("Ʌ"): it would come back as another name.
+    configuracoes.SaveSetting("Cheque4", "Banco", QStringLiteral("CAF\u00c9\u2026"));
     const auto texto = TextoBackupCheques(configuracoes, QSize(1, 1));
     ASSERT_TRUE(texto);
     const QList<QByteArray> linhas = texto->split('\n');
@@ -311,11 +331,34 @@ TEST_F(Modelos, TheBackupWritesWhatTheWindowUsesAndItsRestoreTakesItBack)
     EXPECT_EQ(linhas[24], "\"Banco\"=\"Modelo 2\"\r");
     EXPECT_EQ(linhas[33], "\"txtCidadeT\"=\"112\"\r");
     EXPECT_EQ(linhas[38], "\"chkAno\"=\"0\"\r");
+    EXPECT_EQ(linhas[43], "\"Banco\"=\"BANCO X\"\r");
+    EXPECT_EQ(linhas[62], "\"Banco\"=\"ABC\"\r");
+    EXPECT_EQ(linhas[81], "\"Banco\"=\"Modelo 5\"\r");
 
     QTemporaryDir outra;
     Registry vazio(outra.filePath(QStringLiteral("registry")));
     EXPECT_EQ(RestaurarBackupModelos(vazio, gravar("BackupCheques.reg", *texto)).resultado,
               RestauracaoModelos::Resultado::Restaurado);
+}
+
+// A backup a Linux editor saved whole in UTF-8, with its byte order mark or without,
+// restores as the one the program wrote.
+TEST_F(Modelos, ABackupSavedInUtf8RestoresAsTheOneWrittenInWindows1252)
+{
+    configuracoes.SaveSetting("Cheque2", "Banco", QStringLiteral("JOSÉ SÃO PAULO"));
+    configuracoes.SaveSetting("Cheque2", QStringLiteral("lblMêsL"), "300");
+    const auto backup = TextoBackupCheques(configuracoes, QSize(9990, 4605));
+    ASSERT_TRUE(backup);
+    const QByteArray utf8 = fromAnsi(*backup).toUtf8();
+    for (const QByteArray& salvo : {utf8, "\xEF\xBB\xBF" + utf8}) {
+        QTemporaryDir outra;
+        Registry vazio(outra.filePath(QStringLiteral("registry")));
+        const RestauracaoModelos r = RestaurarBackupModelos(vazio, gravar("BackupCheques.reg", salvo));
+        EXPECT_EQ(r.resultado, RestauracaoModelos::Resultado::Restaurado) << r.linha;
+        SettingsStore restaurado(vazio);
+        EXPECT_EQ(NomesModelos(restaurado, Documento::Cheque), NomesModelos(configuracoes, Documento::Cheque));
+        EXPECT_EQ(restaurado.GetSetting("Cheque2", QStringLiteral("lblMêsL")), QStringLiteral("300"));
+    }
 }
 
 // When the store cannot take the models, the reason comes back to the caller, who tells

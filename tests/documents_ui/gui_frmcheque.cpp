@@ -234,6 +234,21 @@ TEST_F(Cheque, ARestoreThatFailsSaysWhyInOneBox)
                            QStringLiteral("\"Height\"=\"-5\"\r\n") +
                                fTexto(1142, QStringLiteral("4605"), QStringLiteral("245760")));
          }},
+        {"a position as a dword", trocado("\"lblValorL\"=\"454\"", "\"lblValorL\"=dword:ffffffff"),
+         [](const QString& f) {
+             return fTexto(1141, f, QStringLiteral("8"),
+                           QStringLiteral("\"lblValorL\"=dword:ffffffff\r\n") +
+                               fTexto(1142, QStringLiteral("-16384"), QStringLiteral("16384")));
+         }},
+        {"a name holding a tab", trocado("\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"A\tB\""),
+         [](const QString& f) {
+             return fTexto(1141, f, QStringLiteral("6"),
+                           QStringLiteral("\"Banco\"=\"A\tB\"\r\n") + fTexto(1143, QStringLiteral("255")));
+         }},
+        {"a width", trocado("\"chkAno\"", "\"lblValorW\"=\"9\"\r\n\"chkAno\""),
+         [](const QString& f) { return fTexto(1160, f, QStringLiteral("lblValorW"), QStringLiteral("20")); }},
+        {"a name retyped in UTF-8", trocado("Modelo 1", "JOS\xC3\x89"),
+         [](const QString& f) { return fTexto(1161, f, QStringLiteral("6")); }},
         {"REGEDIT4 alone", "REGEDIT4\r\n", [](const QString& f) { return fTexto(1145, f); }},
         {"models without their year", trocado("\r\n\"chkAno\"=\"0\"", ""),
          [&](const QString& f) { return fTexto(1144, f, raiz + QStringLiteral("Cheque"), QStringLiteral("chkAno")); }},

@@ -3,11 +3,13 @@
 #include "controls/xpbutton.h"
 #include "documents/ui/frmcheque.h"
 #include "documents/ui/frmpromissoria.h"
+#include "host/texto.h"
 #include "platform/ui/qtprinterservice.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,6 +97,36 @@ TEST_F(Leiaute, DraggingAFieldMovesItAndTheSavedModelHoldsTheNewPlace)
     EXPECT_FALSE(janela.Check2->isChecked());
     EXPECT_EQ(entrada.textos().first(),
               QStringLiteral("Informe o nome do Banco deste Modelo de Cheque:| Salvar Modelo|Modelo 1"));
+}
+
+// A name is one line: what a pasted spreadsheet cell brings along of line breaks, tabs and
+// other control characters is left out, and the Backup then writes the name.
+TEST_F(Leiaute, ThePromptTakesTheNameAsOneLine)
+{
+    frmCheque janela(servicos, cheque);
+    janela.show();
+    const struct {
+        QString colado;
+        QString nome;
+    } casos[] = {
+        {QStringLiteral("banco x\r\n"), QStringLiteral("BANCO X")},
+        {QStringLiteral("banco\ty\n"), QStringLiteral("BANCOY")},
+        {QStringLiteral("b\u0000anco\u007f z\u0085"), QStringLiteral("BANCO Z")},
+    };
+    for (const auto& caso : casos) {
+        janela.cmdSalvar->setEnabled(true);
+        entrada.respostas = {caso.colado};
+        janela.cmdSalvar_Click();
+        EXPECT_EQ(setting("Cheque", "Banco"), caso.nome);
+        EXPECT_EQ(janela.cbModelo->itemText(0), caso.nome);
+    }
+
+    arquivos.escolhido = arquivo(QStringLiteral("BackupCheques.reg"));
+    QTest::mouseClick(janela.cmdBackup, Qt::LeftButton);
+    EXPECT_EQ(mensagens.textos(), QStringList{fTexto(1120, arquivos.escolhido)});
+    QFile backup(arquivos.escolhido);
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(backup.readAll().contains("\r\n\"Banco\"=\"BANCO Z\"\r\n"));
 }
 
 TEST_F(Leiaute, ABlankNameWritesNothing)

@@ -1,3 +1,4 @@
+#include "platform/ansi.h"
 #include "platform/regedit.h"
 #include "platform/settings.h"
 
@@ -141,6 +142,34 @@ TEST_F(Regedit4Test, ReadsWhatEditorsWriteAroundTheFormat)
     EXPECT_EQ(reg.values(HKCU, kTQ + QStringLiteral("\\Conf")).size(), 3);
 }
 
+// A script a Linux editor saved in UTF-8, with its byte order mark or without, reads as
+// the one in Windows-1252; a script that mixes the two, or says in UTF-8 what a script in
+// Windows-1252 could not say again, does not read at that line.
+TEST_F(Regedit4Test, ReadsAScriptSavedInUtf8AndRefusesOneThatMixesTheTwo)
+{
+    const QByteArray utf8 = fromAnsi(kBackup).toUtf8();
+    for (const QByteArray& salvo : {utf8, "\xEF\xBB\xBF" + utf8}) {
+        const auto script = readRegedit4(salvo, &error);
+        ASSERT_TRUE(script) << error.toStdString();
+        EXPECT_EQ(writeRegedit4(*script, &error), kBackup);
+    }
+
+    const struct {
+        QByteArray bytes;
+        int line;
+    } refused[] = {
+        {QByteArray(kBackup).replace("BANCO ", "JOS\xC3\x89 "), 5},
+        {QByteArray(utf8).replace("BANCO ", "JOS\xC9 "), 5},
+        {QByteArray(utf8).replace("BANCO ", "\xE2\x9C\x93 "), 5},  // no Windows-1252 character
+        {QByteArray(utf8).replace("BANCO ", "\xC3\x83\xC2\xA9 "), 5},  // in Windows-1252 bytes, UTF-8
+    };
+    for (const auto& c : refused) {
+        int line = 0;
+        EXPECT_FALSE(readRegedit4(c.bytes, &error, &line)) << c.bytes.toStdString();
+        EXPECT_EQ(line, c.line) << error.toStdString();
+    }
+}
+
 TEST_F(Regedit4Test, ExportRefusesWhatTheScriptCouldNotRestore)
 {
     const QString conf = kTQ + QStringLiteral("\\Conf");
@@ -150,6 +179,11 @@ TEST_F(Regedit4Test, ExportRefusesWhatTheScriptCouldNotRestore)
     ASSERT_TRUE(reg.setValue(HKCU, conf, "Banco", RegistryValue::string(QStringLiteral("Modelo ✓"))));
     EXPECT_FALSE(exportRegedit4(reg, HKCU, kTQ, &error));
     EXPECT_TRUE(error.contains("\"Banco\"") && error.contains("Windows-1252")) << error.toStdString();
+
+    // Windows-1252 bytes that a reader would take for UTF-8 ("é" in two bytes).
+    ASSERT_TRUE(reg.setValue(HKCU, conf, "Banco", RegistryValue::string(QStringLiteral("Ã©"))));
+    EXPECT_FALSE(exportRegedit4(reg, HKCU, kTQ, &error));
+    EXPECT_TRUE(error.contains("\"Banco\"")) << error.toStdString();
 
     ASSERT_TRUE(reg.setValue(HKCU, conf, "Banco", RegistryValue::string(QStringLiteral("two\r\nlines"))));
     EXPECT_FALSE(exportRegedit4(reg, HKCU, kTQ, &error));

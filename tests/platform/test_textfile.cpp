@@ -72,6 +72,28 @@ TEST(TextEncoding, TextIsHeldAsWindows1252HoldsItEachOtherCharacterOneQuestionMa
         EXPECT_EQ(heldInAnsi(caso.texto), caso.guardado) << caso.texto.toStdString();
 }
 
+// A file that is not UTF-8 as a whole and yet has lines that are, as an editor that took
+// a Windows-1252 file for UTF-8 leaves a line retyped in it: the line in the encoding fewer
+// lines past ASCII are in is named.
+TEST(TextEncoding, AFileMixingTheTwoEncodingsNamesTheLineInTheOtherOne)
+{
+    const struct {
+        QByteArray bytes;
+        int linha;
+    } casos[] = {
+        {"REGEDIT4\r\n\"JOS\xC3\x89\"\r\n\"M\xEAs\"\r\n\"M\xEAs\"\r\n", 2},
+        {"\"M\xEAs\"\n\"JOS\xC3\x89\"\n", 2},                              // a tie: the UTF-8 one
+        {"\"M\xC3\xAAs\"\r\n\"JOS\xC9\"\r\n\"M\xC3\xAAs\"\r\n", 2},  // UTF-8 with one line of 1252
+        {"\xEF\xBB\xBFREGEDIT4\r\n\"M\xEAs\"\r\n\"M\xEAs\"\r\n", 1},     // a byte order mark is UTF-8
+        {"REGEDIT4\r\n\"M\xEAs\"\r\n\"JOS\xC9\"\r\n", 0},                  // Windows-1252 alone
+        {"REGEDIT4\r\n\"M\xC3\xAAs\"\r\n\xEF\xBB\xBF\"JOS\xC3\x89\"\r\n", 0},  // UTF-8 alone
+        {"REGEDIT4\r\nASCII\r\n", 0},
+        {"\"M\xEAs\"\r\n\"COM\xC3", 0},  // cut inside a character: Windows-1252
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(lineInOtherEncoding(caso.bytes), caso.linha) << caso.bytes.toHex(' ').toStdString();
+}
+
 class ArquivoTexto : public ::testing::Test {
 protected:
     void gravar(const QByteArray& bytes)
