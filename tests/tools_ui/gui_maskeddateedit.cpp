@@ -51,9 +51,12 @@ TEST(MaskedDateEdit, KeysGoThroughTheMask)
     QTest::keyClick(j.data, Qt::Key_Delete);
     EXPECT_TRUE(j.data->isBlank());
 
-    QApplication::clipboard()->setText(QStringLiteral("3.1.12-2025"));
+    QApplication::clipboard()->setText(QStringLiteral("31.12.2025"));
     QTest::keyClick(j.data, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(j.data->text(), QStringLiteral("31/12/2025"));
+    QApplication::clipboard()->setText(QStringLiteral("3.1.12-2025"));
+    QTest::keyClick(j.data, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(j.data->text(), QStringLiteral("31/12/2025")) << "a text that is no date changes nothing";
 }
 
 // The leave check shows a message; the message taking the focus must not run it again.

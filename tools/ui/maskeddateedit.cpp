@@ -1,5 +1,6 @@
 #include "tools/ui/maskeddateedit.h"
 
+#include "platform/datetext.h"
 #include "tools/ui/campotexto.h"
 
 #include <QApplication>
@@ -47,15 +48,26 @@ void MaskedDateEdit::show()
         setCursorPosition(model_.caret());
 }
 
-void MaskedDateEdit::paste()
+bool MaskedDateEdit::pasteDate(const QString& text, QDate today)
 {
-    for (const QChar c : QApplication::clipboard()->text()) {
-        if (!c.isDigit())
-            continue;
+    const auto date = dateValue(text, order_, currentLocale(), today);
+    if (!date || !inDateRange(*date))
+        return false;
+    const auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    const bool dayFirst = order_ != DateOrder::MonthDayYear;
+    const QString digits = (dayFirst ? twoDigits(date->day()) + twoDigits(date->month()) : twoDigits(date->month()) + twoDigits(date->day()))
+                            + QStringLiteral("%1").arg(date->year(), 4, 10, QLatin1Char('0'));
+    const QString before = model_.text();
+    model_.select(0, MaskedDate::kLength);
+    for (const QChar c : digits) {
         // As when typed: the window's handler clears what the old date gave.
         emit characterTyped(c);
         model_.pressCharacter(c);
     }
+    show();
+    if (model_.text() != before)
+        emit changed();
+    return true;
 }
 
 void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
@@ -64,8 +76,11 @@ void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
     takeSelection();
     const int key = event->key();
     if (event->matches(QKeySequence::Paste)) {
-        paste();
-    } else if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
+        // In a tool window its window pastes, and beeps at a text that is no date.
+        pasteDate(QApplication::clipboard()->text(), QDate::currentDate());
+        return;
+    }
+    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
                || event->matches(QKeySequence::Redo)) {
         // Nothing: cutting would shift the date, and the field keeps no history.
     } else if (atalhoDeEdicao(event)) {
