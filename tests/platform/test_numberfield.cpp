@@ -61,7 +61,7 @@ TEST(NumberField, ATypedCharacterGoesInWhereItKeepsTheFieldANumber)
         {"12", "", '.', valor, virgula, ','},
         {"12", "", ',', valor, QLatin1Char('.'), '.'},
         {"1,5", "", ',', valor, virgula, 0},
-        {"", "5,5", '.', valor, virgula, 0},  // the decimal symbol after the caret counts too
+        {"", "5,5", '.', valor, virgula, 0},         // the decimal symbol after the caret counts too
         {"1.000,00", "", '5', valor, virgula, '5'},  // a formatted amount still takes digits
         {"12", "", ',', inteiro, virgula, 0},
         {"", "5", '-', valor, virgula, 0},
@@ -75,8 +75,9 @@ TEST(NumberField, ATypedCharacterGoesInWhereItKeepsTheFieldANumber)
         {"12", "", 13, valor, virgula, 13},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(numberFieldKey(QString::fromLatin1(c.before), QString::fromLatin1(c.after), c.key, c.field, c.decimal),
-                  c.taken)
+        EXPECT_EQ(
+            numberFieldKey(QString::fromLatin1(c.before), QString::fromLatin1(c.after), c.key, c.field, c.decimal),
+            c.taken)
             << c.before << "|" << c.after << " key " << int(c.key);
 }
 

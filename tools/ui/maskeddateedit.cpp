@@ -3,8 +3,6 @@
 #include "platform/datetext.h"
 #include "tools/ui/campotexto.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -55,8 +53,9 @@ bool MaskedDateEdit::pasteDate(const QString& text, QDate today)
         return false;
     const auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
     const bool dayFirst = order_ != DateOrder::MonthDayYear;
-    const QString digits = (dayFirst ? twoDigits(date->day()) + twoDigits(date->month()) : twoDigits(date->month()) + twoDigits(date->day()))
-                            + QStringLiteral("%1").arg(date->year(), 4, 10, QLatin1Char('0'));
+    const QString digits = (dayFirst ? twoDigits(date->day()) + twoDigits(date->month())
+                                     : twoDigits(date->month()) + twoDigits(date->day()))
+                           + QStringLiteral("%1").arg(date->year(), 4, 10, QLatin1Char('0'));
     const QString before = model_.text();
     model_.select(0, MaskedDate::kLength);
     for (const QChar c : digits) {
@@ -75,14 +74,10 @@ void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
     const QString before = model_.text();
     takeSelection();
     const int key = event->key();
-    if (event->matches(QKeySequence::Paste)) {
-        // In a tool window its window pastes, and beeps at a text that is no date.
-        pasteDate(QApplication::clipboard()->text(), QDate::currentDate());
-        return;
-    }
-    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
-               || event->matches(QKeySequence::Redo)) {
-        // Nothing: cutting would shift the date, and the field keeps no history.
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)
+        || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        // Nothing: its window pastes (pasteDate), cutting would shift the date, and the
+        // field keeps no history.
     } else if (atalhoDeEdicao(event)) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -10,8 +10,8 @@ namespace tarvelo {
 
 // A date field over MaskedDate: ten characters, overtyping, the caret hopping over the
 // separators, deletions masking the rest. Only digits, Backspace and Delete edit it;
-// a paste takes a text that reads as a date, whole. The caret keys, Home, End and copying
-// behave as in any field.
+// its window pastes a text that reads as a date into it, whole (pasteDate). The caret
+// keys, Home, End and copying behave as in any field.
 class MaskedDateEdit final : public QLineEdit {
     Q_OBJECT
 
