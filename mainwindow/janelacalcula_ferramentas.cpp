@@ -20,7 +20,7 @@ ServicosFerramenta JanelaCalcula::servicosFerramenta()
 {
     return ServicosFerramenta{servicos_.mensagens,     servicos_.entrada, servicos_.relogio,
                               servicos_.configuracoes, servicos_.numLock, form_,
-                              janelas_};
+                              janelas_,                servicos_.bip};
 }
 
 void JanelaCalcula::mnuJuro_Click()

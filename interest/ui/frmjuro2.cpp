@@ -49,8 +49,8 @@ void frmJuro2::montarExtras()
     dia->addStretch();
     grade()->addLayout(dia, linha, 1);
 
-    umSeparador(txt1Parcela);
-    soInteiros(txtDiaVct);
+    txt1Parcela->setNumero({});
+    txtDiaVct->setNumero({.decimals = false});
     connect(txt1Parcela, &QLineEdit::textChanged, this, [this] { esvaziarResultado(); });
     formatarSeNaoZero(txt1Parcela);
     limitar(txtDiaVct, 28, QStringLiteral("Digite o dia do vencimento entre 01 e 28"));

@@ -2,7 +2,6 @@
 
 #include "calc/portacalculadora.h"
 #include "controls/xpbutton.h"
-#include "host/globais.h"
 #include "host/rotinas.h"
 #include "host/texto.h"
 #include "interest/capitalizacao.h"
@@ -162,9 +161,9 @@ void JanelaJuro::montarFim()
 void JanelaJuro::ligar()
 {
     for (CampoTexto* c : {txtValVista, txtValPrest, txtJuroAp})
-        umSeparador(c);
+        c->setNumero({});
     for (CampoTexto* c : {txtParcelas, txtDias})
-        soInteiros(c);
+        c->setNumero({.decimals = false});
 
     connect(txtValVista, &QLineEdit::textChanged, this, [this] { esvaziarResultado(); });
     connect(txtValPrest, &QLineEdit::textChanged, this, [this] {
@@ -196,7 +195,6 @@ void JanelaJuro::ligar()
     c.primeiroCampo = txtValVista;
     c.fechaAoDesativar = true;
     c.enter = ComportamentoFerramenta::Enter::TabImediato;
-    c.filtro = &JanelaFerramenta::filtroDecimal;
     c.manterNumLock = true;
     c.ajuda = [this] { cmdAjuda_Click(); };
     c.focoNaCalculadora = true;
@@ -223,19 +221,6 @@ void JanelaJuro::formatarSeNaoZero(CampoTexto* campo)
         if (valorDinheiro(campo->text()) != 0)
             campo->setText(FormatarValor(campo->text()));
     });
-}
-
-void JanelaJuro::umSeparador(CampoTexto* campo)
-{
-    campo->KeyPress = [campo](int KeyAscii) {
-        const bool separador = KeyAscii == ',' || KeyAscii == '.';
-        return separador && campo->text().contains(globais().gDecimal) ? 0 : KeyAscii;
-    };
-}
-
-void JanelaJuro::soInteiros(CampoTexto* campo)
-{
-    campo->KeyPress = [](int KeyAscii) { return KeyAscii == ',' || KeyAscii == '.' ? 0 : KeyAscii; };
 }
 
 // ---- field handlers -------------------------------------------------------------------------------

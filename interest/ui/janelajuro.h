@@ -74,9 +74,6 @@ protected:
     static void destacar(QWidget* campo, const char* fundo, const char* texto = nullptr);
     void esvaziarResultado() { tagCalcular_.clear(); }
     void mostrar(const QString& texto, int flags, const QString& titulo) const;
-    // Refuses "," and "." once the field holds the decimal symbol.
-    static void umSeparador(CampoTexto* campo);
-    static void soInteiros(CampoTexto* campo);
     // A count typed above `maximo` brings the message and empties the field.
     void limitar(CampoTexto* campo, double maximo, const QString& mensagem);
     // Leaving the field writes its money text, unless it reads 0.

@@ -1,5 +1,6 @@
 // The simple interest window, typed into as a user types.
 
+#include "support/colagem.h"
 #include "support/ferramentasfalsas.h"
 #include "support/teclasedicao.h"
 
@@ -56,6 +57,25 @@ TEST_F(Juro, SelectCopyCutAndPasteThroughTheFieldsRules)
     };
     for (const CampoEditavel& caso : casos)
         verificarTeclasDeEdicao(caso);
+}
+
+TEST_F(Juro, AFieldTakesAPastedNumberInTheUsersFormatAndNothingElse)
+{
+    verificarColagensNosDoisFormatos({{"txtValVista", janela->txtValVista, true, false},
+                                      {"txtValPrest", janela->txtValPrest, true, false},
+                                      {"txtJuroAp", janela->txtJuroAp, true, false},
+                                      {"txtParcelas", janela->txtParcelas, false, false},
+                                      {"txtDias", janela->txtDias, false, false}},
+                                     falsos.bipes);
+}
+
+TEST_F(Juro, TheCalculatorsTotalPastedIntoTheLoanKeepsItsValue)
+{
+    // "1234 + =" leaves the total on the clipboard as the tape shows it.
+    QApplication::clipboard()->setText(QStringLiteral("1.234"));
+    QTest::keyClick(janela->txtValVista, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(janela->txtValVista, Qt::Key_Tab);
+    EXPECT_EQ(janela->txtValVista->text(), QStringLiteral("1.234,00"));
 }
 
 TEST_F(Juro, ALoanIsSolvedForItsRate)

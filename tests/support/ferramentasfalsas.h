@@ -77,7 +77,8 @@ struct ServicosFalsos {
 
     ServicosFerramenta servicos()
     {
-        return ServicosFerramenta{mensagens, entrada, relogio, configuracoes, numLock, porta, janelas};
+        return ServicosFerramenta{mensagens, entrada, relogio, configuracoes, numLock, porta, janelas,
+                                  [this] { ++bipes; }};
     }
 
     ScopedLocale locale{LocaleInfo::brazil()};
@@ -92,6 +93,7 @@ struct ServicosFalsos {
     PortaFalsa porta;
     CalculadoraAtivada calculadora;
     RegistroJanelas janelas;
+    int bipes = 0;
 };
 
 }  // namespace tarvelo::teste

@@ -23,14 +23,15 @@ public:
     explicit JanelaTeste(const ServicosFerramenta& servicos) : JanelaFerramenta(QStringLiteral("frmTeste"), servicos)
     {
         auto* layout = new QVBoxLayout(this);
-        for (CampoTexto* campo : {a, b})
+        for (CampoTexto* campo : {a, b}) {
+            campo->setNumero({});
             layout->addWidget(campo);
+        }
         layout->addWidget(caixa);
         a->setSelecaoAoFocar(3);
         comportamento.primeiroCampo = a;
         comportamento.fechaAoDesativar = true;
         comportamento.enter = ComportamentoFerramenta::Enter::TabImediato;
-        comportamento.filtro = &JanelaFerramenta::filtroDecimal;
         comportamento.manterNumLock = true;
         comportamento.ajuda = [this] { ++ajudas; };
         comportamento.focoNaCalculadora = true;
@@ -94,7 +95,7 @@ TEST_F(Ferramenta, TopmostOnActivationUnlessVisivelReadsFalse)
     }
 }
 
-TEST_F(Ferramenta, KeysPassTheWindowFilterAndEnterMovesOn)
+TEST_F(Ferramenta, NumberFieldsTakeDigitsAndOneDecimalSymbolAndEnterMovesOn)
 {
     JanelaTeste janela(falsos.servicos());
     janela.abrir();

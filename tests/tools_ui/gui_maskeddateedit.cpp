@@ -3,7 +3,6 @@
 #include "support/esperar.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDialog>
 #include <QMessageBox>
 #include <QTest>
@@ -50,10 +49,21 @@ TEST(MaskedDateEdit, KeysGoThroughTheMask)
     QTest::keyClick(j.data, Qt::Key_Home);
     QTest::keyClick(j.data, Qt::Key_Delete);
     EXPECT_TRUE(j.data->isBlank());
+}
 
-    QApplication::clipboard()->setText(QStringLiteral("3.1.12-2025"));
-    QTest::keyClick(j.data, Qt::Key_V, Qt::ControlModifier);
+TEST(MaskedDateEdit, APastedDateGoesInWholeInTheBoxsOrder)
+{
+    Janela j;
+    const QDate hoje(2026, 12, 11);
+    EXPECT_TRUE(j.data->pasteDate(QStringLiteral("31.12.2025"), hoje));
     EXPECT_EQ(j.data->text(), QStringLiteral("31/12/2025"));
+    EXPECT_TRUE(j.data->pasteDate(QStringLiteral("25/12"), hoje));
+    EXPECT_EQ(j.data->text(), QStringLiteral("25/12/2026"));
+    EXPECT_FALSE(j.data->pasteDate(QStringLiteral("3.1.12-2025"), hoje));
+    EXPECT_EQ(j.data->text(), QStringLiteral("25/12/2026")) << "a text that is no date changes nothing";
+    j.data->setOrder(DateOrder::MonthDayYear);
+    EXPECT_TRUE(j.data->pasteDate(QStringLiteral("12/31/2025"), hoje));
+    EXPECT_EQ(j.data->text(), QStringLiteral("12/31/2025"));
 }
 
 // The leave check shows a message; the message taking the focus must not run it again.

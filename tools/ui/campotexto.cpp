@@ -1,8 +1,6 @@
 #include "tools/ui/campotexto.h"
 
 #include <QFocusEvent>
-#include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 
 namespace tarvelo {
@@ -38,12 +36,10 @@ qsizetype CampoTexto::espacoLivre() const
 
 void CampoTexto::keyPressEvent(QKeyEvent* evento)
 {
+    // The window judges what is pasted (JanelaFerramenta::colar).
+    if (evento->matches(QKeySequence::Paste))
+        return;
     if (limite_ > 0 && !isReadOnly()) {
-        if (evento->matches(QKeySequence::Paste)) {
-            // As the system's fields do: what does not fit is left out.
-            insert(QApplication::clipboard()->text().left(std::max<qsizetype>(0, espacoLivre())));
-            return;
-        }
         const QString texto = evento->text();
         if (!atalhoDeEdicao(evento) && !texto.isEmpty() && texto[0].isPrint() && espacoLivre() < texto.size())
             return;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/numberfield.h"
+
 #include <QLineEdit>
 
 #include <functional>
+#include <optional>
 
 namespace tarvelo {
 
@@ -15,7 +18,8 @@ namespace tarvelo {
 //
 // The window (JanelaFerramenta) runs the field's key handlers in the order of a window
 // with key preview: KeyDown for every key, then the window's character filter, then the
-// field's KeyPress, then the field takes what is left.
+// number rule of a number field, then the field's KeyPress, then the field takes what is
+// left. Pasting, by key or from the context menu, is the window's too.
 class CampoTexto : public QLineEdit {
     Q_OBJECT
 
@@ -27,6 +31,9 @@ public:
     void setLimite(int caracteres);
     // On getting the focus: selection start 0, length N (a shorter text whole); -1 none.
     void setSelecaoAoFocar(int caracteres) { selecaoAoFocar_ = caracteres; }
+    // A field for a number: typed characters and pasted texts follow the number rule.
+    void setNumero(NumberField regra) { numero_ = regra; }
+    const std::optional<NumberField>& numero() const { return numero_; }
 
     // Key code (the platform's virtual key) and Shift state of every key pressed in the field.
     std::function<void(int KeyCode, int Shift)> KeyDown;
@@ -48,6 +55,7 @@ private:
 
     int limite_ = 0;
     int selecaoAoFocar_ = -1;
+    std::optional<NumberField> numero_;
 };
 
 // Select all, copy, cut or paste: keys that edit no character in, whatever text the

@@ -1,6 +1,5 @@
 #include "tools/ui/frmconverte.h"
 
-#include "host/globais.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
@@ -88,7 +87,7 @@ void frmConverte::criarControles()
                 [c = txtResult[k]](const QString& texto) { c->setVisible(!texto.isEmpty()); });
     }
 
-    txtValor1->KeyPress = [this](int KeyAscii) { return txtValor1_KeyPress(KeyAscii); };
+    txtValor1->setNumero({.decimals = true, .sign = true});
     connect(txtValor1, &QLineEdit::textChanged, this, [this] {
         if (lstTipo->currentRow() >= 0)
             lstTipo_Click();
@@ -123,18 +122,6 @@ void frmConverte::LimparResultados()
         lblResult[k]->clear();
         txtResult[k]->clear();
     }
-}
-
-int frmConverte::txtValor1_KeyPress(int KeyAscii) const
-{
-    if (KeyAscii == 8 || KeyAscii == '-' || KeyAscii == 13)
-        return KeyAscii;
-    const QString decimal = globais().gDecimal;
-    if (KeyAscii >= '0' && KeyAscii <= '9')
-        return KeyAscii;
-    if (QString(QChar(KeyAscii)) == decimal && !txtValor1->text().contains(decimal))
-        return KeyAscii;
-    return 0;
 }
 
 int frmConverte::txtResult_KeyPress(int k, int KeyAscii)

@@ -37,7 +37,6 @@ private:
     void criarControles();
     void lstTipo_Click();
     void LimparResultados();
-    int txtValor1_KeyPress(int KeyAscii) const;
     int txtResult_KeyPress(int k, int KeyAscii);
 
     ClipboardService& clipboard_;

@@ -46,6 +46,7 @@ CampoTexto* campoNumero(QWidget* pai, double left, double top, double width, int
     c->setAlignment(Qt::AlignCenter);
     c->setLimite(limite);
     c->setSelecaoAoFocar(10);
+    c->setNumero({.decimals = false, .sign = true});
     c->setFont(fonte(QStringLiteral("Tahoma"), 8.25, false));
     return c;
 }
@@ -92,6 +93,7 @@ void frmData::criarControles()
     const double topoRotulo[2] = {570, 1260};
     for (int i = 0; i < 2; ++i) {
         txtData[i] = new MaskedDateEdit(this);
+        txtData[i]->setOrder(OrdemDoFormato(globais().gFormatoData));
         posicionar(txtData[i], 60, topoData[i], 1185, 285);
         txtData[i]->setFont(fonte(QStringLiteral("Tahoma"), 8.25, false));
         lblDat[i] = new QLabel(this);

@@ -7,7 +7,6 @@
 #include "platform/numbertext.h"
 #include "platform/ui/titlebar.h"
 #include "tools/pesoideal.h"
-#include "tools/teclanumero.h"
 #include "tools/ui/campotexto.h"
 #include "tools/ui/leiaute.h"
 
@@ -128,7 +127,7 @@ void frmPeso::criarControles()
         c->setLimite(limite);
         c->setAlignment(Qt::AlignCenter);
         c->setSelecaoAoFocar(100);
-        c->KeyPress = [this, c = c](int k) { return campo_KeyPress(c, k); };
+        c->setNumero({});
     }
     connect(txtPeso, &QLineEdit::textChanged, this, [this] { definirResultado({}); });
 
@@ -272,11 +271,6 @@ void frmPeso::trocarSexo(bool homem)
     if (isNumeric(txtPeso->text()) && isNumeric(txtAltura->text()))
         cmdHomem_Click();
     Image2->setVisible(!homem);
-}
-
-int frmPeso::campo_KeyPress(CampoTexto* campo, int KeyAscii) const
-{
-    return TeclaNumero(campo->text(), KeyAscii, globais().gDecimal);
 }
 
 void frmPeso::definirResultado(const QString& texto)

@@ -49,7 +49,6 @@ private:
     void enquadrar();
     void colocar(QWidget* controle, double left, double top, double width, double height);
     void trocarSexo(bool homem);
-    int campo_KeyPress(CampoTexto* campo, int KeyAscii) const;
     void definirResultado(const QString& texto);
     void mensagem(const QString& texto);
 

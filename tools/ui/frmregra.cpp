@@ -6,7 +6,6 @@
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
 #include "platform/printerservice.h"
-#include "tools/teclanumero.h"
 #include "tools/ui/campotexto.h"
 #include "tools/ui/leiaute.h"
 
@@ -147,8 +146,8 @@ void frmRegra::criarLinha(int i)
     // The description keeps what it holds: the caret goes to its end.
     connect(txtCond[i], &CampoTexto::GotFocus, this,
             [c = txtCond[i]] { c->setCursorPosition(std::min<int>(kLimiteCond, int(c->text().size()))); });
-    txtValor[i]->KeyPress = [this, c = txtValor[i]](int k) { return numero_KeyPress(c, k); };
-    txtValor2[i]->KeyPress = [this, c = txtValor2[i]](int k) { return numero_KeyPress(c, k); };
+    txtValor[i]->setNumero({});
+    txtValor2[i]->setNumero({});
     connect(txtCond[i], &QLineEdit::textChanged, this, [this, i] { txtCond_Change(i); });
     connect(txtValor2[i], &QLineEdit::textChanged, this, [this, i] { txtValor2_Change(i); });
     connect(optInc[i], &QRadioButton::clicked, this, [this, i] { optInc_MouseUp(i); });
@@ -174,11 +173,6 @@ void frmRegra::Form_Load()
 }
 
 // ---- rows and the sought quantity ------------------------------------------------------------------
-
-int frmRegra::numero_KeyPress(CampoTexto* campo, int KeyAscii) const
-{
-    return TeclaNumero(campo->text(), KeyAscii, globais().gDecimal);
-}
 
 void frmRegra::txtCond_Change(int i)
 {

@@ -46,7 +46,6 @@ private:
     void criarLinha(int i);
     void Form_Load();
 
-    int numero_KeyPress(CampoTexto* campo, int KeyAscii) const;
     void txtCond_Change(int i);
     void optInc_Click();
     void optInc_MouseUp(int i);

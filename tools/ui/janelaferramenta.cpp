@@ -5,15 +5,47 @@
 #include "host/globais.h"
 #include "host/preferencias.h"
 #include "host/sistema.h"
+#include "platform/clock.h"
+#include "platform/numberfield.h"
 #include "tools/ui/campotexto.h"
+#include "tools/ui/maskeddateedit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QWindow>
 
 namespace tarvelo {
+namespace {
+
+// The field's text before and after its selection, or its caret.
+std::pair<QString, QString> emVolta(const QLineEdit* campo)
+{
+    const QString texto = campo->text();
+    const qsizetype inicio = campo->hasSelectedText() ? campo->selectionStart() : campo->cursorPosition();
+    return {texto.left(inicio), texto.mid(inicio + campo->selectedText().size())};
+}
+
+// The paste command of a field's own context menu, known by the text the field gives it.
+QAction* itemColar(const QMenu* menu)
+{
+    const QString colar = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* item : menu->actions())
+        if (item->text().section(QLatin1Char('\t'), 0, 0) == colar)
+            return item;
+    return nullptr;
+}
+
+QChar decimal()
+{
+    return globais().gDecimal.isEmpty() ? QLatin1Char(',') : globais().gDecimal[0];
+}
+
+}  // namespace
 
 JanelaFerramenta::JanelaFerramenta(const QString& nome, const ServicosFerramenta& servicos, QWidget* parent)
     : QDialog(parent), nome_(nome), servicos_(servicos)
@@ -33,15 +65,6 @@ void JanelaFerramenta::definirComportamento(const ComportamentoFerramenta& compo
     comportamento_ = comportamento;
     for (QWidget* controle : comportamento_.maos)
         controle->setCursor(Qt::PointingHandCursor);
-}
-
-int JanelaFerramenta::filtroDecimal(int KeyAscii)
-{
-    if (KeyAscii == ',' || KeyAscii == '.')
-        return globais().gDecimal == QLatin1String(",") ? ',' : '.';
-    if ((KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == 8 || KeyAscii == 13 || KeyAscii == 27)
-        return KeyAscii;
-    return 0;
 }
 
 // ---- closing ---------------------------------------------------------------------------------
@@ -147,6 +170,13 @@ void JanelaFerramenta::tornarSempreVisivel()
 bool JanelaFerramenta::eventFilter(QObject* objeto, QEvent* evento)
 {
     const QEvent::Type tipo = evento->type();
+    if (tipo == QEvent::ContextMenu && !fechada_) {
+        auto* campo = qobject_cast<CampoTexto*>(objeto);
+        if (!campo || campo->window() != this)
+            return false;
+        menuDoCampo(campo, static_cast<QContextMenuEvent*>(evento)->globalPos());
+        return true;
+    }
     if ((tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease) || reenviando_ || fechada_)
         return false;
     auto* alvo = qobject_cast<QWidget*>(objeto);
@@ -168,8 +198,9 @@ bool JanelaFerramenta::teclaAbaixo(QWidget* alvo, QKeyEvent* tecla)
     if (campo && campo->KeyDown)
         campo->KeyDown(virtualKeyCode(tecla->key(), tecla->modifiers()), shiftState(tecla->modifiers()));
     // Shift+Insert pastes too, without a character for the filters to see.
-    if (campo && !campo->isReadOnly() && tecla->matches(QKeySequence::Paste)) {
-        colar(campo);
+    auto* editavel = campo ? static_cast<QLineEdit*>(campo) : qobject_cast<MaskedDateEdit*>(alvo);
+    if (editavel && !editavel->isReadOnly() && tecla->matches(QKeySequence::Paste)) {
+        colar(editavel);
         return true;
     }
 
@@ -207,29 +238,81 @@ int JanelaFerramenta::filtrar(QWidget* alvo, int KeyAscii) const
 {
     if (comportamento_.filtro)
         KeyAscii = comportamento_.filtro(KeyAscii);
-    if (auto* campo = qobject_cast<CampoTexto*>(alvo); KeyAscii != 0 && campo && campo->KeyPress)
+    auto* campo = qobject_cast<CampoTexto*>(alvo);
+    if (!campo)
+        return KeyAscii;
+    if (KeyAscii != 0 && campo->numero()) {
+        const auto [antes, depois] = emVolta(campo);
+        KeyAscii = numberFieldKey(antes, depois, KeyAscii, *campo->numero(), decimal());
+    }
+    if (KeyAscii != 0 && campo->KeyPress)
         KeyAscii = campo->KeyPress(KeyAscii);
     return KeyAscii;
 }
 
-void JanelaFerramenta::colar(CampoTexto* campo)
+void JanelaFerramenta::colar(QLineEdit* campo)
 {
-    // Pasted text is typed character by character, so the field's rules judge it as they
-    // judge typing; one character they refuse, or a line break, refuses the whole paste.
+    const QString colado = QApplication::clipboard()->text();
+    bool aceito = false;
+    if (auto* data = qobject_cast<MaskedDateEdit*>(campo))
+        aceito = data->pasteDate(colado, servicos_.relogio.now().date());
+    else if (auto* texto = qobject_cast<CampoTexto*>(campo))
+        aceito = digitarColado(texto, colado);
+    if (aceito)
+        return;
+    if (servicos_.bip)
+        servicos_.bip();
+    else
+        QApplication::beep();
+}
+
+bool JanelaFerramenta::digitarColado(CampoTexto* campo, const QString& colado)
+{
     // A cell copied from a spreadsheet ends in a line break that is no part of its value.
-    const QString colado = QApplication::clipboard()->text().trimmed();
-    const QString antes = campo->text();
-    const int inicio = campo->hasSelectedText() ? campo->selectionStart() : campo->cursorPosition();
-    const auto tamanho = campo->selectedText().size();
-    for (const QChar caractere : colado) {
+    QString digitado = colado.trimmed();
+    const auto [antes, depois] = emVolta(campo);
+    if (const auto& regra = campo->numero()) {
+        // The number as the user would have typed it: a number cut by the field's length,
+        // or read with a separator for the decimal symbol, would be another number.
+        const auto numero = pastedNumber(colado);
+        if (!numero)
+            return false;
+        digitado = *numero;
+        if (!fitsNumberField(antes, digitado, depois, *regra, decimal())
+            || (campo->limite() > 0 && antes.size() + digitado.size() + depois.size() > campo->limite()))
+            return false;
+    }
+    // Then typed character by character, so the window's and the field's key handlers
+    // judge and see it as they do typing; one character they refuse, or a line break,
+    // refuses the whole paste.
+    const QString texto = campo->text();
+    const int inicio = int(antes.size());
+    const int tamanho = int(texto.size() - antes.size() - depois.size());
+    for (const QChar caractere : digitado) {
         const int KeyAscii = caractere.isPrint() ? filtrar(campo, characterCode(caractere)) : 0;
         if (KeyAscii == 0) {
-            campo->setText(antes);
-            campo->setSelection(inicio, int(tamanho));
-            return;
+            campo->setText(texto);
+            campo->setSelection(inicio, tamanho);
+            return false;
         }
         entregar(campo, KeyAscii, Qt::NoModifier);
     }
+    return true;
+}
+
+void JanelaFerramenta::menuDoCampo(CampoTexto* campo, const QPoint& posicao)
+{
+    // The field's own menu, whose paste is the window's.
+    QMenu* menu = campo->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* item = itemColar(menu)) {
+        disconnect(item, &QAction::triggered, campo, nullptr);
+        connect(item, &QAction::triggered, this, [this, campo = QPointer<CampoTexto>(campo)] {
+            if (campo)
+                colar(campo);
+        });
+    }
+    menu->popup(posicao);
 }
 
 void JanelaFerramenta::entregar(QWidget* alvo, int KeyAscii, Qt::KeyboardModifiers modificadores)

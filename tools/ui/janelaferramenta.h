@@ -10,6 +10,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace tarvelo {
 
@@ -33,6 +34,8 @@ struct ServicosFerramenta {
     // The program's windows: the tool window registers under its name while it exists,
     // and finds the calculator window here to give it the focus back.
     RegistroJanelas& janelas;
+    // The system's beep; none given is the desktop's own.
+    std::function<void()> bip = nullptr;
 };
 
 // How a tool window differs from the others in the shared behaviour.
@@ -59,11 +62,12 @@ struct ComportamentoFerramenta {
 
 // The behaviour every tool window shares: topmost on activation while the setting
 // Conf/"Visivel" says so, the focus on its first field, key preview with the window's
-// character filter (select all, copy, cut and paste pass it; pasted text is typed through
-// it), Enter as Tab (there is no default button), Esc closes, NumLock kept on, F1 for
-// help, closing when another window of the program becomes active (another program, a
-// message box or a window the tool window opened itself does not count), and the focus
-// back to the calculator when it closes.
+// character filter and the number fields' rule (select all, copy, cut and paste pass
+// them), one paste for the keys and the fields' context menu (see colar), Enter as Tab
+// (there is no default button), Esc closes, NumLock kept on, F1 for help, closing when
+// another window of the program becomes active (another program, a message box or a
+// window the tool window opened itself does not count), and the focus back to the
+// calculator when it closes.
 //
 // Every close (Esc, the close box, deactivation, the window's own commands, the host's
 // shut-down) runs the close handling once, in done(): Form_QueryUnload, Form_Unload,
@@ -80,10 +84,6 @@ public:
     bool Carregada() const override { return isVisible() && !fechada_; }
     void Unload() override { reject(); }
     void done(int resultado) override;
-
-    // The character filter of the interest windows: digits, Backspace, Enter and Esc pass,
-    // "," and "." both become the decimal symbol gDecimal, everything else is discarded.
-    static int filtroDecimal(int KeyAscii);
 
     // While it lives, a window opened by this one is on screen: its activation closes
     // nothing, and the tool window's activation afterwards runs anew.
@@ -132,7 +132,13 @@ private:
     // The character a text field takes after the window's filter and the field's
     // KeyPress: 0 when refused.
     int filtrar(QWidget* alvo, int KeyAscii) const;
-    void colar(CampoTexto* campo);
+    // Pasting into an editable field, by key or from its context menu: a number field
+    // takes a number in the user's format that fits it, a date box a date, a text field
+    // the text typed through its rules; whatever it does not take leaves it as it was
+    // and beeps.
+    void colar(QLineEdit* campo);
+    bool digitarColado(CampoTexto* campo, const QString& colado);
+    void menuDoCampo(CampoTexto* campo, const QPoint& posicao);
     void teclaAcima(QKeyEvent* tecla);
     void entregar(QWidget* alvo, int KeyAscii, Qt::KeyboardModifiers modificadores);
     void devolverFoco();

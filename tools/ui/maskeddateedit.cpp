@@ -1,9 +1,8 @@
 #include "tools/ui/maskeddateedit.h"
 
+#include "platform/datetext.h"
 #include "tools/ui/campotexto.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -47,15 +46,27 @@ void MaskedDateEdit::show()
         setCursorPosition(model_.caret());
 }
 
-void MaskedDateEdit::paste()
+bool MaskedDateEdit::pasteDate(const QString& text, QDate today)
 {
-    for (const QChar c : QApplication::clipboard()->text()) {
-        if (!c.isDigit())
-            continue;
+    const auto date = dateValue(text, order_, currentLocale(), today);
+    if (!date || !inDateRange(*date))
+        return false;
+    const auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    const bool dayFirst = order_ != DateOrder::MonthDayYear;
+    const QString digits = (dayFirst ? twoDigits(date->day()) + twoDigits(date->month())
+                                     : twoDigits(date->month()) + twoDigits(date->day()))
+                           + QStringLiteral("%1").arg(date->year(), 4, 10, QLatin1Char('0'));
+    const QString before = model_.text();
+    model_.select(0, MaskedDate::kLength);
+    for (const QChar c : digits) {
         // As when typed: the window's handler clears what the old date gave.
         emit characterTyped(c);
         model_.pressCharacter(c);
     }
+    show();
+    if (model_.text() != before)
+        emit changed();
+    return true;
 }
 
 void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
@@ -63,11 +74,10 @@ void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
     const QString before = model_.text();
     takeSelection();
     const int key = event->key();
-    if (event->matches(QKeySequence::Paste)) {
-        paste();
-    } else if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo)
-               || event->matches(QKeySequence::Redo)) {
-        // Nothing: cutting would shift the date, and the field keeps no history.
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)
+        || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        // Nothing: its window pastes (pasteDate), cutting would shift the date, and the
+        // field keeps no history.
     } else if (atalhoDeEdicao(event)) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "platform/localeinfo.h"
 #include "tools/maskeddate.h"
 
+#include <QDate>
 #include <QLineEdit>
 
 namespace tarvelo {
 
 // A date field over MaskedDate: ten characters, overtyping, the caret hopping over the
 // separators, deletions masking the rest. Only digits, Backspace and Delete edit it;
-// pasting types the clipboard's digits one by one. The caret keys, Home, End and copying
-// behave as in any field.
+// its window pastes a text that reads as a date into it, whole (pasteDate). The caret
+// keys, Home, End and copying behave as in any field.
 class MaskedDateEdit final : public QLineEdit {
     Q_OBJECT
 
@@ -22,6 +24,12 @@ public:
     // Code writing the field (a formatted date, or empty for the mask); `changed` follows
     // when the text differs.
     void setDateText(const QString& text);
+    // Whether the box holds day or month first (the year is always last).
+    void setOrder(DateOrder order) { order_ = order; }
+    // A pasted text: when it reads as a date (a day and month alone in the year of
+    // `today`), the date replaces the box's text as if typed; otherwise the box stays as it
+    // was and the result is false.
+    bool pasteDate(const QString& text, QDate today);
 
 signals:
     // A character key reached the field, before the field takes or refuses it; Enter
@@ -45,9 +53,9 @@ protected:
 private:
     void takeSelection();
     void show();
-    void paste();
 
     MaskedDate model_;
+    DateOrder order_ = DateOrder::DayMonthYear;
 };
 
 }  // namespace tarvelo
