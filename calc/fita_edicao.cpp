@@ -192,10 +192,12 @@ void frmCalcula::mnuEditar_Click()
     }
     mnuEditar.setChecked(true);
     KeyPreview = false;
+    // In edit mode first: a change of the tape counts no number, so one typed and not yet
+    // added stays in the display, to be added once the tape is left.
+    definirModoFita(ModoFita::Edicao);
     txtFita.append(QStringLiteral(" "));
     SetFocus(txtFita);
     txtFita.setSelStart(txtFita.length());
-    definirModoFita(ModoFita::Edicao);
     txtFita.setMaxLength(static_cast<int>(txtFita.length()) + kLinhaEditada);
 }
 

@@ -225,6 +225,38 @@ TEST(Edicao, TypedLinesAreClosedWithASeparatorWhenTheTapeIsLeft)
     EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("2"));
 }
 
+// A number typed but not yet added waits in the display through edit mode: the total adds
+// only what the tape shows, and the number is still there to be added or typed over.
+TEST(Edicao, ATypedNumberWaitsInTheDisplayUntilAdded)
+{
+    for (const LocaleInfo& locale : {LocaleInfo::brazil(), LocaleInfo::unitedStates()}) {
+        const QString digitado = QStringLiteral("7") + locale.decimalSymbol + QStringLiteral("5");
+        SCOPED_TRACE(digitado.toStdString());
+        // Typed once edit mode is over: a number over the one waiting, or an operator for it.
+        for (const char* depois : {"5+=", "+="}) {
+            SCOPED_TRACE(depois);
+            Calculadora b;
+            const ScopedLocale numeros(locale);
+            globais().gDecimal = locale.decimalSymbol;
+            b.teclas(digitado);
+            const QString fechada = b.calc.txtFita.Text();
+            b.calc.mnuEditar_Click();
+            EXPECT_EQ(b.calc.txtFita.Text(), fechada + QLatin1Char(' ')) << "nothing written";
+            EXPECT_EQ(b.calc.lblVisor[1].Caption(), QStringLiteral("000")) << "nothing counted";
+            b.calc.mnuEditar_Click();
+            EXPECT_EQ(b.visor(), digitado);
+            EXPECT_EQ(b.total(), QStringLiteral("0"));
+
+            b.teclas(QString::fromLatin1(depois));
+            const QString somado = *depois == '5' ? QStringLiteral("5") : digitado;
+            EXPECT_EQ(visivel(b.linhas()), visivel(kSeparadorCrLf + linhaFita(somado, '=')
+                                                   + QStringLiteral(" 001                      \r\n")
+                                                   + linhaFita(somado, 'T') + kSeparadorCrLf));
+            EXPECT_EQ(b.clipboard.conteudo, somado);
+        }
+    }
+}
+
 TEST(Edicao, LeavingWithoutTypingPutsTheSeparatorOnTheOpenedLine)
 {
     Calculadora b;
