@@ -26,25 +26,27 @@ namespace tarvelo {
 namespace {
 
 // What ends the value text of a line, read backwards from its end: anything but digits,
-// blanks, signs and separators; a tab too, unless the text holds numbers in columns.
+// blanks, signs and separators (the no-break spaces of a locale that groups with a space
+// among them); a tab too, unless the text holds numbers in columns.
 bool separador(QChar c, bool emColunas)
 {
     if (c.unicode() >= '0' && c.unicode() <= '9')
         return false;
-    if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(','))
+    if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(',')
+        || isGroupSeparator(c))
         return false;
     return !(emColunas && c == QLatin1Char('\t'));
 }
 
 // Whether the text starts the way a number does: its first two characters read as one, or
-// they are a digit and the thousands separator, as in "1.234,56".
+// they are a digit and a thousands separator, as in "1.234,56".
 bool comecaComoNumero(QStringView texto)
 {
     const QStringView inicio = texto.first(std::min<qsizetype>(2, texto.size()));
     if (isNumeric(inicio))
         return true;
     return inicio.size() == 2 && inicio[0].unicode() >= '0' && inicio[0].unicode() <= '9'
-           && inicio[1] == currentLocale().thousandsSeparator;
+           && isGroupSeparator(inicio[1]);
 }
 
 // What is left of a value text once its leading words go, one at a time, until the rest

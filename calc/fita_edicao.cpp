@@ -26,22 +26,43 @@ namespace {
 // At most this many characters may be typed between two Enters in edit mode.
 constexpr int kLinhaEditada = 24;
 
-bool branco(QChar c)
+bool digito(QChar c)
 {
-    return c.isSpace();
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+// Anything but white space belongs to a word, and so does a space that groups the digits of
+// a number, as in "1 234,56" where numbers are grouped with a space.
+bool naPalavra(QStringView fita, qsizetype i, const LocaleInfo& locale)
+{
+    const QChar c = fita[i];
+    if (!c.isSpace())
+        return true;
+    return isGroupSeparator(c, locale) && i > 0 && i + 1 < fita.size() && digito(fita[i - 1]) && digito(fita[i + 1]);
+}
+
+// The text with every space that may group digits written as a blank, so that a number on
+// the tape is found whichever of them its search was typed with. Each character keeps its place.
+QString comBrancosDeGrupo(QStringView texto, const LocaleInfo& locale)
+{
+    QString resultado = texto.toString();
+    for (QChar& c : resultado)
+        if (c.isSpace() && isGroupSeparator(c, locale))
+            c = QLatin1Char(' ');
+    return resultado;
 }
 
 }  // namespace
 
-PalavraFita palavraNaPosicao(QStringView fita, qsizetype posicao)
+PalavraFita palavraNaPosicao(QStringView fita, qsizetype posicao, const LocaleInfo& locale)
 {
-    if (posicao < 0 || posicao >= fita.size() || branco(fita[posicao]))
+    if (posicao < 0 || posicao >= fita.size() || !naPalavra(fita, posicao, locale))
         return {std::clamp<qsizetype>(posicao, 0, fita.size()), std::clamp<qsizetype>(posicao, 0, fita.size()), 0};
     qsizetype inicio = posicao;
-    while (inicio > 0 && !branco(fita[inicio - 1]))
+    while (inicio > 0 && naPalavra(fita, inicio - 1, locale))
         --inicio;
     qsizetype fim = posicao;
-    while (fim < fita.size() && !branco(fita[fim]))
+    while (fim < fita.size() && naPalavra(fita, fim, locale))
         ++fim;
     const bool brancoDepois = fim < fita.size() && fita[fim] == QLatin1Char(' ');
     return {inicio, fim, fim - inicio + (brancoDepois ? 1 : 0)};
@@ -171,10 +192,12 @@ void frmCalcula::mnuEditar_Click()
     }
     mnuEditar.setChecked(true);
     KeyPreview = false;
+    // In edit mode first: a change of the tape counts no number, so one typed and not yet
+    // added stays in the display, to be added once the tape is left.
+    definirModoFita(ModoFita::Edicao);
     txtFita.append(QStringLiteral(" "));
     SetFocus(txtFita);
     txtFita.setSelStart(txtFita.length());
-    definirModoFita(ModoFita::Edicao);
     txtFita.setMaxLength(static_cast<int>(txtFita.length()) + kLinhaEditada);
 }
 
@@ -212,7 +235,10 @@ void frmCalcula::mnuLocalizar_Click()
         txtFita.setSelStart(1);
     // The search starts one character after the start of the selection: a repeated search
     // moves past the present match, and a new one starts at the tape's third character.
-    const qsizetype encontrado = txtFita.Text().indexOf(UltimaBusca, txtFita.SelStart() + 1, Qt::CaseInsensitive);
+    const LocaleInfo& locale = currentLocale();
+    const qsizetype encontrado = comBrancosDeGrupo(txtFita.Text(), locale)
+                                     .indexOf(comBrancosDeGrupo(UltimaBusca, locale), txtFita.SelStart() + 1,
+                                              Qt::CaseInsensitive);
     if (encontrado < 0) {
         servicos_.mensagens.show(fTexto(18), mb::Information);
         return;

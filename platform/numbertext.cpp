@@ -61,6 +61,16 @@ double toDouble(const NumberParts& parts)
 
 }  // namespace
 
+bool isGroupSeparator(QChar c, const LocaleInfo& locale)
+{
+    // A separator equal to the decimal symbol is read as the decimal symbol (the
+    // start-up rule normally removes that clash).
+    const QChar separator = locale.thousandsSeparator;
+    if (separator == locale.decimalSymbol || isAsciiDigit(separator) || separator.isNull())
+        return false;
+    return c == separator || (isSpaceSeparator(separator) && isSpaceSeparator(c));
+}
+
 std::optional<NumberParts> scanNumber(QStringView text, const LocaleInfo& locale)
 {
     qsizetype i = 0;
@@ -77,12 +87,7 @@ std::optional<NumberParts> scanNumber(QStringView text, const LocaleInfo& locale
         ++i;
     }
 
-    // A separator equal to the decimal symbol is read as the decimal symbol (the
-    // start-up rule normally removes that clash).
     const QChar decimal = locale.decimalSymbol;
-    const QChar separator = locale.thousandsSeparator;
-    const bool grouping = separator != decimal && !isAsciiDigit(separator) && !separator.isNull();
-    const bool spaceGroups = grouping && isSpaceSeparator(separator);
 
     // Separators only between whole groups of three digits, so a foreign "12.5" is
     // refused in pt-BR instead of being read as 125.
@@ -94,7 +99,7 @@ std::optional<NumberParts> scanNumber(QStringView text, const LocaleInfo& locale
             parts.integerDigits += c;
             if (++run > 3 && grouped)
                 return std::nullopt;
-        } else if (grouping && (c == separator || (spaceGroups && isSpaceSeparator(c)))) {
+        } else if (isGroupSeparator(c, locale)) {
             if (run == 0 || run > 3 || (grouped && run != 3))
                 return std::nullopt;
             grouped = true;

@@ -26,6 +26,11 @@ struct NumberParts {
 // Integer digits keep any leading zeros; ",5" has empty integer digits.
 std::optional<NumberParts> scanNumber(QStringView text, const LocaleInfo& locale = currentLocale());
 
+// Whether `c` separates the digit groups of a number the user gives: the locale's thousands
+// separator, and where that is a space of some kind, any of the blank people type, the
+// no-break space the program writes and the narrow no-break space the system writes.
+bool isGroupSeparator(QChar c, const LocaleInfo& locale = currentLocale());
+
 bool isNumeric(QStringView text, const LocaleInfo& locale = currentLocale());
 std::optional<double> numberValue(QStringView text, const LocaleInfo& locale = currentLocale());
 

@@ -231,7 +231,10 @@ TEST(Monitor, AColumnIsAddedAndTotalledAndTheTotalNotTakenBack)
 }
 
 // Thousands separators belong to the number: copied into an open calculation, it is added
-// once and the calculation stays open, as a number written without them.
+// once and the calculation stays open, as a number written without them. Where numbers are
+// grouped with a space, the no-break space the program writes, the narrow one the system
+// writes and the blank people type are all that separator (the second calculator's totals
+// come this way).
 TEST(Monitor, ANumberWithThousandsSeparatorsIsAddedOnceWithoutATotal)
 {
     struct Caso {
@@ -257,6 +260,13 @@ TEST(Monitor, ANumberWithThousandsSeparatorsIsAddedOnceWithoutATotal)
           Caso{"-1.234", "-1.234", "-1.224"}, Caso{"1.234", "1.234", "1.244"}})
         somar(caso, LocaleInfo::brazil());
     somar({"1,234.56", "1,234.56", "1,244.56"}, LocaleInfo::unitedStates());
+    somar({"1,234", "1,234", "1,244"}, LocaleInfo::unitedStates());
+    for (const Caso& caso :
+         {Caso{"2\u00A0000,25", "2\u00A0000,25", "2\u00A0010,25"}, Caso{"3\u202F000,5", "3\u00A0000,5", "3\u00A0010,5"},
+          Caso{"1 234,56", "1\u00A0234,56", "1\u00A0244,56"}, Caso{"5\u00A0000", "5\u00A0000", "5\u00A0010"},
+          Caso{"9\u202F876\u202F543,21", "9\u00A0876\u00A0543,21", "9\u00A0876\u00A0553,21"},
+          Caso{"-1 234", "-1\u00A0234", "-1\u00A0224"}})
+        somar(caso, LocaleInfo::fromQLocale(QLocale(QLocale::French, QLocale::France)));
 }
 
 TEST(Monitor, ThreeColumnsAreRefusedAndTheClipboardCleared)

@@ -33,14 +33,47 @@ TEST(CliqueDuplo, AValueOnTheTapeIsAddedAgainAndTheRestOfItsLineMarked)
     EXPECT_FALSE(b.calc.chkMais.Value());
 }
 
-TEST(CliqueDuplo, AGroupedValueKeepsItsDigits)
+// The number under the pointer is the whole number, its group separators included, wherever
+// the click falls on it. Where numbers are grouped with a space, a line typed on the tape with
+// blanks between the groups reads so too.
+TEST(CliqueDuplo, AGroupedValueIsEnteredWhole)
 {
-    Calculadora b;
-    b.teclas(QStringLiteral("1234,5+"));
-    b.calc.txtFita_DblClick(b.calc.txtFita.Text().indexOf(QStringLiteral("1.234,5")) + 3);
-    EXPECT_TRUE(b.linhas().endsWith(QStringLiteral("                 1.234,5 +\r\n"
-                                                   "                 1.234,5 +\r\n")));
-    EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("2.469"));
+    struct Caso {
+        LocaleInfo locale;
+        const char* teclas;
+        const char* linha;  // as the tape shows it, written on the tape when `teclas` is empty
+        const char* total;
+    };
+    const LocaleInfo franca = LocaleInfo::fromQLocale(QLocale(QLocale::French, QLocale::France));
+    const Caso casos[] = {
+        {LocaleInfo::brazil(), "1234,56+", "1.234,56", "2.469,12"},
+        {LocaleInfo::brazil(), "9876543,21+", "9.876.543,21", "19.753.086,42"},
+        {LocaleInfo::unitedStates(), "1234.56+", "1,234.56", "2,469.12"},
+        {franca, "1234,56+", "1\u00A0234,56", "2\u00A0469,12"},
+        {franca, "9876543,21+", "9\u00A0876\u00A0543,21", "19\u00A0753\u00A0086,42"},
+        {franca, "", "1 234,56", "1\u00A0234,56"},
+        {franca, "", "1\u202F234,56", "1\u00A0234,56"},
+    };
+    for (const Caso& c : casos) {
+        const QString linha = QString::fromUtf8(c.linha);
+        for (qsizetype dentro = 0; dentro < linha.size(); ++dentro) {
+            SCOPED_TRACE(linha.toStdString() + " at " + std::to_string(dentro));
+            Calculadora b;
+            const ScopedLocale numeros(c.locale);
+            globais().gDecimal = c.locale.decimalSymbol;
+            if (*c.teclas)
+                b.teclas(QString::fromLatin1(c.teclas));
+            else
+                b.calc.txtFita.append(linhaFita(linha, '+') + kSeparadorCrLf);
+            const qsizetype inicio = b.calc.txtFita.Text().indexOf(linha);
+            ASSERT_GE(inicio, 0);
+
+            b.calc.txtFita_DblClick(inicio + dentro);
+            EXPECT_EQ(b.calc.txtFita.SelStart(), inicio);
+            EXPECT_TRUE(b.calc.txtFita.SelText().startsWith(linha + QStringLiteral(" +\r"))) << "the rest of its line";
+            EXPECT_EQ(b.total(), QString::fromUtf8(c.total));
+        }
+    }
 }
 
 TEST(CliqueDuplo, WordsZeroAndBlanksEnterNothing)
@@ -100,6 +133,25 @@ TEST(CliqueDuplo, TheWordIsDelimitedByWhiteSpaceWithTheBlankAfterIt)
         EXPECT_EQ(p.inicio, c.inicio) << c.posicao;
         EXPECT_EQ(p.fim, c.fim) << c.posicao;
         EXPECT_EQ(p.selecao, c.selecao) << c.posicao;
+    }
+}
+
+// Only a space that groups digits joins them, and only where the locale groups with a space.
+TEST(CliqueDuplo, ASpaceJoinsDigitsOnlyWhereTheLocaleGroupsWithIt)
+{
+    const LocaleInfo franca = LocaleInfo::fromQLocale(QLocale(QLocale::French, QLocale::France));
+    struct Caso {
+        LocaleInfo locale;
+        const char* fita;
+        qsizetype posicao, inicio, fim;
+    };
+    for (const Caso& c : {Caso{LocaleInfo::brazil(), " 12 345 +", 5, 4, 7}, Caso{franca, " 12 345 +", 5, 1, 7},
+                         Caso{franca, " 12\u00A0345 +", 1, 1, 7}, Caso{franca, " 12\u202F345 +", 3, 1, 7},
+                         Caso{franca, " 12  345 +", 6, 5, 8}, Caso{franca, " 12 x", 1, 1, 3}}) {
+        SCOPED_TRACE(c.fita);
+        const PalavraFita p = palavraNaPosicao(QString::fromUtf8(c.fita), c.posicao, c.locale);
+        EXPECT_EQ(p.inicio, c.inicio);
+        EXPECT_EQ(p.fim, c.fim);
     }
 }
 
@@ -171,6 +223,38 @@ TEST(Edicao, TypedLinesAreClosedWithASeparatorWhenTheTapeIsLeft)
     b.teclas(QStringLiteral("2+"));
     EXPECT_TRUE(b.calc.txtFita.Text().endsWith(QStringLiteral("                       2 +\r\n")));
     EXPECT_EQ(b.calc.lblTotal.Caption(), QStringLiteral("2"));
+}
+
+// A number typed but not yet added waits in the display through edit mode: the total adds
+// only what the tape shows, and the number is still there to be added or typed over.
+TEST(Edicao, ATypedNumberWaitsInTheDisplayUntilAdded)
+{
+    for (const LocaleInfo& locale : {LocaleInfo::brazil(), LocaleInfo::unitedStates()}) {
+        const QString digitado = QStringLiteral("7") + locale.decimalSymbol + QStringLiteral("5");
+        SCOPED_TRACE(digitado.toStdString());
+        // Typed once edit mode is over: a number over the one waiting, or an operator for it.
+        for (const char* depois : {"5+=", "+="}) {
+            SCOPED_TRACE(depois);
+            Calculadora b;
+            const ScopedLocale numeros(locale);
+            globais().gDecimal = locale.decimalSymbol;
+            b.teclas(digitado);
+            const QString fechada = b.calc.txtFita.Text();
+            b.calc.mnuEditar_Click();
+            EXPECT_EQ(b.calc.txtFita.Text(), fechada + QLatin1Char(' ')) << "nothing written";
+            EXPECT_EQ(b.calc.lblVisor[1].Caption(), QStringLiteral("000")) << "nothing counted";
+            b.calc.mnuEditar_Click();
+            EXPECT_EQ(b.visor(), digitado);
+            EXPECT_EQ(b.total(), QStringLiteral("0"));
+
+            b.teclas(QString::fromLatin1(depois));
+            const QString somado = *depois == '5' ? QStringLiteral("5") : digitado;
+            EXPECT_EQ(visivel(b.linhas()), visivel(kSeparadorCrLf + linhaFita(somado, '=')
+                                                   + QStringLiteral(" 001                      \r\n")
+                                                   + linhaFita(somado, 'T') + kSeparadorCrLf));
+            EXPECT_EQ(b.clipboard.conteudo, somado);
+        }
+    }
 }
 
 TEST(Edicao, LeavingWithoutTypingPutsTheSeparatorOnTheOpenedLine)
@@ -287,6 +371,45 @@ TEST(Localizar, ANewSearchStartsAtTheThirdCharacter)
     b.calc.mnuLocalizar_Click();
     ASSERT_EQ(b.mensagens.vistas.size(), 1u) << "05 begins at the second character";
     EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(18));
+}
+
+// A number is found as its user writes it: where numbers are grouped with a space, any of
+// the blank, the no-break space and the narrow one in the search matches the tape's separator.
+TEST(Localizar, ANumberIsFoundWithItsGroupSeparators)
+{
+    struct Caso {
+        LocaleInfo locale;
+        const char* busca;
+        bool achado;
+    };
+    const LocaleInfo franca = LocaleInfo::fromQLocale(QLocale(QLocale::French, QLocale::France));
+    const Caso casos[] = {
+        {LocaleInfo::brazil(), "1.234,56", true},
+        {LocaleInfo::brazil(), "1 234,56", false},
+        {LocaleInfo::unitedStates(), "1,234.56", true},
+        {franca, "1 234,56", true},
+        {franca, "1\u00A0234,56", true},
+        {franca, "1\u202F234,56", true},
+        {franca, "1.234,56", false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.busca);
+        Calculadora b;
+        const ScopedLocale numeros(c.locale);
+        globais().gDecimal = c.locale.decimalSymbol;
+        b.teclas(QStringLiteral("5+1234") + c.locale.decimalSymbol + QStringLiteral("56+"));
+        const qsizetype linha = b.calc.txtFita.Text().lastIndexOf(QStringLiteral("234")) - 2;
+        b.entrada.respostas = {QString::fromUtf8(c.busca)};
+        b.calc.mnuLocalizar_Click();
+        if (c.achado) {
+            EXPECT_TRUE(b.mensagens.vistas.empty());
+            EXPECT_EQ(b.calc.txtFita.SelStart(), linha);
+            EXPECT_EQ(b.calc.txtFita.SelLength(), 8);
+        } else {
+            ASSERT_EQ(b.mensagens.vistas.size(), 1u);
+            EXPECT_EQ(b.mensagens.vistas[0].texto, fTexto(18));
+        }
+    }
 }
 
 TEST(Localizar, LeavingTheTapeOrCancellingForgetsTheSearch)
