@@ -550,8 +550,10 @@ void JanelaDocumento::cmdSalvar_Click()
     }
     const int k = modeloAtual();
     const auto valores = ValoresModelo(documento_, nome, leiauteAtual(), anoDoModelo());
+    // The store has told the user why it could not take the model; the layout, the
+    // model's old name and the unsaved flag stay, so the user can try again.
     if (!servicos_.configuracoes.SaveSettings(SecaoModelo(documento_, k), valores))
-        servicos_.mensagens.show(fTexto(30), mb::Critical, windowTitle());
+        return;
     gravarExtrasDoModelo();
     Check2->setChecked(false);
     {

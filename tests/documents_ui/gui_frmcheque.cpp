@@ -287,10 +287,7 @@ TEST_F(Cheque, TheBackupOpenedWithTheProgramBringsAMovedFieldBack)
 
         QWidget* valor = janela.campo("txtValor");
         janela.Check2->setChecked(true);
-        mover(valor, {20, 5}, Qt::NoButton);
-        QTest::mousePress(valor, Qt::LeftButton, Qt::NoModifier, {20, 5});
-        mover(valor, {30, 21}, Qt::LeftButton);
-        QTest::mouseRelease(valor, Qt::LeftButton, Qt::NoModifier, {30, 21});
+        arrastar(valor, {20, 5}, {30, 21});
         ASSERT_EQ(valor->pos(), QPoint(464, 26));
         entrada.respostas = {QStringLiteral("banco")};
         janela.cmdSalvar_Click();
