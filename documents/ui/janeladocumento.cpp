@@ -95,7 +95,13 @@ JanelaDocumento::JanelaDocumento(Documento documento, const QString& nome, const
     resize(desenho);
     if (janelas_)
         janelas_->registrar(nome_, this);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &JanelaDocumento::janelaAtivaMudou);
+    ativacao_ = new AtivacaoJanela(
+        *this,
+        [this] {
+            if (!descarregada_)
+                Form_Activate();
+        },
+        [this] { close(); });
 }
 
 JanelaDocumento::~JanelaDocumento()
@@ -319,28 +325,6 @@ QSize JanelaDocumento::tamanhoTwips() const
 
 // ---- activation, keys, size, closing -------------------------------------------------------
 
-void JanelaDocumento::janelaAtivaMudou()
-{
-    QWidget* ativa = QApplication::activeWindow();
-    if (!ativa || descarregada_ || !isVisible())
-        return;
-    if (ativa == this) {
-        if (!ativa_) {
-            ativa_ = true;
-            Form_Activate();
-        }
-        return;
-    }
-    // Message and input boxes, popups and other programs are no window of the program. Until
-    // the desktop has activated the document, the window that opened it is still the active
-    // one: only a document that was active can lose the focus.
-    if (!ativa_ || !dynamic_cast<Janela*>(ativa) || ativa == abridor_)
-        return;
-    ativa_ = false;
-    if (ativa->parentWidget() != this)
-        close();
-}
-
 bool JanelaDocumento::sempreVisivel() const
 {
     return lerPreferencia(servicos_.configuracoes, pref::Visivel).value_or(true);
@@ -348,12 +332,12 @@ bool JanelaDocumento::sempreVisivel() const
 
 void JanelaDocumento::Mostrar()
 {
-    abridor_ = QApplication::activeModalWidget();
+    ativacao_->definirAbridor(QApplication::activeModalWidget());
     setWindowFlag(Qt::WindowStaysOnTopHint, sempreVisivel());
     // The first activation may come before the desktop hands the window the keyboard.
     QTimer::singleShot(0, this, [this] {
         activateWindow();
-        janelaAtivaMudou();
+        ativacao_->conferir();
     });
     exec();
 }
@@ -484,8 +468,8 @@ void JanelaDocumento::Form_Unload()
     }
     if (globais().gFechando)
         return;
-    if (abridor_)
-        abridor_->activateWindow();
+    if (QWidget* abridor = ativacao_->abridor())
+        abridor->activateWindow();
     else if (JanelaCalculadora* calculadora = janelas_ ? janelas_->calculadora() : nullptr)
         calculadora->Ativar();
 }

@@ -4,12 +4,12 @@
 #include "documents/editorleiaute.h"
 #include "documents/modelos.h"
 #include "host/preferencias.h"
+#include "host/ui/ativacao.h"
 #include "host/ui/janelas.h"
 
 #include <QDialog>
 #include <QImage>
 #include <QMap>
-#include <QPointer>
 #include <QStringList>
 
 class QCheckBox;
@@ -164,7 +164,6 @@ public:
 
 private:
     void registrarCampo(QWidget* campo, QWidget* superficie, const QString& nome, const QString& dica, int altura);
-    void janelaAtivaMudou();
     bool sempreVisivel() const;
     bool teclaPressionada(QKeyEvent* evento);
     void campoMouseMove(const QString& nome, QWidget* receptor, QMouseEvent* evento);
@@ -189,10 +188,10 @@ private:
     QPoint inicioBanda_;
     QRect banda_;
 
-    // The window that waits modally for this one (an interest plan printing its notes):
-    // its activation is not another window's, and it gets the focus back.
-    QPointer<QWidget> abridor_;
-    bool ativa_ = false;
+    // The window that waits modally for this one (an interest plan printing its notes) is
+    // the activation's opener: its activation is not another window's, and it gets the
+    // focus back.
+    AtivacaoJanela* ativacao_ = nullptr;
     bool descarregada_ = false;
     bool carregando_ = true;
 };
