@@ -16,11 +16,11 @@ class SettingsStore;
 // The cheque models as a REGEDIT4 registry script in Windows-1252: "REGEDIT4", then per
 // model an empty line, its section header and 17 values (window size, name, positions,
 // "chkAno"), every line ended by CR LF. Each value is written as the window uses it, so
-// that a restore takes it back: a missing key, or a stored value the window cannot use,
-// carries its default (the window size missing from a section is `janelaTwips`), a
-// number is written in plain digits, a name keeps to the code page ("?" for what it
-// cannot hold), to its longest length, and its quotes and backslashes are escaped.
-// Nothing when the script cannot be made.
+// that a restore takes it back: a missing key, a stored value the window cannot use, or
+// a field's place wholly off the form as designed, carries its default (the window size
+// missing from a section is `janelaTwips`), a number is written in plain digits, a name
+// keeps to the code page ("?" for what it cannot hold), to its longest length, and its
+// quotes and backslashes are escaped. Nothing when the script cannot be made.
 std::optional<QByteArray> TextoBackupCheques(const SettingsStore& configuracoes, QSize janelaTwips);
 
 // What opening a backup of the models came to.
@@ -49,9 +49,11 @@ struct RestauracaoModelos {
 
 // Restores a backup of the models, replacing the models it holds whole. A file is taken
 // only when every key is a model's section ("Cheque".."Cheque8", "Promissoria"..
-// "Promissoria8"), every value one of its model's and usable by the window, and every
-// section holds all of them: a cheque section what the backup writes, a note section its
-// name "Modelo" and the Top and Left keys of its fields. Anything else (a file with no
+// "Promissoria8"), every value one of its model's and usable by the window (a field keeps
+// at least a pixel inside the form as designed, at the width the model keeps, whatever
+// screen the backup was made on), and every section holds all of them: a cheque section
+// what the backup writes, a note section its name "Modelo" and the Top and Left keys of
+// its fields. Anything else (a file with no
 // model, over 1 MB, in UTF-16, or with a line that does not read) refuses the whole file;
 // then, and when the store cannot take the values, nothing changes. The values a model
 // keeps beside these (the fields' widths, the cheque's reserve field) stay as they are.

@@ -16,12 +16,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPicture>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -37,7 +39,6 @@ constexpr int kMolduraLargura = 8;
 constexpr int kMolduraAltura = 30;
 constexpr int kMargemDireita = 8;
 constexpr double kTwipsPorPixel = 15;
-constexpr int kAlturaCampo = 17;
 
 const QString kReserva = QStringLiteral("txtReserva");
 const QColor kCinza(0xC0, 0xC0, 0xC0);
@@ -75,7 +76,7 @@ int botoes(Qt::MouseButtons b)
 }  // namespace
 
 JanelaDocumento::JanelaDocumento(Documento documento, const QString& nome, const ServicosDocumento& servicos,
-                                 const Entrega& entrega, RegistroJanelas* janelas, QSize desenho)
+                                 const Entrega& entrega, RegistroJanelas* janelas)
     : servicos_(servicos), entrega_(entrega), documento_(documento), nome_(nome), janelas_(janelas),
       tag_(entrega.extenso)
 {
@@ -90,9 +91,9 @@ JanelaDocumento::JanelaDocumento(Documento documento, const QString& nome, const
     setMouseTracking(true);
     // Never smaller than designed: the tool bar would cover the fields and the printed
     // image would cut the form. Every size the window can take is one its load takes back.
-    setMinimumSize(desenho);
+    setMinimumSize(AreaDesenho(documento));
     setMaximumSize(kLadoMaximo - kMolduraLargura, kLadoMaximo - kMolduraAltura);
-    resize(desenho);
+    resize(AreaDesenho(documento));
     if (janelas_)
         janelas_->registrar(nome_, this);
     ativacao_ = new AtivacaoJanela(
@@ -319,8 +320,28 @@ bool JanelaDocumento::alterado() const
 
 QSize JanelaDocumento::tamanhoTwips() const
 {
-    return QSize(static_cast<int>((width() + kMolduraLargura) * kTwipsPorPixel),
-                 static_cast<int>((height() + kMolduraAltura) * kTwipsPorPixel));
+    const QSize medida = size() == tamanhoNaTela_ ? tamanhoGuardado_ : size();
+    return QSize(static_cast<int>((medida.width() + kMolduraLargura) * kTwipsPorPixel),
+                 static_cast<int>((medida.height() + kMolduraAltura) * kTwipsPorPixel));
+}
+
+void JanelaDocumento::caberNaTela()
+{
+    const QWidget* atual = QApplication::activeWindow();
+    QScreen* tela = atual ? atual->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!tela)
+        tela = screen();
+    const QRect livre = tela->availableGeometry();
+    const QSize moldura(kMolduraLargura, kMolduraAltura);
+    const QSize cabe = size().boundedTo(livre.size() - moldura).expandedTo(minimumSize());
+    if (cabe != size()) {
+        tamanhoGuardado_ = size();
+        tamanhoNaTela_ = cabe;
+        resize(cabe);
+    }
+    const QSize fora = cabe + moldura;
+    move(livre.x() + std::max(0, (livre.width() - fora.width()) / 2),
+         livre.y() + std::max(0, (livre.height() - fora.height()) / 2));
 }
 
 // ---- activation, keys, size, closing -------------------------------------------------------
@@ -333,6 +354,7 @@ bool JanelaDocumento::sempreVisivel() const
 void JanelaDocumento::Mostrar()
 {
     ativacao_->definirAbridor(QApplication::activeModalWidget());
+    caberNaTela();
     setWindowFlag(Qt::WindowStaysOnTopHint, sempreVisivel());
     // The first activation may come before the desktop hands the window the keyboard.
     QTimer::singleShot(0, this, [this] {

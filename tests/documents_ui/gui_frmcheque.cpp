@@ -16,7 +16,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <sys/stat.h>
@@ -200,6 +202,44 @@ TEST_F(Cheque, AStoredSizeTheWindowCannotTakeLeavesTheDesignSize)
         EXPECT_EQ(janela.size(), QSize(658, 277));
         EXPECT_EQ(janela.cmdImprimir->y(), 277 + 30 - 62);
         EXPECT_EQ(janela.minimumSize(), QSize(658, 277));
+    }
+}
+
+// A size stored on a bigger screen (a restored backup): the window opens whole on the
+// screen of the window that opens it, never below its design size, and the stored size
+// stays until the user resizes the window. The test "DocumentWindowOnTwoScreens" runs
+// this on a 1280 x 1024 and an 800 x 600 screen.
+TEST_F(Cheque, AWindowSizedOnABiggerScreenOpensWholeOnTheScreenItOpensOn)
+{
+    for (QScreen* tela : QGuiApplication::screens()) {
+        const QRect livre = tela->availableGeometry();
+        SCOPED_TRACE(livre.width());
+        for (const bool redimensionada : {false, true}) {
+            configuracoes.SaveSettings("Cheque", {{"Height", "245760"}, {"Width", "30000"}});
+            QWidget abridor;
+            abridor.setGeometry(QRect(livre.topLeft() + QPoint(40, 40), QSize(100, 100)));
+            abridor.show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&abridor));
+            ASSERT_EQ(abridor.screen(), tela);
+            frmCheque janela(servicos, cheque);
+            QRect aberta;
+            QTimer::singleShot(0, &janela, [&] {
+                aberta = QRect(janela.pos(), janela.size() + QSize(8, 30));
+                if (redimensionada)
+                    janela.resize(janela.size() - QSize(0, 10));
+                janela.Unload();
+            });
+            janela.Mostrar();
+            EXPECT_TRUE(livre.contains(aberta)) << aberta.x() << "," << aberta.y() << " " << aberta.width() << "x"
+                                                << aberta.height();
+            EXPECT_GE(aberta.width(), 658 + 8);
+            if (redimensionada) {
+                EXPECT_EQ(setting("Cheque", "Height").toInt(), (aberta.height() - 10) * 15);
+            } else {
+                EXPECT_EQ(setting("Cheque", "Height"), QStringLiteral("245760"));
+                EXPECT_EQ(setting("Cheque", "Width"), QStringLiteral("30000"));
+            }
+        }
     }
 }
 
