@@ -26,10 +26,11 @@ struct ValorBackup {
     LimiteValor limite;
 };
 
-// The values of model `indice` in a backup: the name and the fields' Top and Left; the
+// The values of model `indice` in a backup: the name and the fields' Top and Left, each
+// field kept at least partly inside the design area at the width `leiaute` gives it; the
 // cheque's also its window size and its year. The cheque's leaves its reserve field out,
 // as every backup leaves the widths out.
-QList<ValorBackup> valoresBackup(Documento documento, int indice, QSize janelaTwips)
+QList<ValorBackup> valoresBackup(Documento documento, int indice, QSize janelaTwips, const Leiaute& leiaute)
 {
     const bool cheque = documento == Documento::Cheque;
     QList<ValorBackup> valores;
@@ -46,8 +47,9 @@ QList<ValorBackup> valoresBackup(Documento documento, int indice, QSize janelaTw
         if (cheque && c.campo == QStringLiteral("txtReserva"))
             continue;
         if (!c.chaveTop.isEmpty())
-            valores.append({c.chaveTop, QString::number(c.top), kLimitePosicao});
-        valores.append({c.chaveLeft, QString::number(c.left), kLimitePosicao});
+            valores.append({c.chaveTop, QString::number(c.top), LimiteTopBackup(documento)});
+        valores.append({c.chaveLeft, QString::number(c.left),
+                        LimiteLeftBackup(documento, leiaute.value(c.campo, {c.left, c.top, c.width}).width)});
     }
     if (cheque)
         valores.append({kChaveAno, QStringLiteral("0"), kLimiteAno});
@@ -128,9 +130,17 @@ RestauracaoModelos recusa(Resultado r, int linha, const QString& chave, const QS
     return recusa;
 }
 
+// The model as the window loads it from the store: its widths stay through a restore.
+Leiaute leiauteGuardado(const SettingsStore& configuracoes, Documento documento, int indice)
+{
+    Leiaute leiaute = LeiautePadrao(documento);
+    CarregarModelo(configuracoes, documento, indice, leiaute);
+    return leiaute;
+}
+
 // Every key a model's section, every value one of its model's and usable, line by line;
 // then every section whole. A section may stand in the file more than once.
-RestauracaoModelos conferir(const RegScript& script)
+RestauracaoModelos conferir(const RegScript& script, const SettingsStore& configuracoes)
 {
     if (script.isEmpty())
         return resultado(Resultado::SemModelo);
@@ -139,7 +149,8 @@ RestauracaoModelos conferir(const RegScript& script)
         const auto secao = secaoDeModelo(chave);
         if (!secao)
             return recusa(Resultado::ChaveAlheia, chave.line, regScriptKeyName(chave), {});
-        const QList<ValorBackup> aceitos = valoresBackup(secao->documento, secao->indice, {});
+        const QList<ValorBackup> aceitos = valoresBackup(
+            secao->documento, secao->indice, {}, leiauteGuardado(configuracoes, secao->documento, secao->indice));
         QSet<QString>& nomes = achados[chave.path.toCaseFolded()];
         for (qsizetype i = 0; i < chave.values.size(); ++i) {
             const NamedRegistryValue& v = chave.values[i];
@@ -161,7 +172,7 @@ RestauracaoModelos conferir(const RegScript& script)
     for (const RegScriptKey& chave : script) {
         const auto secao = secaoDeModelo(chave);
         const QSet<QString>& nomes = achados[chave.path.toCaseFolded()];
-        for (const ValorBackup& v : valoresBackup(secao->documento, secao->indice, {}))
+        for (const ValorBackup& v : valoresBackup(secao->documento, secao->indice, {}, {}))
             if (!nomes.contains(v.nome))
                 return recusa(Resultado::ModeloIncompleto, 0, regScriptKeyName(chave), v.nome);
     }
@@ -185,7 +196,8 @@ std::optional<QByteArray> TextoBackupCheques(const SettingsStore& configuracoes,
         const QString secao = SecaoModelo(Documento::Cheque, i);
         RegScriptKey chave;
         chave.path = kSettingsRootKey + QLatin1Char('\\') + secao;
-        for (const ValorBackup& v : valoresBackup(Documento::Cheque, i, janelaTwips)) {
+        for (const ValorBackup& v :
+             valoresBackup(Documento::Cheque, i, janelaTwips, leiauteGuardado(configuracoes, Documento::Cheque, i))) {
             const QString valor = valorUtilizavel(configuracoes.GetSetting(secao, v.nome, v.padrao), v);
             chave.values.append({v.nome, RegistryValue::string(valor)});
         }
@@ -218,7 +230,8 @@ RestauracaoModelos RestaurarBackupModelos(Registry& registro, const QString& arq
     const auto script = readRegedit4(lido.bytes, &erro, &linha);
     if (!script)
         return resultado(Resultado::Danificado, linha);
-    if (RestauracaoModelos conferido = conferir(*script); conferido.resultado != Resultado::Restaurado) {
+    if (RestauracaoModelos conferido = conferir(*script, SettingsStore(registro));
+        conferido.resultado != Resultado::Restaurado) {
         if (conferido.resultado == Resultado::ValorImpossivel)
             conferido.texto = regScriptLine(lido.bytes, conferido.linha);
         return conferido;

@@ -170,6 +170,21 @@ std::optional<int> LerPixels(const QString& texto)
     return static_cast<int>(std::lround(valor));
 }
 
+QSize AreaDesenho(Documento documento)
+{
+    return documento == Documento::Cheque ? QSize(658, 277) : QSize(796, 324);
+}
+
+LimiteValor LimiteLeftBackup(Documento documento, int largura)
+{
+    return {LimiteValor::Tipo::Numero, 1 - largura, AreaDesenho(documento).width() - 1};
+}
+
+LimiteValor LimiteTopBackup(Documento documento)
+{
+    return {LimiteValor::Tipo::Numero, 1 - kAlturaCampo, AreaDesenho(documento).height() - 1};
+}
+
 LimiteValor LimiteTamanho(const PreferenciaNumero& desenho)
 {
     return {LimiteValor::Tipo::Numero, static_cast<int>(desenho.padrao), kLadoMaximoTwips};

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QSize>
 #include <QString>
 #include <QStringView>
 
@@ -89,6 +90,15 @@ inline constexpr int kLadoMaximoTwips = kLadoMaximo * 15;
 // Top and Left of a field: it may be dragged partly past the window's left or top edge,
 // and never stands further than a whole window away.
 inline constexpr LimiteValor kLimitePosicao{LimiteValor::Tipo::Numero, -kLadoMaximo, kLadoMaximo};
+// The window's client area as designed: the form that every size of the window shows
+// whole, on any screen, and that printing puts on paper.
+QSize AreaDesenho(Documento documento);
+// The height of a field of one line: every field a backup holds.
+inline constexpr int kAlturaCampo = 17;
+// Left and Top of a field in a backup, whatever screen it was made on: at least a pixel
+// of the field inside the design area, for a field `largura` wide and one line tall.
+LimiteValor LimiteLeftBackup(Documento documento, int largura);
+LimiteValor LimiteTopBackup(Documento documento);
 // Width of a field: the layout editor never makes one narrower than a pixel.
 inline constexpr LimiteValor kLimiteLargura{LimiteValor::Tipo::Numero, 1, kLadoMaximo};
 inline constexpr LimiteValor kLimiteAno{LimiteValor::Tipo::Marca, 0, 1};

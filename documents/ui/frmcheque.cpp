@@ -51,7 +51,7 @@ bool primeiroAviso(const QString& arquivo)
 }  // namespace
 
 frmCheque::frmCheque(const ServicosDocumento& servicos, const Entrega& entrega, RegistroJanelas* janelas)
-    : JanelaDocumento(Documento::Cheque, QStringLiteral("frmCheque"), servicos, entrega, janelas, QSize(658, 277))
+    : JanelaDocumento(Documento::Cheque, QStringLiteral("frmCheque"), servicos, entrega, janelas)
 {
     setWindowTitle(QStringLiteral(" Imprimir Cheque Bancário "));
     QLineEdit* favorecido = criarCampo(kFavorecido, QStringLiteral(" Favorecido "), Qt::AlignLeft, true);

@@ -15,8 +15,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarvelo {
 namespace {
+
+constexpr int kLarguraMinima = 420;
 
 QLabel* rotulo(const QString& texto, QWidget* pai, bool dica = false)
 {
@@ -69,7 +73,14 @@ frmImp::frmImp(SettingsStore& configuracoes, PrinterService& impressoras, Messag
     cmdOK = new QPushButton(QStringLiteral("&Salvar Alterações"), this);
     cmdOK->setAutoDefault(false);
     layout->addWidget(cmdOK);
-    setMinimumWidth(420);
+    // Made larger, the window keeps its controls where they stand.
+    layout->addStretch();
+    // Never narrower than designed nor than a line that does not wrap (the option), and as
+    // tall as the wrapped texts need at that width, so that every size it can take shows
+    // them whole.
+    ensurePolished();
+    const int largura = std::max(kLarguraMinima, layout->totalMinimumSize().width());
+    setMinimumSize(largura, layout->totalHeightForWidth(largura));
 
     for (QWidget* c : std::initializer_list<QWidget*>{cbImpressora, optPadrao, cmdOK})
         c->setCursor(CursorMao());

@@ -71,8 +71,7 @@ QImage ImagemDeFundo(const QString& pasta)
 }
 
 frmPromissoria::frmPromissoria(const ServicosDocumento& servicos, const Entrega& entrega, RegistroJanelas* janelas)
-    : JanelaDocumento(Documento::Promissoria, QStringLiteral("frmPromissoria"), servicos, entrega, janelas,
-                      QSize(796, 324))
+    : JanelaDocumento(Documento::Promissoria, QStringLiteral("frmPromissoria"), servicos, entrega, janelas)
 {
     setWindowTitle(QStringLiteral(" Imprimir Nota Promissória"));
     const auto esquerda = Qt::AlignLeft;

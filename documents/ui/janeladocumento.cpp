@@ -16,12 +16,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPicture>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -37,7 +39,6 @@ constexpr int kMolduraLargura = 8;
 constexpr int kMolduraAltura = 30;
 constexpr int kMargemDireita = 8;
 constexpr double kTwipsPorPixel = 15;
-constexpr int kAlturaCampo = 17;
 
 const QString kReserva = QStringLiteral("txtReserva");
 const QColor kCinza(0xC0, 0xC0, 0xC0);
@@ -75,7 +76,7 @@ int botoes(Qt::MouseButtons b)
 }  // namespace
 
 JanelaDocumento::JanelaDocumento(Documento documento, const QString& nome, const ServicosDocumento& servicos,
-                                 const Entrega& entrega, RegistroJanelas* janelas, QSize desenho)
+                                 const Entrega& entrega, RegistroJanelas* janelas)
     : servicos_(servicos), entrega_(entrega), documento_(documento), nome_(nome), janelas_(janelas),
       tag_(entrega.extenso)
 {
@@ -90,12 +91,18 @@ JanelaDocumento::JanelaDocumento(Documento documento, const QString& nome, const
     setMouseTracking(true);
     // Never smaller than designed: the tool bar would cover the fields and the printed
     // image would cut the form. Every size the window can take is one its load takes back.
-    setMinimumSize(desenho);
+    setMinimumSize(AreaDesenho(documento));
     setMaximumSize(kLadoMaximo - kMolduraLargura, kLadoMaximo - kMolduraAltura);
-    resize(desenho);
+    resize(AreaDesenho(documento));
     if (janelas_)
         janelas_->registrar(nome_, this);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &JanelaDocumento::janelaAtivaMudou);
+    ativacao_ = new AtivacaoJanela(
+        *this,
+        [this] {
+            if (!descarregada_)
+                Form_Activate();
+        },
+        [this] { close(); });
 }
 
 JanelaDocumento::~JanelaDocumento()
@@ -313,33 +320,31 @@ bool JanelaDocumento::alterado() const
 
 QSize JanelaDocumento::tamanhoTwips() const
 {
-    return QSize(static_cast<int>((width() + kMolduraLargura) * kTwipsPorPixel),
-                 static_cast<int>((height() + kMolduraAltura) * kTwipsPorPixel));
+    const QSize medida = size() == tamanhoNaTela_ ? tamanhoGuardado_ : size();
+    return QSize(static_cast<int>((medida.width() + kMolduraLargura) * kTwipsPorPixel),
+                 static_cast<int>((medida.height() + kMolduraAltura) * kTwipsPorPixel));
+}
+
+void JanelaDocumento::caberNaTela()
+{
+    const QWidget* atual = QApplication::activeWindow();
+    QScreen* tela = atual ? atual->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!tela)
+        tela = screen();
+    const QRect livre = tela->availableGeometry();
+    const QSize moldura(kMolduraLargura, kMolduraAltura);
+    const QSize cabe = size().boundedTo(livre.size() - moldura).expandedTo(minimumSize());
+    if (cabe != size()) {
+        tamanhoGuardado_ = size();
+        tamanhoNaTela_ = cabe;
+        resize(cabe);
+    }
+    const QSize fora = cabe + moldura;
+    move(livre.x() + std::max(0, (livre.width() - fora.width()) / 2),
+         livre.y() + std::max(0, (livre.height() - fora.height()) / 2));
 }
 
 // ---- activation, keys, size, closing -------------------------------------------------------
-
-void JanelaDocumento::janelaAtivaMudou()
-{
-    QWidget* ativa = QApplication::activeWindow();
-    if (!ativa || descarregada_ || !isVisible())
-        return;
-    if (ativa == this) {
-        if (!ativa_) {
-            ativa_ = true;
-            Form_Activate();
-        }
-        return;
-    }
-    // Message and input boxes, popups and other programs are no window of the program. Until
-    // the desktop has activated the document, the window that opened it is still the active
-    // one: only a document that was active can lose the focus.
-    if (!ativa_ || !dynamic_cast<Janela*>(ativa) || ativa == abridor_)
-        return;
-    ativa_ = false;
-    if (ativa->parentWidget() != this)
-        close();
-}
 
 bool JanelaDocumento::sempreVisivel() const
 {
@@ -348,12 +353,13 @@ bool JanelaDocumento::sempreVisivel() const
 
 void JanelaDocumento::Mostrar()
 {
-    abridor_ = QApplication::activeModalWidget();
+    ativacao_->definirAbridor(QApplication::activeModalWidget());
+    caberNaTela();
     setWindowFlag(Qt::WindowStaysOnTopHint, sempreVisivel());
     // The first activation may come before the desktop hands the window the keyboard.
     QTimer::singleShot(0, this, [this] {
         activateWindow();
-        janelaAtivaMudou();
+        ativacao_->conferir();
     });
     exec();
 }
@@ -484,8 +490,8 @@ void JanelaDocumento::Form_Unload()
     }
     if (globais().gFechando)
         return;
-    if (abridor_)
-        abridor_->activateWindow();
+    if (QWidget* abridor = ativacao_->abridor())
+        abridor->activateWindow();
     else if (JanelaCalculadora* calculadora = janelas_ ? janelas_->calculadora() : nullptr)
         calculadora->Ativar();
 }
@@ -551,8 +557,10 @@ void JanelaDocumento::cmdSalvar_Click()
     }
     const int k = modeloAtual();
     const auto valores = ValoresModelo(documento_, nome, leiauteAtual(), anoDoModelo());
+    // The store has told the user why it could not take the model; the layout, the
+    // model's old name and the unsaved flag stay, so the user can try again.
     if (!servicos_.configuracoes.SaveSettings(SecaoModelo(documento_, k), valores))
-        servicos_.mensagens.show(fTexto(30), mb::Critical, windowTitle());
+        return;
     gravarExtrasDoModelo();
     Check2->setChecked(false);
     {

@@ -4,12 +4,12 @@
 #include "documents/editorleiaute.h"
 #include "documents/modelos.h"
 #include "host/preferencias.h"
+#include "host/ui/ativacao.h"
 #include "host/ui/janelas.h"
 
 #include <QDialog>
 #include <QImage>
 #include <QMap>
-#include <QPointer>
 #include <QStringList>
 
 class QCheckBox;
@@ -87,7 +87,9 @@ public:
     bool selecionado(const QString& campo) const;
 
     // Sizes in twips as the settings keep them: the client area plus one nominal frame,
-    // so the values do not depend on the window manager.
+    // so the values do not depend on the window manager. A stored size the window was
+    // made smaller from to fit its screen stays what it was while the user leaves the
+    // window at the size it opened with.
     QSize tamanhoTwips() const;
 
     // The window's image as printing puts it on paper (the tools hidden first).
@@ -95,7 +97,7 @@ public:
 
 protected:
     JanelaDocumento(Documento documento, const QString& nome, const ServicosDocumento& servicos,
-                    const Entrega& entrega, RegistroJanelas* janelas, QSize desenho);
+                    const Entrega& entrega, RegistroJanelas* janelas);
 
     // The gap between tools side by side.
     static constexpr int kFolga = 4;
@@ -163,8 +165,10 @@ public:
     void done(int resultado) override;
 
 private:
+    // Opens on the screen of the window the user works in (else the one under the pointer),
+    // whole inside what the desktop leaves free there and never below the design size.
+    void caberNaTela();
     void registrarCampo(QWidget* campo, QWidget* superficie, const QString& nome, const QString& dica, int altura);
-    void janelaAtivaMudou();
     bool sempreVisivel() const;
     bool teclaPressionada(QKeyEvent* evento);
     void campoMouseMove(const QString& nome, QWidget* receptor, QMouseEvent* evento);
@@ -189,10 +193,13 @@ private:
     QPoint inicioBanda_;
     QRect banda_;
 
-    // The window that waits modally for this one (an interest plan printing its notes):
-    // its activation is not another window's, and it gets the focus back.
-    QPointer<QWidget> abridor_;
-    bool ativa_ = false;
+    // The window that waits modally for this one (an interest plan printing its notes) is
+    // the activation's opener: its activation is not another window's, and it gets the
+    // focus back.
+    AtivacaoJanela* ativacao_ = nullptr;
+    // The stored size, and the smaller one the window took to fit its screen.
+    QSize tamanhoGuardado_;
+    QSize tamanhoNaTela_;
     bool descarregada_ = false;
     bool carregando_ = true;
 };

@@ -250,6 +250,18 @@ TEST_F(Modelos, ARestoreRefusesAnyFileItCannotTakeWholeAndChangesNothing)
          R::ValorImpossivel, 8, {}, QStringLiteral("lblValorL"), QStringLiteral("\"lblValorL\"=dword:00004001")},
         {"a field far off", trocar(*backup, "\"lblValorT\"=\"10\"", "\"lblValorT\"=\"-16385\""), R::ValorImpossivel,
          7, {}, QStringLiteral("lblValorT"), QStringLiteral("\"lblValorT\"=\"-16385\"")},
+        {"a field right of the form", trocar(*backup, "\"lblValorL\"=\"454\"", "\"lblValorL\"=\"658\""),
+         R::ValorImpossivel, 8, {}, QStringLiteral("lblValorL"), QStringLiteral("\"lblValorL\"=\"658\"")},
+        {"a field above the form", trocar(*backup, "\"lblValorT\"=\"10\"", "\"lblValorT\"=\"-17\""),
+         R::ValorImpossivel, 7, {}, QStringLiteral("lblValorT"), QStringLiteral("\"lblValorT\"=\"-17\"")},
+        {"a field below the form, in a taller window", trocar(*backup, "\"txtCidadeT\"=\"112\"",
+                                                                "\"txtCidadeT\"=\"16383\""),
+         R::ValorImpossivel, 15, {}, QStringLiteral("txtCidadeT"), QStringLiteral("\"txtCidadeT\"=\"16383\"")},
+        {"a field its width left of the form", trocar(*backup, "\"lblDiaL\"=\"444\"", "\"lblDiaL\"=\"-25\""),
+         R::ValorImpossivel, 17, {}, QStringLiteral("lblDiaL"), QStringLiteral("\"lblDiaL\"=\"-25\"")},
+        {"a note field right of the form",
+         trocar(secaoNota("Promissoria").prepend("REGEDIT4\r\n"), "\"txtReservaL\"=\"5\"", "\"txtReservaL\"=\"796\""),
+         R::ValorImpossivel, 33, {}, QStringLiteral("txtReservaL"), QStringLiteral("\"txtReservaL\"=\"796\"")},
         {"a year of three digits", trocar(*backup, "\"chkAno\"=\"0\"", "\"chkAno\"=\"2\""), R::ValorImpossivel, 20,
          {}, QStringLiteral("chkAno"), QStringLiteral("\"chkAno\"=\"2\"")},
         {"a name of blanks", trocar(*backup, "\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"   \""), R::ValorImpossivel, 6,
@@ -306,13 +318,51 @@ TEST_F(Modelos, ARestoreRefusesAnyFileItCannotTakeWholeAndChangesNothing)
     EXPECT_EQ(hive(), antes);
 }
 
+// A backup made with the window enlarged on a bigger screen is taken while every field
+// keeps at least a pixel inside the form as designed, at the width the model keeps.
+TEST_F(Modelos, AFieldFromABiggerScreenIsTakenWhilePartOfItStaysOnTheForm)
+{
+    configuracoes.SaveSetting("Cheque2", "lblValorW", "300");
+    auto backup = TextoBackupCheques(configuracoes, QSize(9990, 4605));
+    ASSERT_TRUE(backup);
+    const QByteArray secao = kRaiz + "Cheque2]\r\n";
+    const qsizetype inicio = backup->indexOf(secao);
+    ASSERT_GE(inicio, 0);
+    const struct {
+        QByteArray antes, depois;
+    } bordas[] = {
+        {"\"lblValorT\"=\"10\"", "\"lblValorT\"=\"-16\""},       {"\"lblValorL\"=\"454\"", "\"lblValorL\"=\"-299\""},
+        {"\"lblExtenso1T\"=\"38\"", "\"lblExtenso1T\"=\"276\""}, {"\"lblAnoL\"=\"580\"", "\"lblAnoL\"=\"657\""},
+        {"\"Height\"=\"4605\"", "\"Height\"=\"245760\""},
+    };
+    for (const auto& [antes, depois] : bordas)
+        backup->replace(backup->indexOf(antes, inicio), antes.size(), depois);
+
+    ASSERT_EQ(RestaurarBackupModelos(registro, gravar("BackupCheques.reg", *backup)).resultado,
+              RestauracaoModelos::Resultado::Restaurado);
+    EXPECT_EQ(configuracoes.GetSetting("Cheque2", "lblValorT"), QStringLiteral("-16"));
+    EXPECT_EQ(configuracoes.GetSetting("Cheque2", "lblValorL"), QStringLiteral("-299"));
+    EXPECT_EQ(configuracoes.GetSetting("Cheque2", "lblExtenso1T"), QStringLiteral("276"));
+    EXPECT_EQ(configuracoes.GetSetting("Cheque2", "lblAnoL"), QStringLiteral("657"));
+    EXPECT_EQ(configuracoes.GetSetting("Cheque2", "Height"), QStringLiteral("245760"));
+
+    // The width the model keeps counts: the same Left leaves a narrower field off the form.
+    configuracoes.SaveSetting("Cheque2", "lblValorW", "299");
+    const RestauracaoModelos recusa = RestaurarBackupModelos(registro, gravar("BackupCheques.reg", *backup));
+    EXPECT_EQ(recusa.resultado, RestauracaoModelos::Resultado::ValorImpossivel);
+    EXPECT_EQ(recusa.valor, QStringLiteral("lblValorL"));
+    EXPECT_EQ(recusa.limite.minimo, -298);
+    EXPECT_EQ(recusa.limite.maximo, 657);
+}
+
 // The backup writes each value as the window uses it, so that a restore takes every
 // backup the program writes: a number from another locale rounded, a value the window
 // cannot use as the default it falls back to, a name cut to its longest and to one line.
 TEST_F(Modelos, TheBackupWritesWhatTheWindowUsesAndItsRestoreTakesItBack)
 {
     configuracoes.SaveSettings("Cheque", {{"Height", "-5"}, {"Width", "12000"}, {"lblValorL", "12,6"},
-                                          {"lblValorT", "99999"}, {"chkAno", "5"}, {"Banco", QString(300, u'b')}});
+                                          {"lblValorT", "99999"}, {"chkAno", "5"}, {"Banco", QString(300, u'b')},
+                                          {"lblExtenso1L", "5000"}});
     configuracoes.SaveSettings("Cheque1", {{"Banco", "  "}, {"txtCidadeT", "x"}, {"chkAno", "?"}});
     configuracoes.SaveSetting("Cheque2", "Banco", "BANCO X\r\n");  // a spreadsheet cell pasted
     configuracoes.SaveSetting("Cheque3", "Banco", QStringLiteral("A\tB") + QChar(0) + u'C');
@@ -326,6 +376,7 @@ TEST_F(Modelos, TheBackupWritesWhatTheWindowUsesAndItsRestoreTakesItBack)
     EXPECT_EQ(linhas[5], "\"Banco\"=\"" + QByteArray(255, 'b') + "\"\r");
     EXPECT_EQ(linhas[6], "\"lblValorT\"=\"10\"\r");
     EXPECT_EQ(linhas[7], "\"lblValorL\"=\"13\"\r");
+    EXPECT_EQ(linhas[9], "\"lblExtenso1L\"=\"68\"\r") << "a field wholly off the form as designed";
     EXPECT_EQ(linhas[19], "\"chkAno\"=\"1\"\r");
     EXPECT_EQ(linhas[22], "\"Height\"=\"4605\"\r") << "the window's size, never below its design";
     EXPECT_EQ(linhas[24], "\"Banco\"=\"Modelo 2\"\r");

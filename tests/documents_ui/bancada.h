@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,16 @@ inline void mover(QWidget* alvo, QPoint ponto, Qt::MouseButtons botoes)
 {
     QMouseEvent evento(QEvent::MouseMove, ponto, alvo->mapToGlobal(ponto), Qt::NoButton, botoes, Qt::NoModifier);
     QApplication::sendEvent(alvo, &evento);
+}
+
+// Drags a field in the layout editor (which must be on) from `de` to `para`, in the
+// field's coordinates.
+inline void arrastar(QWidget* campo, QPoint de, QPoint para)
+{
+    mover(campo, de, Qt::NoButton);
+    QTest::mousePress(campo, Qt::LeftButton, Qt::NoModifier, de);
+    mover(campo, para, Qt::LeftButton);
+    QTest::mouseRelease(campo, Qt::LeftButton, Qt::NoModifier, para);
 }
 
 class BancadaDocumentos : public ::testing::Test {

@@ -16,7 +16,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <sys/stat.h>
@@ -203,6 +205,44 @@ TEST_F(Cheque, AStoredSizeTheWindowCannotTakeLeavesTheDesignSize)
     }
 }
 
+// A size stored on a bigger screen (a restored backup): the window opens whole on the
+// screen of the window that opens it, never below its design size, and the stored size
+// stays until the user resizes the window. The test "DocumentWindowOnTwoScreens" runs
+// this on a 1280 x 1024 and an 800 x 600 screen.
+TEST_F(Cheque, AWindowSizedOnABiggerScreenOpensWholeOnTheScreenItOpensOn)
+{
+    for (QScreen* tela : QGuiApplication::screens()) {
+        const QRect livre = tela->availableGeometry();
+        SCOPED_TRACE(livre.width());
+        for (const bool redimensionada : {false, true}) {
+            configuracoes.SaveSettings("Cheque", {{"Height", "245760"}, {"Width", "30000"}});
+            QWidget abridor;
+            abridor.setGeometry(QRect(livre.topLeft() + QPoint(40, 40), QSize(100, 100)));
+            abridor.show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&abridor));
+            ASSERT_EQ(abridor.screen(), tela);
+            frmCheque janela(servicos, cheque);
+            QRect aberta;
+            QTimer::singleShot(0, &janela, [&] {
+                aberta = QRect(janela.pos(), janela.size() + QSize(8, 30));
+                if (redimensionada)
+                    janela.resize(janela.size() - QSize(0, 10));
+                janela.Unload();
+            });
+            janela.Mostrar();
+            EXPECT_TRUE(livre.contains(aberta)) << aberta.x() << "," << aberta.y() << " " << aberta.width() << "x"
+                                                << aberta.height();
+            EXPECT_GE(aberta.width(), 658 + 8);
+            if (redimensionada) {
+                EXPECT_EQ(setting("Cheque", "Height").toInt(), (aberta.height() - 10) * 15);
+            } else {
+                EXPECT_EQ(setting("Cheque", "Height"), QStringLiteral("245760"));
+                EXPECT_EQ(setting("Cheque", "Width"), QStringLiteral("30000"));
+            }
+        }
+    }
+}
+
 // Every way a restore can fail is one box in the interface language that names the file
 // and says why; nothing is restored.
 TEST_F(Cheque, ARestoreThatFailsSaysWhyInOneBox)
@@ -302,10 +342,7 @@ TEST_F(Cheque, TheBackupOpenedWithTheProgramBringsAMovedFieldBack)
 
         QWidget* valor = janela.campo("txtValor");
         janela.Check2->setChecked(true);
-        mover(valor, {20, 5}, Qt::NoButton);
-        QTest::mousePress(valor, Qt::LeftButton, Qt::NoModifier, {20, 5});
-        mover(valor, {30, 21}, Qt::LeftButton);
-        QTest::mouseRelease(valor, Qt::LeftButton, Qt::NoModifier, {30, 21});
+        arrastar(valor, {20, 5}, {30, 21});
         ASSERT_EQ(valor->pos(), QPoint(464, 26));
         entrada.respostas = {QStringLiteral("banco")};
         janela.cmdSalvar_Click();

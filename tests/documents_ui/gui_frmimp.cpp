@@ -2,12 +2,15 @@
 
 #include "documents/ui/frmimp.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace tarvelo;
 using namespace tarvelo::teste;
@@ -109,6 +112,60 @@ TEST_F(Impressoras, SpeaksOfThisSystemInEveryLanguage)
     }
     EXPECT_EQ(opcoes.size(), 4);
     EXPECT_EQ(recusas.size(), 4);
+}
+
+// Every control of the window, top to bottom.
+QList<QWidget*> controles(const frmImp& janela)
+{
+    QList<QWidget*> lista;
+    for (QWidget* w : janela.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        lista << w;
+    std::sort(lista.begin(), lista.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    return lista;
+}
+
+// At its smallest, in every language, the window shows each text whole (a wrapped text
+// on as many lines as it needs), one control below the other, and fits a screen of
+// 800 x 600; made larger, no control moves away from where it stood.
+TEST_F(Impressoras, AtItsSmallestEveryTextShowsWholeAndEnlargedTheControlsStay)
+{
+    for (int idioma = 1; idioma <= 4; ++idioma) {
+        SCOPED_TRACE(idioma);
+        globais().gIdioma = idioma;
+        frmImp* j = abrir();
+        j->show();
+        j->resize(j->minimumSize());
+        QApplication::processEvents();
+        ASSERT_EQ(j->size(), j->minimumSize());
+        EXPECT_LE(j->frameGeometry().width(), 800);
+        EXPECT_LE(j->frameGeometry().height(), 600);
+        const QList<QWidget*> pequena = controles(*j);
+        QList<QPoint> lugares;
+        for (qsizetype i = 0; i < pequena.size(); ++i) {
+            const QWidget* w = pequena[i];
+            const std::string nome = w->metaObject()->className() + std::string(" ") +
+                                     w->property("text").toString().left(20).toStdString();
+            lugares << w->pos();
+            EXPECT_TRUE(j->rect().contains(w->geometry())) << nome;
+            if (const auto* rotulo = qobject_cast<const QLabel*>(w))
+                EXPECT_GE(rotulo->height(), rotulo->heightForWidth(rotulo->width())) << nome;
+            else
+                EXPECT_GE(w->width(), w->minimumSizeHint().width()) << nome;
+            if (qobject_cast<const QRadioButton*>(w))
+                EXPECT_GE(w->width(), w->sizeHint().width()) << nome;
+            if (i > 0)
+                EXPECT_GE(w->y(), pequena[i - 1]->geometry().bottom()) << nome;
+        }
+
+        j->resize(j->size() + QSize(300, 300));
+        QApplication::processEvents();
+        const QList<QWidget*> grande = controles(*j);
+        ASSERT_EQ(grande, pequena);
+        for (qsizetype i = 0; i < grande.size(); ++i) {
+            EXPECT_EQ(grande[i]->x(), lugares[i].x()) << i;
+            EXPECT_LE(grande[i]->y(), lugares[i].y()) << i;
+        }
+    }
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 #include "documents/ui/frmcheque.h"
 #include "documents/ui/frmpromissoria.h"
 #include "host/texto.h"
+#include "platform/registry.h"
 #include "platform/ui/qtprinterservice.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -149,6 +151,35 @@ TEST_F(Leiaute, ABlankNameWritesNothing)
     EXPECT_EQ(setting("Promissoria3", "Modelo"), QStringLiteral("NOTA"));
     EXPECT_EQ(setting("Promissoria", "Negrito"), QStringLiteral("1"));  // the bold setting is the document's
     EXPECT_EQ(setting("Promissoria3", "Negrito"), QStringLiteral("(missing)"));
+}
+
+// A model the store cannot take is told once, by the store, and nothing is lost: the
+// moved field stays where the user put it, the model keeps its old name and the layout
+// is still unsaved, so closing asks again.
+TEST_F(Leiaute, AModelTheStoreCannotTakeIsToldOnceAndTheLayoutStaysUnsaved)
+{
+    frmCheque janela(servicos, cheque);
+    janela.show();
+    QWidget* valor = janela.campo("txtValor");
+    janela.Check2->setChecked(true);
+    arrastar(valor, {20, 5}, {30, 21});
+    ASSERT_EQ(valor->pos(), QPoint(464, 26));
+    // The store a few bytes short of its size limit: the model would take it past.
+    configuracoes.SaveSetting("Conf", "Grande", QString(kMaxRegistryFileBytes - 2048, u'x'));
+    const qint64 livre = kMaxRegistryFileBytes - QFileInfo(registro.hiveFilePath(Hive::CurrentUser)).size();
+    configuracoes.SaveSetting("Conf", "Grande", QString(kMaxRegistryFileBytes - 2048 + livre - 16, u'x'));
+    int avisosDoArmazem = 0;
+    registro.onWriteFailed = [&avisosDoArmazem](const QString&, const QString&) { ++avisosDoArmazem; };
+
+    entrada.respostas = {QStringLiteral("banco x")};
+    janela.cmdSalvar_Click();
+    EXPECT_EQ(avisosDoArmazem, 1);
+    EXPECT_TRUE(mensagens.vistas.empty()) << mensagens.textos().join(u'|').toStdString();
+    EXPECT_EQ(setting("Cheque", "Banco"), QStringLiteral("(missing)"));
+    EXPECT_EQ(janela.cbModelo->itemText(0), QStringLiteral("Modelo 1"));
+    EXPECT_EQ(janela.cbModelo->count(), 9);
+    EXPECT_EQ(valor->pos(), QPoint(464, 26));
+    EXPECT_TRUE(janela.alterado());
 }
 
 TEST_F(Leiaute, TheBandSelectsRowsWholeAndTheSelectionMovesTogether)

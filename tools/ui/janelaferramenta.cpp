@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMenu>
 #include <QWindow>
 
@@ -52,7 +51,16 @@ JanelaFerramenta::JanelaFerramenta(const QString& nome, const ServicosFerramenta
 {
     servicos_.janelas.registrar(nome_, this);
     qApp->installEventFilter(this);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &JanelaFerramenta::janelaAtivaMudou);
+    ativacao_ = new AtivacaoJanela(
+        *this,
+        [this] {
+            if (!fechada_)
+                ativar();
+        },
+        [this] {
+            if (comportamento_.fechaAoDesativar)
+                reject();
+        });
 }
 
 JanelaFerramenta::~JanelaFerramenta()
@@ -115,34 +123,7 @@ void JanelaFerramenta::showEvent(QShowEvent* evento)
     QDialog::showEvent(evento);
     // The desktop may hand the window the keyboard later, or not at all (no window
     // manager): the window counts as active from its show on.
-    QMetaObject::invokeMethod(
-        this, [this] {
-            if (!ativa_ && !fechada_ && isVisible() && QApplication::activeWindow() == this) {
-                ativa_ = true;
-                ativar();
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-void JanelaFerramenta::janelaAtivaMudou()
-{
-    QWidget* ativa = QApplication::activeWindow();
-    if (!ativa || fechada_ || !isVisible())
-        return;
-    if (ativa == this) {
-        if (!ativa_) {
-            ativa_ = true;
-            ativar();
-        }
-        return;
-    }
-    // Message boxes, input boxes and popup menus are no windows of the program.
-    if (!dynamic_cast<Janela*>(ativa) && !qobject_cast<QMainWindow*>(ativa))
-        return;
-    ativa_ = false;
-    if (comportamento_.fechaAoDesativar && janelasAbertas_ == 0)
-        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { ativacao_->conferir(); }, Qt::QueuedConnection);
 }
 
 void JanelaFerramenta::ativar()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/ui/ativacao.h"
 #include "host/ui/janelas.h"
 
 #include <QDialog>
@@ -89,13 +90,10 @@ public:
     // nothing, and the tool window's activation afterwards runs anew.
     class JanelaAberta {
     public:
-        explicit JanelaAberta(JanelaFerramenta& janela) : janela_(janela) { ++janela_.janelasAbertas_; }
-        ~JanelaAberta() { --janela_.janelasAbertas_; }
-        JanelaAberta(const JanelaAberta&) = delete;
-        JanelaAberta& operator=(const JanelaAberta&) = delete;
+        explicit JanelaAberta(JanelaFerramenta& janela) : aberta_(*janela.ativacao_) {}
 
     private:
-        JanelaFerramenta& janela_;
+        AtivacaoJanela::JanelaAberta aberta_;
     };
 
     // While it lives, the window works on a long command that lets events run: closes
@@ -125,7 +123,6 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    void janelaAtivaMudou();
     void ativar();
     void tornarSempreVisivel();
     bool teclaAbaixo(QWidget* alvo, QKeyEvent* tecla);
@@ -146,10 +143,9 @@ private:
     QString nome_;
     ServicosFerramenta servicos_;
     ComportamentoFerramenta comportamento_;
-    bool ativa_ = false;
+    AtivacaoJanela* ativacao_ = nullptr;
     bool fechada_ = false;
     bool reenviando_ = false;
-    int janelasAbertas_ = 0;
     int ocupada_ = 0;
     bool fecharDepois_ = false;
     int resultadoDepois_ = Rejected;
