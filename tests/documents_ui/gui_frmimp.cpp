@@ -147,14 +147,17 @@ TEST_F(Impressoras, AtItsSmallestEveryTextShowsWholeAndEnlargedTheControlsStay)
                                      w->property("text").toString().left(20).toStdString();
             lugares << w->pos();
             EXPECT_TRUE(j->rect().contains(w->geometry())) << nome;
-            if (const auto* rotulo = qobject_cast<const QLabel*>(w))
+            if (const auto* rotulo = qobject_cast<const QLabel*>(w)) {
                 EXPECT_GE(rotulo->height(), rotulo->heightForWidth(rotulo->width())) << nome;
-            else
+            } else {
                 EXPECT_GE(w->width(), w->minimumSizeHint().width()) << nome;
-            if (qobject_cast<const QRadioButton*>(w))
+            }
+            if (qobject_cast<const QRadioButton*>(w)) {
                 EXPECT_GE(w->width(), w->sizeHint().width()) << nome;
-            if (i > 0)
+            }
+            if (i > 0) {
                 EXPECT_GE(w->y(), pequena[i - 1]->geometry().bottom()) << nome;
+            }
         }
 
         j->resize(j->size() + QSize(300, 300));
