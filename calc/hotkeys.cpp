@@ -1,7 +1,6 @@
 #include "calc/hotkeys.h"
 
 #include "calc/frmcalcula.h"
-#include "host/globais.h"
 #include "host/sistema.h"
 #include "host/texto.h"
 #include "platform/clipboard.h"
@@ -23,7 +22,6 @@ constexpr int kIdHotKey = 1;
 constexpr std::string_view kProcAnterior = "TarveloProcAnterior";
 constexpr std::string_view kDono = "TarveloHotKeys";
 
-constexpr int kCtrlEsquerdo = 0xA2;
 constexpr int kEsperaCopiaMs = 2000;
 
 std::array<HotKeysCalcula::Atalho, 21> tabela(frmCalcula& f)
@@ -200,7 +198,7 @@ void HotKeysCalcula::colar()
             form_.liberarClipboard();
     });
     const quint64 antes = servicos_.clipboard.changes();
-    EnviarCtrlLetra(servicos_.teclas, 'C');
+    servicos_.teclas.sendKeys(QStringLiteral("^C"));
     Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
     EsperarAte([&] { return descarregada() || servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
     if (descarregada())
@@ -216,19 +214,6 @@ void HotKeysCalcula::colar()
         servicos_.mensagens.show(fTexto(224), mb::Exclamation);
     }
     servicos_.clipboard.clear();
-}
-
-void EnviarCtrlLetra(KeystrokeService& teclas, char letra)
-{
-    if (globais().gPlataforma != 2) {
-        teclas.sendKeys(QStringLiteral("^") + QLatin1Char(letra));
-        return;
-    }
-    for (const auto& [tecla, scan, soltar] : {std::tuple{kCtrlEsquerdo, 1, false}, std::tuple{int(letra), 1, false},
-                                              std::tuple{kCtrlEsquerdo, 0, true}, std::tuple{int(letra), 0, true}}) {
-        teclas.sendKeyEvent(tecla, scan, soltar);
-        deixarEventosRodarem();
-    }
 }
 
 MessageParam WndProcTecla(WindowHandle hWnd, quint32 uMsg, MessageParam wParam, MessageParam lParam)

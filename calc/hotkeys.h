@@ -62,11 +62,6 @@ private:
     bool registradas_ = false;
 };
 
-// Ctrl with a letter typed into the program that has the focus: as four single key events
-// on the NT family (gPlataforma 2), letting events run after each, else as "^" and the
-// letter.
-void EnviarCtrlLetra(KeystrokeService& teclas, char letra);
-
 // The procedure of a keypad key's window while its hotkey is registered: WM_HOTKEY
 // presses the key, WM_NCDESTROY releases the hotkey; every message then goes on to the
 // procedure the window had before.

@@ -35,20 +35,16 @@ struct OutroPrograma : KeystrokeService {
     ClipboardFalso& clipboard;
     QString selecao;
     int atrasoMs = 0;
-    bool ctrl = false;
     QObject vida;  // a copy still due goes with the program
     // Runs when Ctrl+C arrives.
     std::function<void()> aoPedirCopia;
-    void sendKeys(const QString&) override {}
-    void sendKeyEvent(int vk, int, bool soltar) override
+    void sendKeys(const QString& teclas) override
     {
-        if (vk == 0xA2) {
-            ctrl = !soltar;
-        } else if (vk == 0x43 && !soltar && ctrl) {
-            QTimer::singleShot(atrasoMs, &vida, [this] { clipboard.setText(selecao); });
-            if (aoPedirCopia)
-                aoPedirCopia();
-        }
+        if (teclas != QLatin1String("^C"))
+            return;
+        QTimer::singleShot(atrasoMs, &vida, [this] { clipboard.setText(selecao); });
+        if (aoPedirCopia)
+            aoPedirCopia();
     }
     void closeActiveWindow() override {}
 };
