@@ -2,11 +2,9 @@
 
 #include "calc/frmcalcula.h"
 #include "host/sistema.h"
-#include "host/texto.h"
 #include "platform/clipboard.h"
 #include "platform/keystrokes.h"
 #include "platform/localeinfo.h"
-#include "platform/messagebox.h"
 #include "platform/numbertext.h"
 
 #include <QCoreApplication>
@@ -191,29 +189,33 @@ void HotKeysCalcula::colar()
     // it, nothing more is done.
     const QPointer<frmCalcula> janela(&form_);
     const auto descarregada = [&] { return !janela || !registradas_; };
-    // The copy asked for is this paste's: the clipboard monitor leaves it alone.
-    form_.reservarClipboard();
-    const auto liberar = qScopeGuard([&] {
-        if (janela)
-            form_.liberarClipboard();
-    });
-    const quint64 antes = servicos_.clipboard.changes();
-    servicos_.teclas.sendKeys(QStringLiteral("^C"));
-    Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
-    EsperarAte([&] { return descarregada() || servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
-    if (descarregada())
-        return;
+    {
+        // The copy asked for is this paste's: the clipboard monitor leaves it alone.
+        form_.reservarClipboard();
+        const auto liberar = qScopeGuard([&] {
+            if (janela)
+                form_.liberarClipboard();
+        });
+        const quint64 antes = servicos_.clipboard.changes();
+        servicos_.teclas.sendKeys(QStringLiteral("^C"));
+        Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
+        EsperarAte([&] { return descarregada() || servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
+        if (descarregada())
+            return;
 
-    if (isNumeric(servicos_.clipboard.text())) {
-        form_.mnuColar_Click();
-        if (!form_.mnuEnter.Checked())
-            somar();
-        else if (form_.lblVisor[0].Caption().contains(QLatin1Char('-')))
-            form_.chkNeg_MouseUp(0);
-    } else {
-        servicos_.mensagens.show(fTexto(224), mb::Exclamation);
+        if (isNumeric(servicos_.clipboard.text())) {
+            form_.mnuColar_Click();
+            if (!form_.mnuEnter.Checked())
+                somar();
+            else if (form_.lblVisor[0].Caption().contains(QLatin1Char('-')))
+                form_.chkNeg_MouseUp(0);
+            servicos_.clipboard.clear();
+            return;
+        }
     }
-    servicos_.clipboard.clear();
+    // The box comes once the reserve is over: a copy made while it is open is the user's
+    // next one, for the monitor too.
+    form_.recusarClipboard(224, form_.TextoClipboard());
 }
 
 MessageParam WndProcTecla(WindowHandle hWnd, quint32 uMsg, MessageParam wParam, MessageParam lParam)

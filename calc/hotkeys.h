@@ -11,14 +11,12 @@ class ClipboardService;
 class frmCalcula;
 class KeyButton;
 class KeystrokeService;
-class MessageService;
 
 // What the global hotkeys reach outside the calculator.
 struct ServicosHotKeys {
     HotKeyService& hotkeys;
     KeystrokeService& teclas;
     ClipboardService& clipboard;
-    MessageService& mensagens;
 };
 
 // The calculator's global hotkeys: Ctrl with the numeric keypad and a few more

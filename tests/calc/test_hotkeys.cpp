@@ -72,7 +72,7 @@ protected:
     Calculadora c;
     HotKeysFalsas servico;
     OutroPrograma outro{c.clipboard};
-    HotKeysCalcula atalhos{c.calc, ServicosHotKeys{servico, outro, c.clipboard, c.mensagens}};
+    HotKeysCalcula atalhos{c.calc, ServicosHotKeys{servico, outro, c.clipboard}};
 };
 
 TEST_F(HotKeys, KeypadWhileMinimisedAddsAndTotals)
@@ -140,6 +140,43 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
             EXPECT_TRUE(c.mensagens.vistas.empty());
             EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                1.234,56 +\r\n")));
         }
+    }
+}
+
+// Nothing to paste: the box says so, and the clipboard is emptied when it is closed unless
+// another program copied meanwhile, even the same text; with the monitor on, a number so
+// copied is added.
+TEST_F(HotKeys, PasteRefusalKeepsACopyMadeWhileItsBoxIsOpen)
+{
+    struct Caso {
+        const char* copiaDurante;  // nullptr: no copy
+        bool monitor;
+        const char* clipboard;
+        const char* linhas;
+    };
+    for (const Caso& caso :
+         {Caso{nullptr, false, "", ""}, Caso{"7", false, "7", ""}, Caso{"palavra", false, "palavra", ""},
+          Caso{nullptr, true, "", ""}, Caso{"7", true, "", "7"}}) {
+        SCOPED_TRACE(caso.copiaDurante ? caso.copiaDurante : "none");
+        SCOPED_TRACE(caso.monitor);
+        c.calc.txtFita.setText(c.cabecalho);
+        c.calc.LimpaTudo();
+        c.calc.mnuMonit.setChecked(caso.monitor);
+        c.mensagens.vistas.clear();
+        c.mensagens.enquantoAberta = [&] {
+            if (caso.copiaDurante)
+                c.clipboard.setText(QString::fromUtf8(caso.copiaDurante));
+            c.calc.Timer1_Timer();
+        };
+        atalhos.RegistrarHotKeys();
+        outro.selecao = QStringLiteral("palavra");
+        pressionar({kColar});
+        ASSERT_EQ(c.mensagens.vistas.size(), 1u);
+        EXPECT_EQ(c.mensagens.vistas[0].texto, fTexto(224));
+        EXPECT_EQ(c.clipboard.conteudo, QString::fromUtf8(caso.clipboard));
+        c.calc.Timer1_Timer();
+        EXPECT_EQ(visivel(c.linhas()),
+                  visivel(*caso.linhas ? linhaFita(QString::fromUtf8(caso.linhas), '+') : QString()));
     }
 }
 
