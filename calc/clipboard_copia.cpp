@@ -14,7 +14,7 @@ void frmCalcula::mnuCopiar_Click()
     const QString mostrado = mnuTempo.Checked() ? lblVisor[2].Caption() : lblVisor[0].Caption();
     servicos_.clipboard.clear();
     servicos_.clipboard.setText(mostrado);
-    lembrarClipboard(mostrado);
+    lembrarClipboard();
 }
 
 void frmCalcula::mnuColar_Click()

@@ -103,7 +103,6 @@ void frmCalcula::Timer1_Timer()
     // the clipboard in place of the total.
     if (!numero.isEmpty()
         && formatNumber(QStringView(numero), FormatoNumero) != formatNumber(QStringView(texto), FormatoNumero)) {
-        UltimoClipboard = TextoClipboard();
         Form_KeyPress(codigo(Caractere::Igual));
         chkIgual.setValue(false);
     }
@@ -111,10 +110,18 @@ void frmCalcula::Timer1_Timer()
         legendaMinimizada();
 }
 
-void frmCalcula::lembrarClipboard(const QString& texto)
+void frmCalcula::lembrarClipboard()
 {
-    UltimoClipboard = texto;
+    limparDeNovo_.reset();
     clipboardVisto();
+}
+
+void frmCalcula::recusarClipboard(int topico, const QString& lido)
+{
+    const quint64 aberta = servicos_.clipboard.changes();
+    servicos_.mensagens.show(fTexto(topico), mb::Exclamation);
+    if (servicos_.clipboard.changes() == aberta)
+        esvaziarClipboard(lido);
 }
 
 void frmCalcula::liberarClipboard()
@@ -132,26 +139,25 @@ void frmCalcula::esvaziarClipboard(const QString& lido)
 {
     servicos_.clipboard.clear();
     clipboardVisto();
-    limparDeNovo_ = TextoClipboard() == lido;
-    if (limparDeNovo_)
-        UltimoClipboard = lido;
+    limparDeNovo_.reset();
+    if (TextoClipboard() == lido)
+        limparDeNovo_ = lido;
 }
 
-bool frmCalcula::limparOutraVez()
+bool frmCalcula::limparOutraVez(const QString& copia)
 {
-    if (TextoClipboard() != UltimoClipboard)
+    if (TextoClipboard() != copia)
         return false;
     servicos_.clipboard.clear();
     clipboardVisto();
-    if (TextoClipboard().isEmpty())
-        UltimoClipboard.clear();
     return true;
 }
 
 bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
 {
     ResultadoClipboard.clear();
-    if (std::exchange(limparDeNovo_, false) && limparOutraVez())
+    if (const std::optional<QString> copia = std::exchange(limparDeNovo_, std::nullopt);
+        copia && limparOutraVez(*copia))
         return true;
     if (mnuTempo.Checked())
         return false;
@@ -163,7 +169,6 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
     texto = TextoClipboard();
     if (txtFita.SelLength() > 0 && txtFita.SelText() == texto) {
         // Copied from the tape itself: nothing to add.
-        UltimoClipboard = texto;
         SetFocus(txtEntrada);
         return false;
     }
@@ -198,10 +203,7 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             const QString primeira = valor.left(tab);
             const QString segunda = valor.mid(tab + 1);
             if (!Currency::fromText(segunda)) {
-                servicos_.mensagens.show(fTexto(20), mb::Exclamation);
-                // A copy made while the message was open is the user's next one.
-                if (TextoClipboard() == lido)
-                    esvaziarClipboard(lido);
+                recusarClipboard(20, lido);
                 return false;
             }
             const QString multiplicado = produto(primeira, segunda);
@@ -229,7 +231,6 @@ bool frmCalcula::monitorarClipboard(QString& texto, QString& numero)
             if (tomado)
                 numero.clear();
         }
-        UltimoClipboard = numero;
         if (tomado)
             esvaziarClipboard(lido);
     }

@@ -182,7 +182,7 @@ void frmCalcula::mnuEditar_Click()
 {
     if (mnuEditar.Checked()) {
         // What the clipboard holds now was not copied by the user for the monitor.
-        lembrarClipboard(TextoClipboard());
+        lembrarClipboard();
         terminarEdicao(*this);
         return;
     }

@@ -117,7 +117,6 @@ public:
     QString UltimoOperador;
     QString CodigoOperador;
     QString Anotacao;
-    QString UltimoClipboard;
     QString ResultadoClipboard;
     std::vector<PassoDesfazer> HistTotais;
     std::vector<PassoRefazer> RefazerLinhas;
@@ -258,11 +257,14 @@ public:
     void mnuColar_Click();
     void mnu1_Click();
     // The clipboard's text with its lines ended as the tape's, the one form the monitor
-    // reads and remembers (UltimoClipboard), whichever line ends the copying program used.
+    // reads, whichever line ends the copying program used.
     QString TextoClipboard() const;
-    // UltimoClipboard, for a text the program put on the clipboard itself or one the monitor
-    // must not take: the monitor leaves the clipboard alone until its next change.
-    void lembrarClipboard(const QString& texto);
+    // For a text the program put on the clipboard itself or one the monitor must not take:
+    // the monitor leaves the clipboard alone until its next change.
+    void lembrarClipboard();
+    // A box about what the clipboard holds (`lido`), which is emptied when the box is
+    // closed, unless a copy was made while it was open: that copy is the user's next one.
+    void recusarClipboard(int topico, const QString& lido);
     // Ctrl+Insert asks the focused program for a copy and takes it itself: from the reserve
     // to the release the monitor leaves the clipboard alone, and what the clipboard holds
     // at the release is no copy for it. Reserves nest.
@@ -367,9 +369,9 @@ private:
     // cleared once more at the next tick.
     void esvaziarClipboard(const QString& lido);
     // That second clear, while the clipboard still holds the copy taken; true when it did.
-    bool limparOutraVez();
+    bool limparOutraVez(const QString& copia);
     // A copy already taken that the next tick clears once more.
-    bool limparDeNovo_ = false;
+    std::optional<QString> limparDeNovo_;
     bool emTick_ = false;
     // The clipboard's change count when the monitor last read it or the program wrote it;
     // none before the first look.

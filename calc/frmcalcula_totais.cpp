@@ -121,7 +121,7 @@ void frmCalcula::FecharCalculo(const TextoFita& texto)
         lblTotal.setCaption(ConverterTempo(lblTotal.Caption()));
     const QString total = lblTotal.Caption();
     servicos_.clipboard.setText(ResultadoClipboard.isEmpty() ? total : ResultadoClipboard);
-    lembrarClipboard(TextoClipboard());
+    lembrarClipboard();
     ResultadoClipboard.clear();
 
     if (mnuTempo.Checked()) {

@@ -1,13 +1,10 @@
 #include "calc/hotkeys.h"
 
 #include "calc/frmcalcula.h"
-#include "host/globais.h"
 #include "host/sistema.h"
-#include "host/texto.h"
 #include "platform/clipboard.h"
 #include "platform/keystrokes.h"
 #include "platform/localeinfo.h"
-#include "platform/messagebox.h"
 #include "platform/numbertext.h"
 
 #include <QCoreApplication>
@@ -23,7 +20,6 @@ constexpr int kIdHotKey = 1;
 constexpr std::string_view kProcAnterior = "TarveloProcAnterior";
 constexpr std::string_view kDono = "TarveloHotKeys";
 
-constexpr int kCtrlEsquerdo = 0xA2;
 constexpr int kEsperaCopiaMs = 2000;
 
 std::array<HotKeysCalcula::Atalho, 21> tabela(frmCalcula& f)
@@ -193,42 +189,33 @@ void HotKeysCalcula::colar()
     // it, nothing more is done.
     const QPointer<frmCalcula> janela(&form_);
     const auto descarregada = [&] { return !janela || !registradas_; };
-    // The copy asked for is this paste's: the clipboard monitor leaves it alone.
-    form_.reservarClipboard();
-    const auto liberar = qScopeGuard([&] {
-        if (janela)
-            form_.liberarClipboard();
-    });
-    const quint64 antes = servicos_.clipboard.changes();
-    EnviarCtrlLetra(servicos_.teclas, 'C');
-    Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
-    EsperarAte([&] { return descarregada() || servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
-    if (descarregada())
-        return;
+    {
+        // The copy asked for is this paste's: the clipboard monitor leaves it alone.
+        form_.reservarClipboard();
+        const auto liberar = qScopeGuard([&] {
+            if (janela)
+                form_.liberarClipboard();
+        });
+        const quint64 antes = servicos_.clipboard.changes();
+        servicos_.teclas.sendKeys(QStringLiteral("^C"));
+        Esperar(QStringLiteral("0") + currentLocale().decimalSymbol + QLatin1Char('1'));
+        EsperarAte([&] { return descarregada() || servicos_.clipboard.changes() != antes; }, kEsperaCopiaMs);
+        if (descarregada())
+            return;
 
-    if (isNumeric(servicos_.clipboard.text())) {
-        form_.mnuColar_Click();
-        if (!form_.mnuEnter.Checked())
-            somar();
-        else if (form_.lblVisor[0].Caption().contains(QLatin1Char('-')))
-            form_.chkNeg_MouseUp(0);
-    } else {
-        servicos_.mensagens.show(fTexto(224), mb::Exclamation);
+        if (isNumeric(servicos_.clipboard.text())) {
+            form_.mnuColar_Click();
+            if (!form_.mnuEnter.Checked())
+                somar();
+            else if (form_.lblVisor[0].Caption().contains(QLatin1Char('-')))
+                form_.chkNeg_MouseUp(0);
+            servicos_.clipboard.clear();
+            return;
+        }
     }
-    servicos_.clipboard.clear();
-}
-
-void EnviarCtrlLetra(KeystrokeService& teclas, char letra)
-{
-    if (globais().gPlataforma != 2) {
-        teclas.sendKeys(QStringLiteral("^") + QLatin1Char(letra));
-        return;
-    }
-    for (const auto& [tecla, scan, soltar] : {std::tuple{kCtrlEsquerdo, 1, false}, std::tuple{int(letra), 1, false},
-                                              std::tuple{kCtrlEsquerdo, 0, true}, std::tuple{int(letra), 0, true}}) {
-        teclas.sendKeyEvent(tecla, scan, soltar);
-        deixarEventosRodarem();
-    }
+    // The box comes once the reserve is over: a copy made while it is open is the user's
+    // next one, for the monitor too.
+    form_.recusarClipboard(224, form_.TextoClipboard());
 }
 
 MessageParam WndProcTecla(WindowHandle hWnd, quint32 uMsg, MessageParam wParam, MessageParam lParam)

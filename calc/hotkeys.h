@@ -11,14 +11,12 @@ class ClipboardService;
 class frmCalcula;
 class KeyButton;
 class KeystrokeService;
-class MessageService;
 
 // What the global hotkeys reach outside the calculator.
 struct ServicosHotKeys {
     HotKeyService& hotkeys;
     KeystrokeService& teclas;
     ClipboardService& clipboard;
-    MessageService& mensagens;
 };
 
 // The calculator's global hotkeys: Ctrl with the numeric keypad and a few more
@@ -61,11 +59,6 @@ private:
     std::array<Atalho, 21> atalhos_;
     bool registradas_ = false;
 };
-
-// Ctrl with a letter typed into the program that has the focus: as four single key events
-// on the NT family (gPlataforma 2), letting events run after each, else as "^" and the
-// letter.
-void EnviarCtrlLetra(KeystrokeService& teclas, char letra);
 
 // The procedure of a keypad key's window while its hotkey is registered: WM_HOTKEY
 // presses the key, WM_NCDESTROY releases the hotkey; every message then goes on to the

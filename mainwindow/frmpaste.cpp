@@ -1,6 +1,5 @@
 #include "mainwindow/frmpaste.h"
 
-#include "calc/hotkeys.h"
 #include "platform/keystrokes.h"
 
 #include <QBitmap>
@@ -127,7 +126,7 @@ void frmPaste::Timer1_Timer()
     deixarEventosRodarem();
     teclas_.sendKeys(QStringLiteral("+{END}"));
     deixarEventosRodarem();
-    EnviarCtrlLetra(teclas_, 'V');
+    teclas_.sendKeys(QStringLiteral("^V"));
     close();
 }
 

@@ -105,10 +105,6 @@ public:
     TeclasJanela(KeystrokeService& externo, JanelaCalcula& janela) : externo_(externo), janela_(&janela) {}
     bool available() const override { return externo_.available(); }
     void sendKeys(const QString& keys) override { externo_.sendKeys(keys); }
-    void sendKeyEvent(int virtualKey, int scanCode, bool keyUp) override
-    {
-        externo_.sendKeyEvent(virtualKey, scanCode, keyUp);
-    }
     void closeActiveWindow() override
     {
         QMetaObject::invokeMethod(

@@ -280,9 +280,8 @@ void JanelaCalcula::Form_Activate()
     g.gComando.clear();
 
     // A number on the clipboard is left for the monitor; anything else it must not take.
-    const QString clipboard = form_.TextoClipboard();
-    if (!isNumeric(clipboard))
-        form_.lembrarClipboard(clipboard);
+    if (!isNumeric(form_.TextoClipboard()))
+        form_.lembrarClipboard();
     form_.JaAtivado = true;
 
     if (form_.ModoMini) {

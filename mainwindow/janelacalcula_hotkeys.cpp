@@ -20,7 +20,7 @@ void JanelaCalcula::ligarHotKeys()
     hWnd_ = CreateWindowHandle(&WndProcJanela, this);
     if (servicos_.hotkeys)
         hotkeys_ = std::make_unique<HotKeysCalcula>(
-            form_, ServicosHotKeys{*servicos_.hotkeys, servicos_.teclas, servicos_.clipboard, servicos_.mensagens});
+            form_, ServicosHotKeys{*servicos_.hotkeys, servicos_.teclas, servicos_.clipboard});
     // Without a way to type into other programs the click on the display only copies.
     connect(&form_, &frmCalcula::MostrarPaste, this, [this] {
         if (servicos_.teclas.available())

@@ -35,20 +35,16 @@ struct OutroPrograma : KeystrokeService {
     ClipboardFalso& clipboard;
     QString selecao;
     int atrasoMs = 0;
-    bool ctrl = false;
     QObject vida;  // a copy still due goes with the program
     // Runs when Ctrl+C arrives.
     std::function<void()> aoPedirCopia;
-    void sendKeys(const QString&) override {}
-    void sendKeyEvent(int vk, int, bool soltar) override
+    void sendKeys(const QString& teclas) override
     {
-        if (vk == 0xA2) {
-            ctrl = !soltar;
-        } else if (vk == 0x43 && !soltar && ctrl) {
-            QTimer::singleShot(atrasoMs, &vida, [this] { clipboard.setText(selecao); });
-            if (aoPedirCopia)
-                aoPedirCopia();
-        }
+        if (teclas != QLatin1String("^C"))
+            return;
+        QTimer::singleShot(atrasoMs, &vida, [this] { clipboard.setText(selecao); });
+        if (aoPedirCopia)
+            aoPedirCopia();
     }
     void closeActiveWindow() override {}
 };
@@ -76,7 +72,7 @@ protected:
     Calculadora c;
     HotKeysFalsas servico;
     OutroPrograma outro{c.clipboard};
-    HotKeysCalcula atalhos{c.calc, ServicosHotKeys{servico, outro, c.clipboard, c.mensagens}};
+    HotKeysCalcula atalhos{c.calc, ServicosHotKeys{servico, outro, c.clipboard}};
 };
 
 TEST_F(HotKeys, KeypadWhileMinimisedAddsAndTotals)
@@ -144,6 +140,43 @@ TEST_F(HotKeys, PasteCopiesTheSelectionOfTheFocusedProgramAndAddsIt)
             EXPECT_TRUE(c.mensagens.vistas.empty());
             EXPECT_EQ(visivel(c.linhas()), visivel(QStringLiteral("                1.234,56 +\r\n")));
         }
+    }
+}
+
+// Nothing to paste: the box says so, and the clipboard is emptied when it is closed unless
+// another program copied meanwhile, even the same text; with the monitor on, a number so
+// copied is added.
+TEST_F(HotKeys, PasteRefusalKeepsACopyMadeWhileItsBoxIsOpen)
+{
+    struct Caso {
+        const char* copiaDurante;  // nullptr: no copy
+        bool monitor;
+        const char* clipboard;
+        const char* linhas;
+    };
+    for (const Caso& caso :
+         {Caso{nullptr, false, "", ""}, Caso{"7", false, "7", ""}, Caso{"palavra", false, "palavra", ""},
+          Caso{nullptr, true, "", ""}, Caso{"7", true, "", "7"}}) {
+        SCOPED_TRACE(caso.copiaDurante ? caso.copiaDurante : "none");
+        SCOPED_TRACE(caso.monitor);
+        c.calc.txtFita.setText(c.cabecalho);
+        c.calc.LimpaTudo();
+        c.calc.mnuMonit.setChecked(caso.monitor);
+        c.mensagens.vistas.clear();
+        c.mensagens.enquantoAberta = [&] {
+            if (caso.copiaDurante)
+                c.clipboard.setText(QString::fromUtf8(caso.copiaDurante));
+            c.calc.Timer1_Timer();
+        };
+        atalhos.RegistrarHotKeys();
+        outro.selecao = QStringLiteral("palavra");
+        pressionar({kColar});
+        ASSERT_EQ(c.mensagens.vistas.size(), 1u);
+        EXPECT_EQ(c.mensagens.vistas[0].texto, fTexto(224));
+        EXPECT_EQ(c.clipboard.conteudo, QString::fromUtf8(caso.clipboard));
+        c.calc.Timer1_Timer();
+        EXPECT_EQ(visivel(c.linhas()),
+                  visivel(*caso.linhas ? linhaFita(QString::fromUtf8(caso.linhas), '+') : QString()));
     }
 }
 

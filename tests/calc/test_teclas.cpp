@@ -62,7 +62,6 @@ TEST(Teclas, InfixCalculationWritesOneLinePerOperatorAndTheTotalBlock)
                                                     "                      16 T"})
                                           + kFimDeCalculo));
     EXPECT_EQ(c.clipboard.conteudo, QStringLiteral("16"));
-    EXPECT_EQ(c.calc.UltimoClipboard, QStringLiteral("16"));
 }
 
 TEST(Teclas, SameOperatorOnAnEmptyEntryRepeatsTheLastNumber)
@@ -242,8 +241,24 @@ TEST(Teclas, CollectedProductsGoToTheClipboardInsteadOfTheTotal)
     c.calc.ResultadoClipboard = QStringLiteral("6,00\r\n20,00\r\n");
     c.teclas(QStringLiteral("6+20="));
     EXPECT_EQ(c.clipboard.conteudo, QStringLiteral("6,00\r\n20,00\r\n"));
-    EXPECT_EQ(c.calc.UltimoClipboard, c.clipboard.conteudo);
     EXPECT_TRUE(c.calc.ResultadoClipboard.isEmpty());
+}
+
+// What a total puts on the clipboard, the total or the collected products, the monitor does
+// not take back.
+TEST(Teclas, TheMonitorLeavesWhatATotalPutOnTheClipboard)
+{
+    for (const QString& produtos : {QString(), QStringLiteral("6,00\r\n20,00\r\n")}) {
+        SCOPED_TRACE(produtos.toStdString());
+        Calculadora c;
+        c.calc.mnuMonit.setChecked(true);
+        c.calc.ResultadoClipboard = produtos;
+        c.teclas(QStringLiteral("6+20="));
+        const QString linhas = c.linhas();
+        c.calc.Timer1_Timer();
+        EXPECT_EQ(visivel(c.linhas()), visivel(linhas));
+        EXPECT_EQ(c.total(), QStringLiteral("0"));
+    }
 }
 
 TEST(Teclas, FullTapeAsksOncePerTotalUntilCleared)

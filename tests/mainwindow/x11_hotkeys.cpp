@@ -120,6 +120,35 @@ TEST_F(HotKeysNoServidor, CtrlInsertCopiesTheOtherProgramsSelectionAndEmptiesThe
     EXPECT_TRUE(esperarAte([] { return QApplication::clipboard()->text().isEmpty(); }));
 }
 
+// The user lets go of Ctrl at once, or only once the copy is in: either way the other
+// program copies its selection, and no plain "c" replaces it.
+TEST_F(HotKeysNoServidor, CtrlInsertTypesNoLetterWhetherCtrlIsReleasedOrHeld)
+{
+    const QString copia = QString::number(Qt::Key_C) + QLatin1Char(' ') + QString::number(int(Qt::ControlModifier));
+    for (const bool segura : {false, true}) {
+        SCOPED_TRACE(segura);
+        OutroPrograma outro(QStringLiteral("25"));
+        minimizar(outro);
+        const QString antes = fita();
+        if (segura) {
+            outro.segurar(kXkControl, true);
+            outro.teclar({}, kInsert);
+        } else {
+            outro.teclar({kXkControl}, kInsert);
+        }
+        EXPECT_TRUE(esperarAte([&] { return fita() == antes + linhaFita(QStringLiteral("25"), '+'); }))
+            << visivel(fita());
+        EXPECT_TRUE(esperarAte([] { return QApplication::clipboard()->text().isEmpty(); }));
+        if (segura)
+            outro.segurar(kXkControl, false);
+        EXPECT_TRUE(esperarAte([&] { return outro.teclas.contains(copia); }));
+        for (const QString& tecla : outro.teclas)
+            EXPECT_TRUE(tecla == copia || !tecla.startsWith(QString::number(Qt::Key_C) + QLatin1Char(' ')))
+                << "a plain " << tecla.toStdString();
+        EXPECT_EQ(outro.texto, QLatin1String("25"));
+    }
+}
+
 TEST_F(HotKeysNoServidor, CtrlShiftCBringsTheWindowBackAndCtrlSpaceMinimisesIt)
 {
     OutroPrograma outro(QStringLiteral("abc"));

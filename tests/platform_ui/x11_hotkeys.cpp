@@ -127,10 +127,48 @@ TEST_F(X11HotKeysNoServidor, SynthesisedKeysReachTheFocusedProgram)
     QGuiApplication::clipboard()->setText(QStringLiteral("42"));
     teclas.sendKeys(QStringLiteral("{END}"));
     teclas.sendKeys(QStringLiteral("+{HOME}"));
-    for (const auto& [tecla, soltar] : {std::pair{0xA2, false}, std::pair{0x56, false}, std::pair{0xA2, true},
-                                        std::pair{0x56, true}})
-        teclas.sendKeyEvent(tecla, soltar ? 0 : 1, soltar);
+    teclas.sendKeys(QStringLiteral("^V"));
     EXPECT_TRUE(esperarAte([&] { return outro.texto == QLatin1String("42"); })) << outro.texto.toStdString();
+}
+
+// The user's Ctrl, held from a hotkey, goes up before a copy keystroke, between any two of
+// its requests, or after it: the focused program copies every time, and no plain "c" ever
+// replaces its selected text.
+TEST_F(X11HotKeysNoServidor, ACopyKeystrokeTypesNoLetterWhereverTheUsersCtrlGoesUp)
+{
+    xcb_connection_t* conexao = x11Connection();
+    const xcb_window_t raiz = x11Root(conexao);
+    const auto aoServidor = [conexao] {
+        std::free(xcb_get_input_focus_reply(conexao, xcb_get_input_focus(conexao), nullptr));
+    };
+    const QString copiaDoOutro =
+        QString::number(Qt::Key_C) + QLatin1Char(' ') + QString::number(int(Qt::ControlModifier));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    constexpr std::size_t kEventos = 4;  // Ctrl and C, down and up
+    for (std::size_t solta = 0; solta <= kEventos; ++solta) {
+        SCOPED_TRACE(solta);
+        clipboard->clear();
+        ASSERT_TRUE(esperarAte([&] { return clipboard->text().isEmpty(); }));
+        outro.segurar(kXkControl, true);
+        const std::vector<X11KeyEvent> eventos = x11KeyEvents(conexao, QStringLiteral("^C"));
+        ASSERT_EQ(eventos.size(), kEventos);
+        for (std::size_t i = 0; i <= eventos.size(); ++i) {
+            if (i == solta) {
+                aoServidor();
+                outro.segurar(kXkControl, false);
+            }
+            if (i < eventos.size())
+                sendX11KeyEvent(conexao, raiz, eventos[i]);
+        }
+        aoServidor();
+        EXPECT_TRUE(esperarAte([&] { return clipboard->text() == QLatin1String("abc"); }))
+            << clipboard->text().toStdString();
+        EXPECT_TRUE(esperarAte([&] { return outro.teclas.count(copiaDoOutro) == qsizetype(solta + 1); }));
+    }
+    for (const QString& tecla : outro.teclas)
+        EXPECT_TRUE(tecla == copiaDoOutro || !tecla.startsWith(QString::number(Qt::Key_C) + QLatin1Char(' ')))
+            << "a plain " << tecla.toStdString();
+    EXPECT_EQ(outro.texto, QLatin1String("abc"));
 }
 
 TEST_F(X11HotKeysNoServidor, NumLockIsSwitchedBackOn)

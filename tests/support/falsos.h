@@ -200,7 +200,6 @@ struct TeclasFalsas : KeystrokeService {
     int fechamentos = 0;
     bool available() const override { return disponivel; }
     void sendKeys(const QString& keys) override { enviadas << keys; }
-    void sendKeyEvent(int, int, bool) override {}
     void closeActiveWindow() override { ++fechamentos; }
 };
 

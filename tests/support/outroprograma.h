@@ -69,6 +69,13 @@ public:
             tecla(*it, false);
         xcb_flush(conexao_);
     }
+    // One key going down or up alone, as a key held by the user; the server has taken it
+    // when this returns.
+    void segurar(std::uint32_t simbolo, bool pressionada)
+    {
+        tecla(simbolo, pressionada);
+        std::free(xcb_get_input_focus_reply(conexao_, xcb_get_input_focus(conexao_), nullptr));
+    }
     // The pointer moves there; with `clique` the left button goes down and up.
     void mouse(QPoint onde, bool clique)
     {
