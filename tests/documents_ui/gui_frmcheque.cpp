@@ -278,7 +278,7 @@ TEST_F(Cheque, ARestoreThatFailsSaysWhyInOneBox)
          [](const QString& f) {
              return fTexto(1141, f, QStringLiteral("8"),
                            QStringLiteral("\"lblValorL\"=dword:ffffffff\r\n") +
-                               fTexto(1142, QStringLiteral("-16384"), QStringLiteral("16384")));
+                               fTexto(1142, QStringLiteral("-176"), QStringLiteral("657")));
          }},
         {"a name holding a tab", trocado("\"Banco\"=\"Modelo 1\"", "\"Banco\"=\"A\tB\""),
          [](const QString& f) {
