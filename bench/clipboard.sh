@@ -93,7 +93,8 @@ medir() {
     antes=$(cpu "$calc")
     sleep "$seconds"
     depois=$(cpu "$calc")
-    printf '%-32s %-28s %6.1f %% of a core\n' "$build" "$nome" "$(echo "100 * ($depois - $antes) / ($tick * $seconds)" | bc -l)"
+    # bc writes a decimal point, which printf reads only in the C locale.
+    LC_ALL=C printf '%-32s %-28s %6.1f %% of a core\n' "$build" "$nome" "$(echo "100 * ($depois - $antes) / ($tick * $seconds)" | bc -l)"
     parar
 }
 

@@ -51,15 +51,16 @@ for i in $(seq 1 "$runs"); do
     done
 done
 
-mediana() { cut -d' ' -f"$2" "$1" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+# The timings are written with a decimal point: read and printed so whatever the locale.
+mediana() { cut -d' ' -f"$2" "$1" | LC_ALL=C sort -n | LC_ALL=C awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
 nuaMs=$(mediana "$work/nua" 1)
 nuaKb=$(mediana "$work/nua" 3)
 echo "median of $runs starts, from exec     drawn        mapped    ratio (drawn)   resident memory"
-printf '%-32s %8.1f ms  %8.1f ms  %8s        %8.1f MB\n' "bare Qt window" "$nuaMs" "$(mediana "$work/nua" 2)" "" \
+LC_ALL=C printf '%-32s %8.1f ms  %8.1f ms  %8s        %8.1f MB\n' "bare Qt window" "$nuaMs" "$(mediana "$work/nua" 2)" "" \
     "$(echo "$nuaKb / 1024" | bc -l)"
 for n in "${!builds[@]}"; do
     ms=$(mediana "$work/tarvelo$n" 1)
-    printf '%-32s %8.1f ms  %8.1f ms  %8.2f x      %8.1f MB\n' "${builds[$n]}" "$ms" "$(mediana "$work/tarvelo$n" 2)" \
+    LC_ALL=C printf '%-32s %8.1f ms  %8.1f ms  %8.2f x      %8.1f MB\n' "${builds[$n]}" "$ms" "$(mediana "$work/tarvelo$n" 2)" \
         "$(echo "$ms / $nuaMs" | bc -l)" "$(echo "$(mediana "$work/tarvelo$n" 3) / 1024" | bc -l)"
 done

@@ -65,14 +65,21 @@ function(tarvelo_tests folder)
     target_link_libraries(${exe} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock tarvelo_testmain)
     target_compile_definitions(${exe} PRIVATE TARVELO_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
       TARVELO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-    set(env "")
+    # The windows are tested where the program's users live: on a Brazilian desktop, whose
+    # decimal comma the C library's numbers would follow. A property holds one value here
+    # (gtest_discover_tests splits lists and drops empty values).
+    set(properties LABELS ${kind} TIMEOUT 120)
     if(kind STREQUAL "gui")
-      set(env "QT_QPA_PLATFORM=offscreen")
+      list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen ENVIRONMENT_MODIFICATION LANG=set:pt_BR.UTF-8)
     elseif(kind STREQUAL "x11")
-      set(env "QT_QPA_PLATFORM=xcb")
+      list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=xcb ENVIRONMENT_MODIFICATION LANG=set:pt_BR.UTF-8)
     endif()
-    gtest_discover_tests(${exe}
-      DISCOVERY_MODE PRE_TEST
-      PROPERTIES LABELS ${kind} ENVIRONMENT "${env}" TIMEOUT 120)
+    gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
+    # The unit tests once more on a French desktop: a decimal comma and a space of some
+    # kind between groups.
+    if(kind STREQUAL "unit")
+      gtest_discover_tests(${exe} DISCOVERY_MODE PRE_TEST TEST_SUFFIX ".fr_FR" TEST_LIST ${exe}_fr_FR
+        PROPERTIES ${properties} ENVIRONMENT_MODIFICATION LANG=set:fr_FR.UTF-8)
+    endif()
   endforeach()
 endfunction()

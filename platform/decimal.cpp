@@ -152,12 +152,15 @@ Decimal Decimal::roundedHalfEven(int places) const
 
 double Decimal::toDouble() const
 {
-    // 17 significant digits carry every double exactly; strtod then rounds correctly.
+    // 17 significant digits carry every double exactly; from_chars then rounds correctly,
+    // with "." as the point whatever the C library's locale says.
     const int places = std::max(0, 17 - integerDigitCount(value_)) + 20;
     std::string text = plainDigits(value_, places);
     if (sign() < 0)
         text.insert(0, "-");
-    return std::strtod(text.c_str(), nullptr);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 QString Decimal::toText(const LocaleInfo& locale) const

@@ -81,9 +81,7 @@ std::optional<bool> settingBool(QStringView text)
     if (t.compare(u"False", Qt::CaseInsensitive) == 0)
         return false;
     bool ok = false;
-    double number = QLocale::c().toDouble(t, &ok);
-    if (!ok)
-        number = QLocale().toDouble(t, &ok);
+    const double number = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(number))
         return std::nullopt;
     return number != 0.0;

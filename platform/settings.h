@@ -54,8 +54,8 @@ SettingsStore& settings();
 
 // Truth values as the store holds them: "True" and "False".
 QString settingText(bool value);
-// "True"/"False" in any case and with blanks around, or a number (zero is False);
-// nullopt for any other text.
+// "True"/"False" in any case and with blanks around, or a number with "." as the point
+// whatever the user's locale (zero is False); nullopt for any other text.
 std::optional<bool> settingBool(QStringView text);
 
 }  // namespace tarvelo

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the program and the tests need.
-# Quiet and quick when everything is already there.
+# Installs every Debian package the build, the program and the tests need, and the
+# locales the tests run under. Quiet and quick when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick xauth
   fonts-liberation fonts-dejavu-core
-  dbus
+  dbus locales
   desktop-file-utils appstream shared-mime-info
 )
 
@@ -19,11 +19,21 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The users' locales. Installing the locales package rebuilds the locale archive, so they
+# are generated after it. "locale -a" names them as pt_BR.utf8.
+for name in pt_BR en_US es_ES fr_FR; do
+  grep -qx "$name.utf8" <<<"$(locale -a)" && continue
+  echo "deps: generating the locale $name.UTF-8"
+  # localedef's exit status also counts warnings; the list says whether the locale is there.
+  $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8" || true
+  grep -qx "$name.utf8" <<<"$(locale -a)" || { echo "deps: the locale $name.UTF-8 could not be generated" >&2; exit 1; }
+done

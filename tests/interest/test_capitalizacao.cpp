@@ -1,6 +1,7 @@
 // Savings capitalisation, the cheque-discount search and the input boxes of both commands.
 
 #include "support/falsos.h"
+#include "support/localidade.h"
 
 #include "host/texto.h"
 #include "host/globais.h"
@@ -38,6 +39,22 @@ TEST(DescontarCheque, FindsTheNetThatCapitalisesToTheCheque)
     EXPECT_EQ(tentativas, 28);
     EXPECT_EQ(DescontarCheque("1000", "2", "45")->liquido, QStringLiteral("970,69"));
     EXPECT_EQ(DescontarCheque("5000", "3", "90")->liquido, QStringLiteral("4.575,71"));
+}
+
+// A period or a discount that is not a whole number of 30-day months earns a share of the
+// rate; under every locale that share is the one "C" gives.
+TEST(CapitalizacaoLocalidades, EveryLocaleGivesTheDigitsOfC)
+{
+    for (const char* nome : kLocalidades) {
+        SCOPED_TRACE(nome);
+        const LocalidadeDoProcesso local(nome);
+        const auto escrito = [&](const char* textoC) { return local.escrito(textoC); };
+        EXPECT_EQ(CapitalizarValor(escrito("1000"), escrito("2"), escrito("10")), escrito("1,006.67"));
+        EXPECT_EQ(CapitalizarValor(escrito("5000"), escrito("0.8"), escrito("365")), escrito("5,509.03"));
+        const auto desconto = DescontarCheque(escrito("2500"), escrito("3.5"), escrito("45"));
+        ASSERT_TRUE(desconto);
+        EXPECT_EQ(desconto->liquido, escrito("2,373.92"));
+    }
 }
 
 class Comandos : public ::testing::Test {

@@ -93,7 +93,7 @@ TEST_F(SettingsTest, TruthValuesAreTrueAndFalse)
     const std::pair<const char*, std::optional<bool>> cases[] = {
         {"True", true}, {"False", false}, {"true", true}, {" FALSE ", false}, {"0", false},
         {"-1", true},   {"1", true},      {"0.0", false}, {"", std::nullopt}, {"abc", std::nullopt},
-        {"Truee", std::nullopt}, {"inf", std::nullopt},
+        {"Truee", std::nullopt}, {"inf", std::nullopt}, {"0,5", std::nullopt},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(settingBool(QString::fromLatin1(text)), expected) << text;

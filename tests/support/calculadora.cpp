@@ -6,9 +6,10 @@
 
 namespace tarvelo::teste {
 
-Calculadora::Calculadora(int formato)
+Calculadora::Calculadora(int formato, const LocaleInfo& regiao) : locale(regiao)
 {
     globais().gPastaApp = dados.path() + QLatin1Char('/');
+    globais().gDecimal = regiao.decimalSymbol;
     // The output the window's load opens when key sounds are on.
     midi.open();
     calc.mnuNumeral_Click(formato);

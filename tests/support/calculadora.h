@@ -1,8 +1,9 @@
 #pragma once
 
-// The calculator's form model over the recording fakes, in the Brazilian locale, on 5 March
-// 2025 at 09:05:07, with a program folder of its own: loaded and shown as the window's load
-// leaves it, with a tape holding only its dated header.
+// The calculator's form model over the recording fakes, in the Brazilian locale (or the one
+// given, whose decimal symbol is then the program's), on 5 March 2025 at 09:05:07, with a
+// program folder of its own: loaded and shown as the window's load leaves it, with a tape
+// holding only its dated header.
 
 #include "calc/frmcalcula.h"
 #include "host/globais.h"
@@ -20,7 +21,7 @@ namespace tarvelo::teste {
 class Calculadora {
 public:
     // `formato`: the number-format index the window's load restores.
-    explicit Calculadora(int formato = 2);
+    explicit Calculadora(int formato = 2, const LocaleInfo& regiao = LocaleInfo::brazil());
 
     // Types the keys as the user would: "\r" is Enter, "\b" Backspace, "\x1b" Esc.
     void teclas(const QString& sequencia);
@@ -34,7 +35,7 @@ public:
     // The backup file "calcula.txt"; empty when missing.
     QByteArray backup() const;
 
-    ScopedLocale locale{LocaleInfo::brazil()};
+    ScopedLocale locale;
     ScopedGlobais globais_;
     QTemporaryDir dados;
     Registry registro{dados.path() + QStringLiteral("/registry")};
