@@ -114,8 +114,9 @@ TEST(Catalogo, CallsTheTapeByOneNameInFrench)
 {
     const QRegularExpression ruban(QStringLiteral(R"(\bruban)"), QRegularExpression::CaseInsensitiveOption);
     for (auto it = catalogo().cbegin(); it != catalogo().cend(); ++it)
-        if (it.key() % 10 == 4)
+        if (it.key() % 10 == 4) {
             EXPECT_FALSE(it.value().contains(ruban)) << "topic " << it.key() / 10 << ": " << qPrintable(it.value());
+        }
 }
 
 // A file that cannot be read or saved gives its reason in the interface language,
