@@ -115,6 +115,12 @@ void frmCalcula::lembrarClipboard(const QString& texto)
     clipboardVisto();
 }
 
+void frmCalcula::limparClipboard()
+{
+    servicos_.clipboard.clear();
+    clipboardVisto();
+}
+
 void frmCalcula::liberarClipboard()
 {
     --reservasClipboard_;
@@ -128,8 +134,7 @@ void frmCalcula::clipboardVisto()
 
 void frmCalcula::esvaziarClipboard(const QString& lido)
 {
-    servicos_.clipboard.clear();
-    clipboardVisto();
+    limparClipboard();
     limparDeNovo_ = TextoClipboard() == lido;
     if (limparDeNovo_)
         UltimoClipboard = lido;
@@ -139,8 +144,7 @@ bool frmCalcula::limparOutraVez()
 {
     if (TextoClipboard() != UltimoClipboard)
         return false;
-    servicos_.clipboard.clear();
-    clipboardVisto();
+    limparClipboard();
     if (TextoClipboard().isEmpty())
         UltimoClipboard.clear();
     return true;
@@ -249,8 +253,7 @@ void frmCalcula::legendaMinimizada()
 
 void frmCalcula::mnuMonit_Click()
 {
-    servicos_.clipboard.clear();
-    clipboardVisto();
+    limparClipboard();
     mnuMonit.setChecked(!mnuMonit.Checked());
     if (mnuMonit.Checked())
         servicos_.mensagens.show(fTexto(222), mb::Information);

@@ -263,6 +263,9 @@ public:
     // UltimoClipboard, for a text the program put on the clipboard itself or one the monitor
     // must not take: the monitor leaves the clipboard alone until its next change.
     void lembrarClipboard(const QString& texto);
+    // Empties the clipboard. Neither that nor what a clipboard manager puts back then is a
+    // copy for the monitor.
+    void limparClipboard();
     // Ctrl+Insert asks the focused program for a copy and takes it itself: from the reserve
     // to the release the monitor leaves the clipboard alone, and what the clipboard holds
     // at the release is no copy for it. Reserves nest.
