@@ -124,6 +124,12 @@ void frmCalcula::recusarClipboard(int topico, const QString& lido)
         esvaziarClipboard(lido);
 }
 
+void frmCalcula::limparClipboard()
+{
+    servicos_.clipboard.clear();
+    clipboardVisto();
+}
+
 void frmCalcula::liberarClipboard()
 {
     --reservasClipboard_;
@@ -137,8 +143,7 @@ void frmCalcula::clipboardVisto()
 
 void frmCalcula::esvaziarClipboard(const QString& lido)
 {
-    servicos_.clipboard.clear();
-    clipboardVisto();
+    limparClipboard();
     limparDeNovo_.reset();
     if (TextoClipboard() == lido)
         limparDeNovo_ = lido;
@@ -148,8 +153,7 @@ bool frmCalcula::limparOutraVez(const QString& copia)
 {
     if (TextoClipboard() != copia)
         return false;
-    servicos_.clipboard.clear();
-    clipboardVisto();
+    limparClipboard();
     return true;
 }
 
@@ -252,8 +256,7 @@ void frmCalcula::legendaMinimizada()
 
 void frmCalcula::mnuMonit_Click()
 {
-    servicos_.clipboard.clear();
-    clipboardVisto();
+    limparClipboard();
     mnuMonit.setChecked(!mnuMonit.Checked());
     if (mnuMonit.Checked())
         servicos_.mensagens.show(fTexto(222), mb::Information);

@@ -265,6 +265,9 @@ public:
     // A box about what the clipboard holds (`lido`), which is emptied when the box is
     // closed, unless a copy was made while it was open: that copy is the user's next one.
     void recusarClipboard(int topico, const QString& lido);
+    // Empties the clipboard. Neither that nor what a clipboard manager puts back then is a
+    // copy for the monitor.
+    void limparClipboard();
     // Ctrl+Insert asks the focused program for a copy and takes it itself: from the reserve
     // to the release the monitor leaves the clipboard alone, and what the clipboard holds
     // at the release is no copy for it. Reserves nest.

@@ -13,7 +13,6 @@
 #include "host/ui/janelas.h"
 #include "mainwindow/geometria.h"
 #include "mainwindow/visorfita.h"
-#include "platform/clipboard.h"
 #include "platform/midi.h"
 #include "platform/numbertext.h"
 #include "platform/settings.h"
@@ -127,7 +126,7 @@ bool JanelaCalcula::Form_Load()
     // The host knows which calculator this is only once it has loaded, which may be after
     // this window was built.
     form_.TagHost = host_.Tag();
-    servicos_.clipboard.clear();
+    form_.limparClipboard();
     form_.chkVirgula.setCaption(g.gDecimal);
 
     PopMenu1.UserControl_ReadProperties(propriedadesMenu());

@@ -14,7 +14,8 @@ public:
     virtual void setText(const QString& text) = 0;
     virtual void clear() = 0;
     // How many times the clipboard has changed so far, copies made in other programs
-    // included: a change shows as a different count.
+    // included: a change shows as a different count. What a clipboard manager puts back
+    // right after this program emptied the clipboard is no change.
     virtual quint64 changes() const = 0;
 };
 

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
   libgmp-dev libasound2-dev libpng-dev libfontconfig-dev libfluidsynth-dev timgm6mb-soundfont
-  libxcb1-dev libxcb-xtest0-dev libxcb-xkb-dev libxcb-keysyms1-dev libx11-xcb-dev libxcb-damage0-dev
+  libxcb1-dev libxcb-xtest0-dev libxcb-xkb-dev libxcb-keysyms1-dev libxcb-xfixes0-dev libx11-xcb-dev libxcb-damage0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick xauth
   fonts-liberation fonts-dejavu-core

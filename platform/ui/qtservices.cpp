@@ -2,6 +2,7 @@
 
 #include "platform/ui/dialogowner.h"
 #include "platform/ui/titlebar.h"
+#include "platform/ui/x11putback.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -150,8 +151,9 @@ QString QtInputService::ask(const QString& prompt, const QString& title, const Q
 }
 
 QtClipboardService::QtClipboardService()
-    : contagem_(QObject::connect(QApplication::clipboard(), &QClipboard::changed, [this](QClipboard::Mode modo) {
-          if (modo == QClipboard::Clipboard)
+    : putBack_(std::make_unique<X11PutBackWatch>()),
+      contagem_(QObject::connect(QApplication::clipboard(), &QClipboard::changed, [this](QClipboard::Mode modo) {
+          if (modo == QClipboard::Clipboard && !putBack_->takeNoCopy())
               ++changes_;
       }))
 {
@@ -181,6 +183,7 @@ void QtClipboardService::setText(const QString& text)
 void QtClipboardService::clear()
 {
     QApplication::clipboard()->clear();
+    putBack_->emptied();
 }
 
 }  // namespace tarvelo

@@ -6,7 +6,11 @@
 
 #include <QMetaObject>
 
+#include <memory>
+
 namespace tarvelo {
+
+class X11PutBackWatch;
 
 class QtMessageService final : public MessageService {
 public:
@@ -32,6 +36,8 @@ public:
     quint64 changes() const override { return changes_; }
 
 private:
+    // What a clipboard manager puts back after the program emptied the clipboard is no change.
+    std::unique_ptr<X11PutBackWatch> putBack_;
     quint64 changes_ = 0;
     QMetaObject::Connection contagem_;
 };

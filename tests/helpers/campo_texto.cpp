@@ -6,20 +6,14 @@
 //
 //   campo_texto <x> <y> <text>
 
+#include "linha.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
-#include <cstdio>
-
 namespace {
-
-void linha(const QString& texto)
-{
-    std::printf("%s\n", texto.toUtf8().constData());
-    std::fflush(stdout);
-}
 
 class Campo final : public QLineEdit {
 public:
